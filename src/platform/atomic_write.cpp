@@ -1,0 +1,124 @@
+#include "platform/atomic_write.h"
+
+#include "platform/file_error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace kst {
+namespace {
+
+mode_t newFileMode()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Owns the temporary file until it has been renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& target) : target_(target)
+    {
+        std::filesystem::path folder = target.parent_path();
+        if (folder.empty())
+            folder = ".";
+        std::string pattern = (folder / ("." + target.filename().string() + ".kst-XXXXXX")).string();
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        fd_ = ::mkstemp(name.data());
+        if (fd_ < 0)
+            throw fileErrorFromErrno(target);
+        path_ = name.data();
+    }
+
+    ~TemporaryFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(path_.c_str());
+    }
+
+    void write(const std::uint8_t* data, std::size_t size)
+    {
+        while (size > 0) {
+            ssize_t done = ::write(fd_, data, size);
+            if (done < 0) {
+                if (errno == EINTR)
+                    continue;
+                throw fileErrorFromErrno(target_);
+            }
+            data += done;
+            size -= static_cast<std::size_t>(done);
+        }
+    }
+
+    void commit()
+    {
+        struct stat old {};
+        mode_t mode = ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
+        if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+            throw fileErrorFromErrno(target_);
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            throw fileErrorFromErrno(target_);
+        if (::rename(path_.c_str(), target_.c_str()) != 0)
+            throw fileErrorFromErrno(target_);
+        committed_ = true;
+    }
+
+private:
+    std::filesystem::path target_;
+    std::string path_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+}  // namespace
+
+void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes)
+{
+    TemporaryFile file(target);
+    file.write(bytes.data(), bytes.size());
+    file.commit();
+}
+
+void writeFileAtomically(const std::filesystem::path& target, std::string_view text)
+{
+    writeFileAtomically(target, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        throw fileErrorFromErrno(from);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{in};
+
+    TemporaryFile out(to);
+    std::vector<std::uint8_t> block(64 * 1024);
+    for (;;) {
+        ssize_t got = ::read(in, block.data(), block.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw fileErrorFromErrno(from);
+        }
+        if (got == 0)
+            break;
+        out.write(block.data(), static_cast<std::size_t>(got));
+    }
+    out.commit();
+}
+
+}  // namespace kst

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace kst {
+
+// A shared module loaded by path; unloaded when destroyed.
+class LoadedModule {
+public:
+    virtual ~LoadedModule() = default;
+    // Address of an exported symbol, or nullptr when the module has none of that name.
+    virtual void* symbol(const char* name) const = 0;
+};
+
+// The platform services the program uses, behind one interface so that tests
+// can put a fake in their place.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Folder of the running executable.
+    virtual std::filesystem::path programFolder() const = 0;
+    // The per-user folder that stands in for the Windows folder; created when missing.
+    virtual std::filesystem::path systemFolder() const = 0;
+    // The system's folder for temporary files.
+    virtual std::filesystem::path temporaryFolder() const = 0;
+
+    virtual bool fileExists(const std::filesystem::path& path) const = 0;
+    // Copies byte for byte, never leaving a half-written destination; throws FileError.
+    virtual void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    // Loads a module by path; nullptr with a reason when it cannot be loaded.
+    virtual std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) = 0;
+
+    // Starts a program with one argument and does not wait for it; false when it could not be started.
+    virtual bool launchProgram(const std::string& program, const std::string& argument) = 0;
+};
+
+// The platform of this process: the real one unless a test installed another.
+Platform& platform();
+// Installs a platform and returns the one it replaces (nullptr for the built-in one).
+std::unique_ptr<Platform> installPlatform(std::unique_ptr<Platform> replacement);
+
+// The real services of this operating system.
+class PosixPlatform : public Platform {
+public:
+    std::filesystem::path programFolder() const override;
+    std::filesystem::path systemFolder() const override;
+    std::filesystem::path temporaryFolder() const override;
+    bool fileExists(const std::filesystem::path& path) const override;
+    void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
+    bool launchProgram(const std::string& program, const std::string& argument) override;
+};
+
+}  // namespace kst

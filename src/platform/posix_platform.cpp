@@ -1,0 +1,133 @@
+#include "platform/platform.h"
+
+#include "platform/atomic_write.h"
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kst {
+namespace {
+
+class DlModule : public LoadedModule {
+public:
+    explicit DlModule(void* handle) : handle_(handle) {}
+    ~DlModule() override { ::dlclose(handle_); }
+    void* symbol(const char* name) const override { return ::dlsym(handle_, name); }
+
+private:
+    void* handle_;
+};
+
+std::unique_ptr<Platform>& installed()
+{
+    static std::unique_ptr<Platform> current = std::make_unique<PosixPlatform>();
+    return current;
+}
+
+}  // namespace
+
+Platform& platform()
+{
+    return *installed();
+}
+
+std::unique_ptr<Platform> installPlatform(std::unique_ptr<Platform> replacement)
+{
+    if (!replacement)
+        replacement = std::make_unique<PosixPlatform>();
+    std::swap(installed(), replacement);
+    return replacement;
+}
+
+std::filesystem::path PosixPlatform::programFolder() const
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return std::filesystem::current_path();
+    return exe.parent_path();
+}
+
+std::filesystem::path PosixPlatform::systemFolder() const
+{
+    std::filesystem::path base;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::filesystem::path(home) / ".local" / "share";
+    else
+        base = temporaryFolder();
+    std::filesystem::path folder = base / "kestrom";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
+}
+
+std::filesystem::path PosixPlatform::temporaryFolder() const
+{
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : folder;
+}
+
+bool PosixPlatform::fileExists(const std::filesystem::path& path) const
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+void PosixPlatform::copyFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    copyFileAtomically(from, to);
+}
+
+std::unique_ptr<LoadedModule> PosixPlatform::loadModule(const std::filesystem::path& path, std::string* reason)
+{
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        if (reason)
+            *reason = ::dlerror();
+        return nullptr;
+    }
+    return std::make_unique<DlModule>(handle);
+}
+
+bool PosixPlatform::launchProgram(const std::string& program, const std::string& argument)
+{
+    // A pipe closed on exec tells whether the grandchild's exec succeeded; the
+    // intermediate child exits at once so that nothing is left to reap.
+    int status[2];
+    if (::pipe2(status, O_CLOEXEC) != 0)
+        return false;
+    pid_t child = ::fork();
+    if (child < 0) {
+        ::close(status[0]);
+        ::close(status[1]);
+        return false;
+    }
+    if (child == 0) {
+        ::setsid();
+        pid_t grandchild = ::fork();
+        if (grandchild == 0) {
+            const char* argv[] = {program.c_str(), argument.c_str(), nullptr};
+            ::execvp(program.c_str(), const_cast<char* const*>(argv));
+            char failed = 1;
+            [[maybe_unused]] auto n = ::write(status[1], &failed, 1);
+            ::_exit(127);
+        }
+        ::_exit(grandchild < 0 ? 1 : 0);
+    }
+    ::close(status[1]);
+    int childStatus = 0;
+    ::waitpid(child, &childStatus, 0);
+    char failed = 0;
+    ssize_t got = ::read(status[0], &failed, 1);
+    ::close(status[0]);
+    return WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0 && got == 0;
+}
+
+}  // namespace kst

@@ -1,0 +1,78 @@
+#include "platform/atomic_write.h"
+#include "platform/file_error.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace kst {
+namespace {
+
+using test::Bytes;
+
+std::size_t entriesIn(const std::filesystem::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+TEST(AtomicWriteTest, ReplacesTheTargetAndKeepsItsPermissions)
+{
+    test::TempFolder folder;
+    auto target = folder / "out.gba";
+    test::writeBytes(target, Bytes(10, 1));
+    ::chmod(target.c_str(), 0640);
+    writeFileAtomically(target, Bytes{1, 2, 3});
+    EXPECT_EQ(test::readBytes(target), (Bytes{1, 2, 3}));
+    struct stat st {};
+    ::stat(target.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(AtomicWriteTest, MissingFolderThrowsAndCreatesNothing)
+{
+    test::TempFolder folder;
+    EXPECT_THROW(writeFileAtomically(folder / "nope/out.gba", Bytes{1}), FileError);
+    EXPECT_EQ(entriesIn(folder.path()), 0u);
+}
+
+// A write that fails half-way (here: the file-size limit) leaves the old file whole.
+TEST(AtomicWriteTest, FailedWriteLeavesTheOldFileAndNoTemporary)
+{
+    test::TempFolder folder;
+    auto target = folder / "out.gba";
+    Bytes old(3000, 7);
+    test::writeBytes(target, old);
+
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(writeFileAtomically(target, Bytes(100000, 9)), FileError);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_EQ(test::readBytes(target), old);
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(AtomicWriteTest, CopyIsByteForByte)
+{
+    test::TempFolder folder;
+    Bytes data(200000);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<std::uint8_t>(i * 31);
+    test::writeBytes(folder / "a", data);
+    copyFileAtomically(folder / "a", folder / "b");
+    EXPECT_EQ(test::readBytes(folder / "b"), data);
+    EXPECT_THROW(copyFileAtomically(folder / "missing", folder / "c"), FileError);
+    EXPECT_FALSE(std::filesystem::exists(folder / "c"));
+}
+
+}  // namespace
+}  // namespace kst

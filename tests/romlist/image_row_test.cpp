@@ -1,0 +1,94 @@
+#include "romlist/image_row.h"
+
+#include <gtest/gtest.h>
+
+namespace kst {
+namespace {
+
+TEST(ExtensionTest, ComparesTheLastExtensionIgnoringCase)
+{
+    struct Case {
+        const char* path;
+        bool gba;
+        bool zip;
+    };
+    const Case cases[] = {
+        {"/r/x.gba", true, false},     {"/r/x.GBA", true, false},     {"/r/x.Gba", true, false},
+        {"/r/x.gba.zip", false, true}, {"/r/x.ZIP", false, true},     {"/r.gba/x", false, false},
+        {"/r/xgba", false, false},     {"/r/x.gbax", false, false},   {".gba", true, false},
+        {"", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(hasExtension(c.path, ".gba"), c.gba) << c.path;
+        EXPECT_EQ(hasExtension(c.path, ".zip"), c.zip) << c.path;
+    }
+}
+
+TEST(PathPartsTest, NameDropsTheLastFourCharactersOfTheFileName)
+{
+    EXPECT_EQ(nameOf("/roms/Game.GBA"), "Game");
+    EXPECT_EQ(nameOf("/roms/a.b.gba"), "a.b");
+    EXPECT_EQ(nameOf("/roms/.gba"), "");
+    EXPECT_EQ(nonEmptyCell(nameOf("/roms/.gba")), " ");
+    EXPECT_EQ(folderOf("/roms/Game.GBA"), "/roms/");
+    EXPECT_EQ(folderOf("Game.gba"), "");
+}
+
+TEST(KilobytesTest, RoundsDown)
+{
+    EXPECT_EQ(kilobytes(4194304), "4096 KB");
+    EXPECT_EQ(kilobytes(178), "0 KB");
+    EXPECT_EQ(kilobytes(2047), "1 KB");
+}
+
+TEST(NewImageRowTest, FillsTheBlankRowThenAppends)
+{
+    RomGrid grid;
+    EXPECT_EQ(rowForNewImage(grid), 1);
+    EXPECT_EQ(grid.rowCount(), 2);
+    grid.setCell(ColName, 1, "a");
+    EXPECT_EQ(rowForNewImage(grid), 2);
+    EXPECT_EQ(grid.rowCount(), 3);
+}
+
+TEST(NewImageRowTest, AnyFilledCellOfRowOneMeansAppend)
+{
+    RomGrid grid;
+    grid.setCell(ColNewSize, 1, "1 KB");  // not a ROM, but not blank either
+    EXPECT_EQ(rowForNewImage(grid), 2);
+}
+
+TEST(NewImageRowTest, WritesTheCells)
+{
+    RomGrid grid;
+    RomHeader header{4194304, "", 'J', "01"};
+    writeImageRow(grid, 1, "/roms/Game.GBA", header);
+    EXPECT_EQ(grid.cell(ColGo, 1), "");
+    EXPECT_EQ(grid.cell(ColName, 1), "Game");
+    EXPECT_EQ(grid.cell(ColSize, 1), "4096 KB");
+    EXPECT_EQ(grid.cell(ColDir, 1), "/roms/");
+    EXPECT_EQ(grid.cell(ColNewSize, 1), "");
+    EXPECT_EQ(grid.cell(ColInternalName, 1), " ");
+    EXPECT_EQ(grid.cell(ColCountry, 1), "Japan");
+    EXPECT_EQ(grid.cell(ColMaker, 1), "Nintendo");
+    EXPECT_EQ(grid.cell(ColInput, 1), "/roms/Game.GBA");
+}
+
+TEST(NewImageRowTest, InternalNameBytesBecomeCharacters)
+{
+    RomGrid grid;
+    writeImageRow(grid, 1, "/x.gba", RomHeader{200, "CAF\xC9", 'P', "00"});
+    EXPECT_EQ(grid.cell(ColInternalName, 1), "CAF\xC3\x89");  // É
+}
+
+TEST(RenamecolsTest, WritesTheCaptions)
+{
+    RomGrid grid;
+    renamecols(grid);
+    const char* expected[] = {"Go", "Name", "Size", "Dir", "New size", "Internal name", "Country", "Maker", "Input"};
+    for (int col = 0; col < ColumnCount; ++col)
+        EXPECT_EQ(grid.cell(col, 0), expected[col]);
+}
+
+}  // namespace
+}  // namespace kst

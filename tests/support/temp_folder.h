@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kst::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
+Bytes readBytes(const std::filesystem::path& path);
+// Clears every write bit, as a read-only attribute would.
+void makeReadOnly(const std::filesystem::path& path);
+
+// A synthetic image of the given size with a header: internal name (up to 12
+// bytes, zero-padded), country letter and maker code at their offsets.
+Bytes makeImage(std::size_t size, const std::string& internalName = "TESTGAME", char countryLetter = 'E',
+                const std::string& maker = "01");
+
+}  // namespace kst::test
