@@ -15,7 +15,7 @@ void setTranslator(std::string (*translator)(TextId))
     boundTranslator = translator;
 }
 
-std::string format(std::string_view pattern, std::initializer_list<std::string_view> values)
+std::string format(std::string_view pattern, std::span<const std::string_view> values)
 {
     std::string out;
     out.reserve(pattern.size() + 64);

@@ -4,6 +4,8 @@
 // marked for Qt Linguist (lupdate reads QT_TRANSLATE_NOOP without needing Qt).
 // Code shows a text through tr(), which the program binds to its translator.
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,7 +23,11 @@ std::string tr(TextId text);
 void setTranslator(std::string (*translator)(TextId));
 
 // Fills "%s" and "%d" in order with the given texts; "%%" gives "%".
-std::string format(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string format(std::string_view pattern, std::span<const std::string_view> values);
+inline std::string format(std::string_view pattern, std::initializer_list<std::string_view> values)
+{
+    return format(pattern, std::span<const std::string_view>(values.begin(), values.size()));
+}
 
 namespace texts {
 #define KST_TEXT(name, text) inline constexpr TextId name = QT_TRANSLATE_NOOP("Kestrom", text)
@@ -94,6 +100,63 @@ KST_TEXT(ColInput, "Input");
 
 // The selection mark of the Go column
 KST_TEXT(SelectionMark, "@");
+// The middle of the sample output name
+KST_TEXT(SampleRomName, "romname");
+
+// Status line
+KST_TEXT(ActionTextFormat, "[Actions: %s %s %s]");
+KST_TEXT(ActionLetterTruncate, "T");
+KST_TEXT(ActionLetterIntro, "R");
+KST_TEXT(ActionLetterExitHack, "E");
+KST_TEXT(StatusFormat, "[%d roms in list] [rom %d selected] %s");
+KST_TEXT(NoRomsInList, "{No Roms in List}");
+
+// Lost size
+KST_TEXT(NotANumber, "'%s' is not a valid integer value.");
+
+// Tags of the operation log, in the order the steps run
+KST_TEXT(TagNoIntroRemoved, " [No intro removed]");
+KST_TEXT(TagIntroRemoved, " [Intro removed]");
+KST_TEXT(TagAlreadyTrimmed, " [Already trimmed]");
+KST_TEXT(TagTrimmed, " [Trimmed]");
+KST_TEXT(TagNotPatched, " [Not patched]");
+KST_TEXT(TagEhApplied, " [EH Applied]");
+
+// The ExitHack patch and its removal
+KST_TEXT(PatchFileMissing, "The file 'patch.wnt' is missing.");
+KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");
+KST_TEXT(EhEntryNotFound, "%s\nCannot find entry of EH patch data.");
+KST_TEXT(FileIsEmpty, "The file is empty.");
+
+// The command-line tool
+KST_TEXT(CliUsage,
+         "Usage:\n"
+         "  kestrom-cli process [--remove-intro] [--truncate] [--exithack] [--all]\n"
+         "                      [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
+         "  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
+         "  kestrom-cli info FILE...\n"
+         "  kestrom-cli --help\n"
+         "\n"
+         "process    writes a processed copy of each FILE to DIR/<P><name><S>.gba, <name>\n"
+         "           being the file name without its last four characters. The chosen\n"
+         "           actions run in the order intro removal, trimming, ExitHack patch;\n"
+         "           --all chooses all three. Prints one log line per file. --patch\n"
+         "           defaults to patch.wnt beside this program.\n"
+         "remove-eh  writes a copy of each FILE without its ExitHack patch, named the same way.\n"
+         "info       prints the path, size, internal name, country and maker of each FILE,\n"
+         "           separated by tabs.\n"
+         "\n"
+         "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
+         "unpatched or unprocessed, 2 for a usage error.\n");
+KST_TEXT(CliFileMessage, "%s: %s");
+KST_TEXT(CliUnknownCommand, "Unknown command: %s");
+KST_TEXT(CliUnknownOption, "Unknown option: %s");
+KST_TEXT(CliMissingValue, "The option %s needs a value.");
+KST_TEXT(CliNoOutput, "No output folder given (--output DIR).");
+KST_TEXT(CliNoFiles, "No file given.");
+KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
+KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
+KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
 
 #undef KST_TEXT
 }  // namespace texts

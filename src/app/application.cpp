@@ -1,0 +1,52 @@
+#include "app/application.h"
+
+#include "app/form1.h"
+#include "app/strings.h"
+#include "settings/form2.h"
+#include "settings/form3.h"
+#include "settings/form4.h"
+
+#include <QApplication>
+
+namespace kst {
+namespace {
+bool terminating = false;
+}
+
+void requestTermination()
+{
+    terminating = true;
+}
+
+bool terminationRequested()
+{
+    return terminating;
+}
+
+void clearTerminationRequest()
+{
+    terminating = false;
+}
+
+Windows createWindows()
+{
+    QApplication::setApplicationName(qtr(strings::ApplicationTitle));
+    QApplication::setApplicationDisplayName(qtr(strings::ApplicationTitle));
+    Windows windows;
+    windows.form1 = new TForm1();
+    windows.form2 = new TForm2();
+    windows.form3 = new TForm3();
+    windows.form4 = new TForm4();
+    return windows;
+}
+
+void destroyWindows(Windows& windows)
+{
+    delete windows.form4;
+    delete windows.form3;
+    delete windows.form2;
+    delete windows.form1;
+    windows = {};
+}
+
+}  // namespace kst

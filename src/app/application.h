@@ -1,0 +1,30 @@
+#pragma once
+
+namespace kst {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The four windows of the program, created once in this order and living
+// until it ends. Only the main window is shown at start.
+struct Windows {
+    TForm1* form1 = nullptr;
+    TForm2* form2 = nullptr;
+    TForm3* form3 = nullptr;
+    TForm4* form4 = nullptr;
+};
+
+// Sets the application title and creates the four windows in order, hidden.
+// The caller owns them through the returned pointers (delete form4 first).
+Windows createWindows();
+void destroyWindows(Windows& windows);
+
+// A start-up step that found the program unable to run asks for termination;
+// it takes effect when start-up reaches the event loop.
+void requestTermination();
+bool terminationRequested();
+void clearTerminationRequest();
+
+}  // namespace kst

@@ -1,0 +1,20 @@
+#include "app/application.h"
+#include "app/form1.h"
+#include "app/strings.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+
+    kst::Windows windows = kst::createWindows();
+    int status = 0;
+    if (!kst::terminationRequested()) {
+        windows.form1->show();
+        status = QApplication::exec();
+    }
+    kst::destroyWindows(windows);
+    return status;
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+// The texts of the windows. Core texts (list captions, countries, makers, tags)
+// live in core/texts.h; both tables are marked for Qt Linguist.
+
+#include "core/texts.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kst {
+
+// A text of either table, translated, as a QString.
+QString qtr(TextId text);
+// Formats a text of the table ("%s" and "%d" in order) into a QString.
+QString qformat(TextId pattern, const QStringList& values);
+QString toQt(const std::string& utf8);
+std::string fromQt(const QString& text);
+
+namespace strings {
+#define KST_TEXT(name, text) inline constexpr TextId name = QT_TRANSLATE_NOOP("Kestrom", text)
+
+KST_TEXT(ApplicationTitle, "Kestrom");
+KST_TEXT(CaptionFormat, "Kestrom %s");
+KST_TEXT(Version, "- v1.1 Public");
+KST_TEXT(InitialStatus, "Kestrom - By Dravek");
+
+// Dialog captions
+KST_TEXT(ErrorCaption, "Error");
+KST_TEXT(InformationCaption, "Information");
+KST_TEXT(WarningCaption, "Warnings");
+
+// Menu bar captions
+KST_TEXT(File1, "File");
+KST_TEXT(Options1, "Options...");
+KST_TEXT(Exit1, "Exit");
+KST_TEXT(Edit1, "List");
+KST_TEXT(Addrom1, "Add roms...");
+KST_TEXT(Removeselection1, "Remove selection");
+KST_TEXT(UnselectAll1, "Clear List");
+KST_TEXT(EditName2, "Edit Name...");
+KST_TEXT(EditInternalName2, "Edit Internal Name...");
+KST_TEXT(SizeLost1, "Lost size");
+KST_TEXT(otalSizeLost1, "Total Lost Size");
+KST_TEXT(Action1, "Action");
+KST_TEXT(Truncate1, "Truncate");
+KST_TEXT(Removeintro1, "Remove Intro");
+KST_TEXT(ApplyExitHack1, "Apply ExitHack Patch");
+KST_TEXT(All1, "All");
+KST_TEXT(Extra1, "Extra");
+KST_TEXT(RemEH, "Remove ExitHack patch");
+KST_TEXT(Help1, "?");
+KST_TEXT(Warnings1, "Warnings...");
+KST_TEXT(Howdoesitworks1, "How does it work...");
+KST_TEXT(BetaTesters1, "Beta-testers...");
+KST_TEXT(About1, "About...");
+
+// Pop-up menu of the list
+KST_TEXT(Unselect1, "Select/Unselect");
+KST_TEXT(Editname1, "Edit name...");
+KST_TEXT(EditInternalname1, "Internal name...");
+KST_TEXT(Play1, "Play");
+KST_TEXT(Remove1, "Remove");
+
+// Toolbar hints
+KST_TEXT(HintExit, "Exit");
+KST_TEXT(HintOptions, "Options...");
+KST_TEXT(HintAddRoms, "Add roms");
+KST_TEXT(HintRemoveSelection, "Remove selection");
+KST_TEXT(HintClearList, "Clear list");
+KST_TEXT(HintEditOutputName, "Edit output name");
+KST_TEXT(HintEditInternalName, "Edit the internal name in the header of the rom");
+KST_TEXT(HintPlay, "Play input/output rom");
+KST_TEXT(HintLostSize, "Calculate lost size");
+KST_TEXT(HintTotalLostSize, "Calculate total lost size");
+KST_TEXT(HintTruncate, "Truncate|Select the 'truncate' operation");
+KST_TEXT(HintRemoveIntro, "Remove Intro");
+KST_TEXT(HintApplyExitHack, "Apply ExitHack patch");
+KST_TEXT(HintAll, "All");
+KST_TEXT(HintRemoveExitHack, "Remove ExitHack patch");
+KST_TEXT(HintWarnings, "Warnings");
+KST_TEXT(HintHowDoesItWork, "How does it work");
+KST_TEXT(HintBetaTesters, "Beta-testers");
+KST_TEXT(HintAbout, "About Kestrom");
+
+// Main window controls
+KST_TEXT(Apply, "Apply");
+KST_TEXT(OutputFiles, "Output Files ");
+KST_TEXT(PrefixLabel, "Prefix.");
+KST_TEXT(SuffixLabel, "Suffix.");
+KST_TEXT(SampleLabel, "Sample:");
+KST_TEXT(SampleInitial, "Kst-RomName.Gba");
+KST_TEXT(InitialPrefix, "Kst-");
+
+// Open-file dialog of the add command
+KST_TEXT(OpenDialogTitle, "Select File...");
+KST_TEXT(FilterSupported, "Supported Files (*.zip;*.gba)");
+KST_TEXT(FilterGba, "GBA Images (*.gba)");
+KST_TEXT(FilterZip, "Zip Files (*.zip)");
+
+// Start-up
+KST_TEXT(DllMissing, "The following DLL is missing:\n%s");
+KST_TEXT(UnzipModuleName, "unzdll.dll");
+
+// Adding ROMs
+KST_TEXT(ExtensionMismatch, "%s\nFile extension does not match.");
+KST_TEXT(AddReadError, "%s\nI/O Error reading this rom. Check if the file is not in read-only mode and try again.");
+KST_TEXT(IoError, "I/O Error. Check if the file you entered still exists.");
+KST_TEXT(ArchivesNotSupported, "%s\nZip archives cannot be imported yet.");
+
+#undef KST_TEXT
+}  // namespace strings
+}  // namespace kst

@@ -1,0 +1,263 @@
+// kestrom-cli: the image pipeline, ExitHack removal and the header read,
+// without windows, for scripts that work through large collections.
+
+#include "core/latin1.h"
+#include "core/texts.h"
+#include "platform/file_error.h"
+#include "platform/platform.h"
+#include "platform/rom_file.h"
+#include "romheader/header.h"
+#include "romlist/image_row.h"
+#include "romops/exithack_removal.h"
+#include "romops/pipeline.h"
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kst {
+namespace {
+
+enum ExitStatus { Success = 0, SomeFileFailed = 1, UsageError = 2 };
+
+struct UsageProblem {
+    std::string message;
+};
+
+struct Options {
+    std::string command;
+    Actions actions;
+    std::optional<std::filesystem::path> patchFile;
+    std::string prefix;
+    std::string suffix;
+    std::optional<std::string> outputFolder;
+    std::vector<std::string> files;
+};
+
+// Takes the value of an option given as "--name VALUE" or "--name=VALUE".
+std::optional<std::string> optionValue(std::string_view name, const std::vector<std::string>& args, std::size_t& i)
+{
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 >= args.size())
+            throw UsageProblem{format(tr(texts::CliMissingValue), {name})};
+        return args[++i];
+    }
+    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+Options parse(const std::vector<std::string>& args)
+{
+    Options options;
+    options.command = args.front();
+    if (options.command != "process" && options.command != "remove-eh" && options.command != "info")
+        throw UsageProblem{format(tr(texts::CliUnknownCommand), {options.command})};
+    const bool process = options.command == "process";
+    const bool writes = options.command != "info";
+
+    bool onlyFiles = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg == "-" || arg.empty() || arg[0] != '-') {
+            options.files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (process && arg == "--remove-intro") {
+            options.actions.removeIntro = true;
+        } else if (process && arg == "--truncate") {
+            options.actions.truncate = true;
+        } else if (process && arg == "--exithack") {
+            options.actions.applyExitHack = true;
+        } else if (process && arg == "--all") {
+            options.actions.all = true;
+        } else if (auto value = process ? optionValue("--patch", args, i) : std::nullopt) {
+            options.patchFile = *value;
+        } else if (auto value = writes ? optionValue("--prefix", args, i) : std::nullopt) {
+            options.prefix = *value;
+        } else if (auto value = writes ? optionValue("--suffix", args, i) : std::nullopt) {
+            options.suffix = *value;
+        } else if (auto value = writes ? optionValue("--output", args, i) : std::nullopt) {
+            options.outputFolder = *value;
+        } else {
+            throw UsageProblem{format(tr(texts::CliUnknownOption), {arg})};
+        }
+    }
+
+    if (writes && !options.outputFolder)
+        throw UsageProblem{tr(texts::CliNoOutput)};
+    if (options.files.empty())
+        throw UsageProblem{tr(texts::CliNoFiles)};
+    const Actions& a = options.actions;
+    if (process && !(a.all || a.removeIntro || a.truncate || a.applyExitHack))
+        throw UsageProblem{tr(texts::CliNoAction)};
+    return options;
+}
+
+// DIR + "/" + prefix + Name + suffix + ".gba", the output name of the list.
+std::string outputPath(const Options& options, const std::string& file)
+{
+    std::string path = *options.outputFolder;
+    if (path.empty() || path.back() != PathSeparator)
+        path += PathSeparator;
+    return path + options.prefix + nameOf(file) + options.suffix + ".gba";
+}
+
+// Two sources with the same name would overwrite each other's output.
+void refuseSharedOutputs(const Options& options)
+{
+    std::map<std::string, const std::string*> firstSource;
+    for (const std::string& file : options.files) {
+        auto [it, fresh] = firstSource.emplace(outputPath(options, file), &file);
+        if (!fresh)
+            throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, file, it->first})};
+    }
+}
+
+void reportFailure(const std::string& file, const std::exception& error)
+{
+    // A FileError names the file it was working on, which may be the output
+    // or the patch rather than the source.
+    const auto* fileError = dynamic_cast<const FileError*>(&error);
+    if (fileError && fileError->path() == std::filesystem::path(file))
+        std::cerr << error.what() << '\n';
+    else
+        std::cerr << format(tr(texts::CliFileMessage), {file, error.what()}) << '\n';
+}
+
+// Creates the output folder (one level) when it is missing, as Apply does.
+bool makeOutputFolder(const std::string& folder)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(folder, ec))
+        return true;
+    std::filesystem::create_directory(folder, ec);
+    if (!ec)
+        return true;
+    std::cerr << format(tr(texts::CliNoOutputFolder), {folder, ec.message()}) << '\n';
+    return false;
+}
+
+int runProcess(const Options& options)
+{
+    if (!makeOutputFolder(*options.outputFolder))
+        return SomeFileFailed;
+    const std::filesystem::path patchFile = options.patchFile.value_or(platform().programFolder() / "patch.wnt");
+    bool patchReported = false;
+    RomOpHooks hooks;
+    hooks.patchMissing = [&](const std::filesystem::path& missing) {
+        if (!patchReported)
+            std::cerr << format(tr(texts::CliFileMessage), {missing.string(), tr(texts::PatchFileMissing)}) << '\n';
+        patchReported = true;
+    };
+
+    int status = Success;
+    for (const std::string& file : options.files) {
+        try {
+            ProcessOutcome outcome = Process(file, outputPath(options, file), options.actions, patchFile, hooks);
+            std::cout << outcome.logLine << '\n';
+            if (outcome.patchMissing)
+                status = SomeFileFailed;
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+int runRemoveEH(const Options& options)
+{
+    if (!makeOutputFolder(*options.outputFolder))
+        return SomeFileFailed;
+    int status = Success;
+    for (const std::string& file : options.files) {
+        try {
+            switch (RemoveEH(file, outputPath(options, file))) {
+            case RemoveEHOutcome::Written:
+                break;
+            case RemoveEHOutcome::NotPatched:
+                std::cerr << format(tr(texts::FileNotPatched), {file}) << '\n';
+                status = SomeFileFailed;
+                break;
+            case RemoveEHOutcome::SignatureNotFound:
+                std::cerr << format(tr(texts::EhEntryNotFound), {file}) << '\n';
+                status = SomeFileFailed;
+                break;
+            }
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+int runInfo(const Options& options)
+{
+    int status = Success;
+    for (const std::string& file : options.files) {
+        try {
+            RomFile rom(file);
+            RomHeader header = readheader(rom);
+            std::cout << file << '\t' << kilobytes(header.size) << '\t'
+                      << nonEmptyCell(latin1ToUtf8(header.internalName)) << '\t'
+                      << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+bool asksForHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        if (arg == "--")
+            return false;
+        if (arg == "--help")
+            return true;
+    }
+    return false;
+}
+
+int run(const std::vector<std::string>& args)
+{
+    if (asksForHelp(args)) {
+        std::cout << tr(texts::CliUsage);
+        return Success;
+    }
+    try {
+        if (args.empty())
+            throw UsageProblem{};
+        Options options = parse(args);
+        if (options.command != "info")
+            refuseSharedOutputs(options);
+        if (options.command == "process")
+            return runProcess(options);
+        if (options.command == "remove-eh")
+            return runRemoveEH(options);
+        return runInfo(options);
+    } catch (const UsageProblem& problem) {
+        if (!problem.message.empty())
+            std::cerr << problem.message << "\n\n";
+        std::cerr << tr(texts::CliUsage);
+        return UsageError;
+    }
+}
+
+}  // namespace
+}  // namespace kst
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return kst::run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,129 @@
+// Adding ROMs to the list: the add command, file drops and the image add they share.
+
+#include "app/form1.h"
+#include "app/strings.h"
+#include "archive/archive_import.h"
+#include "platform/file_error.h"
+#include "platform/rom_file.h"
+#include "romheader/header.h"
+#include "romlist/image_row.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+namespace kst {
+namespace {
+
+// The longest dropped path the handler takes, in bytes; longer ones are cut.
+constexpr int MaxDroppedPathBytes = 253;
+
+const char* const GbaExtension = ".gba";
+const char* const ZipExtension = ".zip";
+
+// Restarts the timer however the handling ends.
+class TimerPause {
+public:
+    explicit TimerPause(QTimer* timer) : timer_(timer) { timer_->stop(); }
+    ~TimerPause() { timer_->start(); }
+
+private:
+    QTimer* timer_;
+};
+
+}  // namespace
+
+bool OpenFileDialog::execute()
+{
+    std::optional<OpenFileAnswer> answer = dialogs().openFile(request);
+    if (!answer || answer->files.isEmpty())
+        return false;
+    files = answer->files;
+    fileName = files.first();
+    return true;
+}
+
+void TForm1::addImage(const std::string& path, bool unpackedMember)
+{
+    RomFile file(path);
+    RomHeader header = readheader(file);
+    int row = rowForNewImage(grid_);
+    writeImageRow(grid_, row, path, header);
+    file.close();
+    if (unpackedMember)
+        TempFiles.append(toQt(path));
+}
+
+bool TForm1::addPath(const QString& path, AddOrigin origin)
+{
+    std::string local = fromQt(path);
+    if (hasExtension(local, ZipExtension))
+        return importArchive(*this, path, origin);
+    if (!hasExtension(local, GbaExtension)) {
+        dialogs().message(qformat(strings::ExtensionMismatch, {path}));
+        return false;
+    }
+    try {
+        addImage(local, false);
+    } catch (const FileError&) {
+        if (origin == AddOrigin::Dropped)
+            dialogs().error(qtr(strings::IoError));
+        else
+            dialogs().error(qformat(strings::AddReadError, {path}));
+    }
+    return true;
+}
+
+void TForm1::Addrom1Click()
+{
+    if (!dialogFreeAddMode) {
+        if (!OpenDialog1.execute())
+            return;
+    } else {
+        OpenDialog1.files.clear();
+        dialogFreeAddMode = false;
+    }
+    TimerPause pause(Timer1);
+
+    QStringList picked = OpenDialog1.files.size() < 2 ? QStringList{OpenDialog1.fileName} : OpenDialog1.files;
+    for (const QString& path : picked)
+        if (!addPath(path, AddOrigin::Picked))
+            return;
+
+    // A completed add starts the New size column afresh; the timer restores its caption.
+    for (int row = 0; row < grid_.rowCount(); ++row)
+        grid_.setCell(ColNewSize, row, {});
+}
+
+void TForm1::WMDropFiles(const QStringList& paths)
+{
+    TimerPause pause(Timer1);
+    for (const QString& path : paths)
+        if (!addPath(path, AddOrigin::Dropped))
+            return;
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        QByteArray bytes = url.toLocalFile().toUtf8();
+        paths.append(QString::fromUtf8(bytes.left(MaxDroppedPathBytes)));
+    }
+    event->acceptProposedAction();
+    // Handled after the drop returns, so the source application is not held
+    // waiting while message boxes are up.
+    QTimer::singleShot(0, this, [this, paths] { WMDropFiles(paths); });
+}
+
+}  // namespace kst

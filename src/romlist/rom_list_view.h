@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTableView>
+
+namespace kst {
+
+// The ROM list's view: whole rows, a contiguous range at a time, no editing,
+// no grid lines. Only the left button changes the selection; the middle
+// button and keys are passed to the window's handlers.
+class RomListView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit RomListView(QWidget* parent = nullptr);
+
+signals:
+    void mouseDown(Qt::MouseButton button);
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The key code of the Delete key, as the list's key handler receives it.
+inline constexpr int DeleteKeyCode = 46;
+
+}  // namespace kst

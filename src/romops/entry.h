@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace kst {
+
+// The 24-bit word offset of the entry branch at the start of every image, in
+// file order: the bytes at offsets 0, 1 and 2, least significant first. The
+// byte at offset 3 (the branch opcode) is never part of it and no operation
+// touches it.
+using EntryBytes = std::array<std::uint8_t, 3>;
+
+// The branch to 0xC0, the first byte after the 192-byte cartridge header.
+inline constexpr EntryBytes StandardEntry{0x2E, 0x00, 0x00};
+
+// The first three bytes of an image, which must hold at least three.
+inline EntryBytes entryOf(std::span<const std::uint8_t> image)
+{
+    return {image[0], image[1], image[2]};
+}
+
+// The byte that pads an image: 0x00 when its second-to-last byte is 0x00,
+// else 0xFF. An image too short to have a second-to-last byte counts as
+// 0xFF-padded, the common case for cartridge dumps.
+inline std::uint8_t fillByteOf(std::span<const std::uint8_t> image)
+{
+    return image.size() >= 2 && image[image.size() - 2] == 0x00 ? 0x00 : 0xFF;
+}
+
+}  // namespace kst

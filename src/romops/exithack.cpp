@@ -1,0 +1,72 @@
+#include "romops/exithack.h"
+
+#include "core/texts.h"
+#include "platform/file_error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kst {
+
+std::uint64_t paddedLength(std::uint64_t length)
+{
+    return (length + 3) / 4 * 4;
+}
+
+EntryBytes newEntryOffset(std::uint64_t length)
+{
+    // The branch lands on 8 + 4 * N, so N counts words from offset 8; the
+    // subtraction wraps for images under 8 bytes, which the mask keeps to
+    // the 24 bits of the field.
+    const std::uint64_t words = (paddedLength(length) / 4 - 2) & 0xFFFFFF;
+    return {static_cast<std::uint8_t>(words), static_cast<std::uint8_t>(words >> 8),
+            static_cast<std::uint8_t>(words >> 16)};
+}
+
+std::vector<std::uint8_t> Exithack(std::vector<std::uint8_t> image, std::span<const std::uint8_t> patch,
+                                   EntryBytes newEntry)
+{
+    if (image.empty() || patch.empty())
+        return image;
+    const std::uint8_t fill = fillByteOf(image);
+    const std::size_t padded = static_cast<std::size_t>(paddedLength(image.size()));
+    image.reserve(padded + patch.size());
+    image.resize(padded, fill);
+    std::copy(newEntry.begin(), newEntry.end(), image.begin());
+    image.insert(image.end(), patch.begin(), patch.end());
+    return image;
+}
+
+std::vector<std::uint8_t> readPatch(const std::filesystem::path& patchFile)
+{
+    // Only read: an installed, write-protected patch file is as good as any.
+    int fd = ::open(patchFile.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw fileErrorFromErrno(patchFile);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    std::vector<std::uint8_t> patch;
+    std::uint8_t block[4096];
+    for (;;) {
+        ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw fileErrorFromErrno(patchFile);
+        }
+        if (got == 0)
+            break;
+        patch.insert(patch.end(), block, block + got);
+    }
+    if (patch.empty())
+        throw FileError(patchFile, tr(texts::FileIsEmpty));
+    return patch;
+}
+
+}  // namespace kst

@@ -1,0 +1,80 @@
+#include "romops/pipeline.h"
+
+#include "core/texts.h"
+#include "platform/atomic_write.h"
+#include "platform/platform.h"
+#include "platform/rom_file.h"
+#include "romops/exithack.h"
+#include "romops/image_file.h"
+#include "romops/intro.h"
+#include "romops/trim.h"
+
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace kst {
+namespace {
+
+using Image = std::vector<std::uint8_t>;
+
+// Room behind the image for the patch and its padding, so that appending it
+// does not move a many-megabyte image. Only a hint: a patch file that is
+// missing or changes size is dealt with when it is read.
+std::size_t patchRoom(const std::filesystem::path& patchFile)
+{
+    std::error_code ec;
+    std::uintmax_t size = std::filesystem::file_size(patchFile, ec);
+    return ec ? 0 : static_cast<std::size_t>(size) + 3;
+}
+
+}  // namespace
+
+ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
+                       const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks)
+{
+    const bool removeIntro = actions.all || actions.removeIntro;
+    const bool truncate = actions.all || actions.truncate;
+    const bool applyExitHack = actions.all || actions.applyExitHack;
+
+    ProcessOutcome outcome;
+    outcome.logLine = source.string();
+
+    Image image;
+    EntryBytes entry{};
+    {
+        RomFile file(source);
+        entry = readEntryBytes(file);
+        image = readImage(file, hooks, applyExitHack ? patchRoom(patchFile) : 0);
+    }
+
+    // Each step takes the image as the one before left it; the image is moved
+    // through them, never copied.
+    if (removeIntro) {
+        const bool changes = hasIntro(image);
+        image = RemIntro(std::move(image), entry);
+        outcome.logLine += tr(changes ? texts::TagIntroRemoved : texts::TagNoIntroRemoved);
+    }
+    if (truncate) {
+        const std::size_t before = image.size();
+        image = RomTrunc(std::move(image));
+        outcome.logLine += tr(image.size() == before ? texts::TagAlreadyTrimmed : texts::TagTrimmed);
+    }
+    if (applyExitHack) {
+        outcome.newEntry = newEntryOffset(image.size());
+        const std::size_t before = image.size();
+        if (platform().fileExists(patchFile)) {
+            image = Exithack(std::move(image), readPatch(patchFile), *outcome.newEntry);
+        } else {
+            outcome.patchMissing = true;
+            if (hooks.patchMissing)
+                hooks.patchMissing(patchFile);
+        }
+        outcome.logLine += tr(image.size() == before ? texts::TagNotPatched : texts::TagEhApplied);
+    }
+
+    writeFileAtomically(output, image);
+    return outcome;
+}
+
+}  // namespace kst

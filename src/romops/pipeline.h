@@ -1,0 +1,36 @@
+#pragma once
+
+#include "romops/entry.h"
+#include "romops/hooks.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kst {
+
+// The chosen actions; all stands for the three others whatever their marks.
+struct Actions {
+    bool all = false;
+    bool removeIntro = false;
+    bool truncate = false;
+    bool applyExitHack = false;
+};
+
+struct ProcessOutcome {
+    std::string logLine;                 // the source path followed by one tag per action run
+    bool patchMissing = false;           // the patch step found no patch file
+    std::optional<EntryBytes> newEntry;  // the entry field computed for the patch step, when it ran
+};
+
+// Reads the whole source, runs the chosen actions on it in the fixed order
+// intro removal, trimming, ExitHack patch, and writes the result to output in
+// one piece; output may be the source itself. A missing patch file calls
+// hooks.patchMissing and lets the image pass unpatched. Throws FileError when
+// the source cannot be opened for reading and writing or is shorter than 3
+// bytes, when the patch file exists but is empty or unreadable, and when the
+// output cannot be written; no output is left behind then.
+ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
+                       const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks = {});
+
+}  // namespace kst

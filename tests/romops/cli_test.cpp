@@ -1,0 +1,169 @@
+#include "romops/exithack_removal.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace kst {
+namespace {
+
+using test::Bytes;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built tool with the given arguments, capturing both streams.
+CliRun runCli(const test::TempFolder& folder, const std::vector<std::string>& args)
+{
+    const std::string outPath = (folder / "cli.out").string();
+    const std::string errPath = (folder / "cli.err").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+
+    std::vector<std::string> all{KESTROM_CLI_PATH};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : all)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    CliRun run;
+    pid_t pid = 0;
+    int spawned = posix_spawn(&pid, KESTROM_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return run;
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = readText(outPath);
+    run.err = readText(errPath);
+    return run;
+}
+
+struct CliFixture : ::testing::Test {
+    test::TempFolder folder;
+    std::string out = (folder / "out").string();
+    std::string game = (folder / "Game.gba").string();
+    std::string patch = (folder / "patch.wnt").string();
+
+    void SetUp() override
+    {
+        Bytes image = test::makeImage(0x2000, "TESTGAME", 'E', "01");
+        std::fill(image.begin() + 0x1800, image.end(), 0xFF);
+        test::writeBytes(game, image);
+        test::writeBytes(patch, Bytes(ExitHackSignature.begin(), ExitHackSignature.end()));
+    }
+    CliRun run(const std::vector<std::string>& args) { return runCli(folder, args); }
+};
+
+TEST_F(CliFixture, ProcessWritesTheOutputNameAndPrintsTheLogLine)
+{
+    CliRun r = run({"process", "--truncate", "--prefix", "KSZ-", "--suffix=-t", "--output", out, game});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, game + " [Trimmed]\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(test::readBytes(out + "/KSZ-Game-t.gba").size(), 0x1801u);
+}
+
+TEST_F(CliFixture, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> invocations = {
+        {},
+        {"frobnicate", game},
+        {"process", "--truncate", game},                         // no output folder
+        {"process", "--output", out, game},                      // no action
+        {"process", "--truncate", "--output", out},              // no file
+        {"process", "--truncate", "--bogus", "--output", out, game},
+        {"process", "--truncate", "--output"},
+        {"remove-eh", "--all", "--output", out, game},           // not an option of remove-eh
+        {"process", "--all", "--output", out, game, (folder / "Game.GBA").string()},  // same output name
+    };
+    for (const auto& args : invocations) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:", 0), 0u);
+}
+
+TEST_F(CliFixture, AFailingFileDoesNotStopTheOthers)
+{
+    const std::string missing = (folder / "Missing.gba").string();
+    CliRun r = run({"process", "--all", "--patch", patch, "--output", out, missing, game});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, game + " [No intro removed] [Trimmed] [EH Applied]\n");
+    EXPECT_NE(r.err.find(missing), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(out + "/Game.gba"));
+}
+
+TEST_F(CliFixture, MissingPatchStillWritesAndFails)
+{
+    const std::string nowhere = (folder / "nowhere.wnt").string();
+    CliRun r = run({"process", "--exithack", "--patch", nowhere, "--output", out, game});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, game + " [Not patched]\n");
+    EXPECT_NE(r.err.find(nowhere + ": The file 'patch.wnt' is missing."), std::string::npos);
+    EXPECT_EQ(test::readBytes(out + "/Game.gba"), test::readBytes(game));
+}
+
+TEST_F(CliFixture, DefaultPatchLiesBesideTheTool)
+{
+    CliRun r = run({"process", "--exithack", "--output", out, game});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, game + " [EH Applied]\n");
+}
+
+TEST_F(CliFixture, RemoveEHUndoesProcessAndReportsUnpatchedFiles)
+{
+    ASSERT_EQ(run({"process", "--exithack", "--patch", patch, "--output", out, game}).status, 0);
+    const std::string patched = out + "/Game.gba";
+    CliRun r = run({"remove-eh", "--prefix", "clean-", "--output", out, patched});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(test::readBytes(out + "/clean-Game.gba"), test::readBytes(game));
+
+    CliRun unpatched = run({"remove-eh", "--output", out, game});
+    EXPECT_EQ(unpatched.status, 1);
+    EXPECT_EQ(unpatched.err, game + "\nThis file is not patched.\n");
+}
+
+TEST_F(CliFixture, InfoPrintsTheCellsOfTheList)
+{
+    const std::string nameless = (folder / "Nameless.gba").string();
+    test::writeBytes(nameless, test::makeImage(0x100000, "", 'Q', "ZZ"));
+    const std::string tooShort = (folder / "Short.gba").string();
+    test::writeBytes(tooShort, Bytes(177, 0));
+
+    CliRun r = run({"info", game, nameless, tooShort});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n" + nameless + "\t1024 KB\t \tUnknown\tUnknown\n");
+    EXPECT_NE(r.err.find(tooShort), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kst

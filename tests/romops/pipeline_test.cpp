@@ -1,0 +1,212 @@
+#include "core/texts.h"
+#include "platform/file_error.h"
+#include "romops/exithack.h"
+#include "romops/exithack_removal.h"
+#include "romops/pipeline.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace kst {
+namespace {
+
+using test::Bytes;
+
+std::size_t entriesIn(const std::filesystem::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+struct ProcessFixture : ::testing::Test {
+    test::TempFolder folder;
+    std::filesystem::path source = folder / "Game.gba";
+    std::filesystem::path output = folder / "KSZ-Game.gba";
+    std::filesystem::path patchFile = folder / "patch.wnt";
+    Bytes patch = [] {
+        Bytes bytes(ExitHackSignature.begin(), ExitHackSignature.end());
+        bytes.resize(64, 0xE1);
+        return bytes;
+    }();
+
+    void SetUp() override { test::writeBytes(patchFile, patch); }
+
+    std::string run(const Actions& actions)
+    {
+        return Process(source, output, actions, patchFile).logLine;
+    }
+};
+
+// Game data up to 0x3000, an intro behind it reached through the entry
+// branch, 0xFF padding to 0x8000.
+Bytes imageWithIntro()
+{
+    Bytes image = test::makeImage(0x8000);
+    image[0x2FFF] = 0x5A;
+    std::fill(image.begin() + 0x3000, image.end(), 0xFF);
+    std::fill(image.begin() + 0x3000, image.begin() + 0x3400, 0xC3);  // the intro
+    image[0] = 0xFE;  // branch to 8 + 4 * 0xBFE = 0x3000
+    image[1] = 0x0B;
+    image[2] = 0x00;
+    return image;
+}
+
+TEST_F(ProcessFixture, TagsFollowTheActionsInTheirFixedOrder)
+{
+    struct Case {
+        Actions actions;
+        Bytes image;
+        std::string tags;
+    };
+    const Bytes plain = test::makeImage(0x1000);  // standard entry, last bytes no fill
+    const Case cases[] = {
+        {{.all = true}, imageWithIntro(), " [Intro removed] [Trimmed] [EH Applied]"},
+        {{.all = true}, plain, " [No intro removed] [Already trimmed] [EH Applied]"},
+        // All stands for the three whatever their own marks.
+        {{.all = true, .truncate = true}, plain, " [No intro removed] [Already trimmed] [EH Applied]"},
+        {{.truncate = true}, imageWithIntro(), " [Trimmed]"},
+        {{.removeIntro = true, .applyExitHack = true}, imageWithIntro(), " [Intro removed] [EH Applied]"},
+        {{.removeIntro = true, .truncate = true}, plain, " [No intro removed] [Already trimmed]"},
+        {{.applyExitHack = true}, plain, " [EH Applied]"},
+        {{}, plain, ""},
+    };
+    for (const Case& c : cases) {
+        test::writeBytes(source, c.image);
+        EXPECT_EQ(run(c.actions), source.string() + c.tags);
+    }
+}
+
+// Intro removal blanks the intro with the fill, trimming then cuts it with
+// the padding, leaving the game data and one fill byte; the patch follows
+// the word-aligned end.
+TEST_F(ProcessFixture, AllRemovesTheIntroTrimsAndPatchesTheTrimmedImage)
+{
+    const Bytes image = imageWithIntro();
+    test::writeBytes(source, image);
+    ProcessOutcome outcome = Process(source, output, Actions{.all = true}, patchFile);
+
+    Bytes expected(image.begin(), image.begin() + 0x3000);
+    expected[0] = 0x2E;
+    expected[1] = 0x00;
+    expected[2] = 0x00;
+    expected.push_back(0xFF);
+    expected.resize(0x3004, 0xFF);
+    ASSERT_TRUE(outcome.newEntry);
+    EXPECT_EQ(*outcome.newEntry, newEntryOffset(0x3001));
+    std::copy(outcome.newEntry->begin(), outcome.newEntry->end(), expected.begin());
+    expected.insert(expected.end(), patch.begin(), patch.end());
+    EXPECT_EQ(test::readBytes(output), expected);
+    EXPECT_EQ(test::readBytes(source), image);
+}
+
+TEST_F(ProcessFixture, NoActionTakingEffectWritesACopy)
+{
+    const Bytes image = test::makeImage(3 * 65536 + 123);
+    test::writeBytes(source, image);
+    EXPECT_EQ(run({.truncate = true}), source.string() + " [Already trimmed]");
+    EXPECT_EQ(test::readBytes(output), image);
+}
+
+TEST_F(ProcessFixture, ProgressRunsFromZeroToTheFileSize)
+{
+    const std::uint64_t size = 3 * 65536 + 123;
+    test::writeBytes(source, test::makeImage(size));
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
+    RomOpHooks hooks;
+    hooks.progress = [&](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); };
+    Process(source, output, Actions{.all = true}, patchFile, hooks);
+
+    ASSERT_EQ(calls.size(), 5u);  // the start, then one call per block
+    EXPECT_EQ(calls.front().first, 0u);
+    EXPECT_EQ(calls.back().first, size);
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].second, size);
+        if (i > 0) {
+            EXPECT_EQ(calls[i].first, std::min<std::uint64_t>(i * 65536, size));
+        }
+    }
+}
+
+TEST_F(ProcessFixture, OutputMayBeTheSource)
+{
+    test::writeBytes(source, imageWithIntro());
+    Process(source, output, Actions{.all = true}, patchFile);
+    Process(source, source, Actions{.all = true}, patchFile);
+    EXPECT_EQ(test::readBytes(source), test::readBytes(output));
+}
+
+TEST_F(ProcessFixture, MissingPatchLetsTheImagePassAndIsReported)
+{
+    const Bytes image = test::makeImage(0x1001);
+    test::writeBytes(source, image);
+    std::filesystem::remove(patchFile);
+    std::vector<std::filesystem::path> reported;
+    RomOpHooks hooks;
+    hooks.patchMissing = [&](const std::filesystem::path& missing) { reported.push_back(missing); };
+
+    ProcessOutcome outcome = Process(source, output, Actions{.applyExitHack = true}, patchFile, hooks);
+    EXPECT_TRUE(outcome.patchMissing);
+    EXPECT_EQ(outcome.logLine, source.string() + " [Not patched]");
+    EXPECT_EQ(reported, std::vector<std::filesystem::path>{patchFile});
+    EXPECT_EQ(test::readBytes(output), image);  // nothing padded either
+}
+
+TEST_F(ProcessFixture, EmptyPatchFileIsAFileErrorAndWritesNothing)
+{
+    test::writeBytes(source, test::makeImage(0x1000));
+    test::writeBytes(patchFile, {});
+    EXPECT_THROW(run({.applyExitHack = true}), FileError);
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+TEST_F(ProcessFixture, UnusableSourceIsAFileError)
+{
+    EXPECT_THROW(run({.all = true}), FileError);  // missing
+
+    test::writeBytes(source, test::makeImage(0x1000));
+    test::makeReadOnly(source);
+    EXPECT_THROW(run({.all = true}), FileError);
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+// A write cut short by the file-size limit: as root no permission bit stops a
+// write, so the limit stands in for a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*savedHandler_)(int) = nullptr;
+};
+
+TEST_F(ProcessFixture, FailedWriteLeavesNoPartialOutputAndAWholeSource)
+{
+    const Bytes image = test::makeImage(200000);
+    test::writeBytes(source, image);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_THROW(run({.applyExitHack = true}), FileError);
+        EXPECT_THROW(Process(source, source, Actions{.applyExitHack = true}, patchFile), FileError);
+    }
+    EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_EQ(test::readBytes(source), image);
+    EXPECT_EQ(entriesIn(folder.path()), 2u);  // the source and the patch, no temporary file
+}
+
+}  // namespace
+}  // namespace kst
