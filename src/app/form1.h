@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -214,6 +215,9 @@ private:
     RomGrid grid_;
     RomListModel* model_ = nullptr;
 };
+
+// The local files of a drop, in order, each path cut to 253 bytes.
+QStringList droppedPaths(const QMimeData& data);
 
 // The four windows, created once at start-up in this order.
 extern TForm1* Form1;

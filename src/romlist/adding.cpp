@@ -111,15 +111,21 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event)
+QStringList droppedPaths(const QMimeData& data)
 {
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
+    for (const QUrl& url : data.urls()) {
         if (!url.isLocalFile())
             continue;
         QByteArray bytes = url.toLocalFile().toUtf8();
         paths.append(QString::fromUtf8(bytes.left(MaxDroppedPathBytes)));
     }
+    return paths;
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    QStringList paths = droppedPaths(*event->mimeData());
     event->acceptProposedAction();
     // Handled after the drop returns, so the source application is not held
     // waiting while message boxes are up.

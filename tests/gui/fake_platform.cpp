@@ -1,0 +1,39 @@
+#include "gui/fake_platform.h"
+
+#include "platform/file_error.h"
+
+namespace kst::test {
+
+FakePlatform::FakePlatform(const std::filesystem::path& root)
+    : program(root / "program"), system(root / "system"), temporary(root / "tmp")
+{
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(system);
+    std::filesystem::create_directories(temporary);
+}
+
+bool FakePlatform::fileExists(const std::filesystem::path& path) const
+{
+    return std::filesystem::is_regular_file(path);
+}
+
+void FakePlatform::copyFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    ++copies;
+    if (copyFails)
+        throw FileError(to, "Access is denied.");
+    PosixPlatform().copyFile(from, to);
+}
+
+std::unique_ptr<LoadedModule> FakePlatform::loadModule(const std::filesystem::path& path, std::string* reason)
+{
+    return PosixPlatform().loadModule(path, reason);
+}
+
+bool FakePlatform::launchProgram(const std::string& programPath, const std::string& argument)
+{
+    launches.emplace_back(programPath, argument);
+    return launchSucceeds;
+}
+
+}  // namespace kst::test

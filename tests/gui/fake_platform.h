@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kst::test {
+
+// The real file system, rooted in folders of the test's choosing, with the
+// copy able to fail on demand and program launches only recorded.
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(const std::filesystem::path& root);
+
+    std::filesystem::path programFolder() const override { return program; }
+    std::filesystem::path systemFolder() const override { return system; }
+    std::filesystem::path temporaryFolder() const override { return temporary; }
+    bool fileExists(const std::filesystem::path& path) const override;
+    void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
+    bool launchProgram(const std::string& program, const std::string& argument) override;
+
+    std::filesystem::path program;
+    std::filesystem::path system;
+    std::filesystem::path temporary;
+    bool copyFails = false;
+    int copies = 0;
+    bool launchSucceeds = true;
+    std::vector<std::pair<std::string, std::string>> launches;
+};
+
+}  // namespace kst::test
