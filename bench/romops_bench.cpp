@@ -117,7 +117,7 @@ void BM_FindExitHackSignature(benchmark::State& state)
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RomTrunc)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RemIntro)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Exithack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Exithack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindExitHackSignature)->Unit(benchmark::kMillisecond);
 
 }  // namespace

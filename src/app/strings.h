@@ -108,6 +108,27 @@ KST_TEXT(AddReadError, "%s\nI/O Error reading this rom. Check if the file is not
 KST_TEXT(IoError, "I/O Error. Check if the file you entered still exists.");
 KST_TEXT(ArchivesNotSupported, "%s\nZip archives cannot be imported yet.");
 
+// List editing
+KST_TEXT(SelectionEmpty, "The current selection is empty.");
+KST_TEXT(EditNameCaption, "Edit name");
+KST_TEXT(EditNamePrompt, "Enter new name of the rom");
+
+// Apply
+KST_TEXT(WrongOutputDirectory, "Wrong output directory. Please change it in the options menu.");
+KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");
+KST_TEXT(NoActionSelected, "No action selected ! \nSelect an action clicking in an item on the 'Action' menu.");
+KST_TEXT(NoRomSelected, "No roms have been selected. A selected rom has an '%s' in its first column.");
+KST_TEXT(OperationLog, "Operation log:\n%s");
+
+// Lost size
+KST_TEXT(LostSize, "%d %s have been lost.");
+KST_TEXT(NoRomsTruncated, "No roms truncated.");
+KST_TEXT(NoSizeLost, "No size lost.");
+KST_TEXT(TotalSizeLost, "Total size lost: %d %s\nAverage: %d %s per rom.");
+
+// Closing
+KST_TEXT(SettingsNotSaved, "%s\nThe settings could not be saved: %s");
+
 #undef KST_TEXT
 }  // namespace strings
 }  // namespace kst

@@ -1,17 +1,59 @@
+// The chosen actions: Action menu check marks mirrored by their toolbar twins.
+
 #include "app/form1.h"
 
-namespace kst {
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
 
-void TForm1::Truncate1Click() {}
-void TForm1::Removeintro1Click() {}
-void TForm1::ApplyExitHack1Click() {}
-void TForm1::All1Click() {}
-void TForm1::RemEHClick() {}
-void TForm1::BitBtn1Click() {}
-void TForm1::SizeLost1Click() {}
-void TForm1::otalSizeLost1Click() {}
-void TForm1::ToolButton23Click() {}
-void TForm1::Process(const std::string&, const std::string&) {}
-void TForm1::RemoveEH(const std::string&, const std::string&) {}
+namespace kst {
+namespace {
+
+void toggle(QAction* item, QToolButton* twin)
+{
+    item->setChecked(!item->isChecked());
+    twin->setChecked(item->isChecked());
+}
+
+}  // namespace
+
+void TForm1::Truncate1Click()
+{
+    toggle(Truncate1, ToolButton10);
+}
+
+void TForm1::Removeintro1Click()
+{
+    toggle(Removeintro1, ToolButton11);
+}
+
+void TForm1::ApplyExitHack1Click()
+{
+    toggle(ApplyExitHack1, ToolButton12);
+}
+
+void TForm1::All1Click()
+{
+    // Each item's enabled state flips on its own; their marks stay, to come
+    // back into force when All is switched off.
+    for (QAction* item : {Truncate1, Removeintro1, ApplyExitHack1})
+        item->setEnabled(!item->isEnabled());
+    All1->setChecked(!All1->isChecked());
+    bool all = All1->isChecked();
+    ToolButton13->setChecked(all);
+    for (QToolButton* twin : {ToolButton10, ToolButton11, ToolButton12})
+        twin->setEnabled(!all);
+}
+
+void TForm1::RemEHClick()
+{
+    RemEH->setChecked(!RemEH->isChecked());
+    bool removing = RemEH->isChecked();
+    Action1->setEnabled(!removing);
+    Action1->menuAction()->setEnabled(!removing);
+    for (QToolButton* twin : {ToolButton10, ToolButton11, ToolButton12, ToolButton13})
+        twin->setEnabled(!removing);
+    ToolButton15->setChecked(removing);
+}
 
 }  // namespace kst

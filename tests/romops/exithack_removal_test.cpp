@@ -31,6 +31,7 @@ TEST(FindSignatureTest, FindsTheFirstOccurrence)
         {0x1000, {}, std::nullopt},
         {0x1000, {0x800}, 0x800},
         {0x1000, {0x300, 0x800}, 0x300},  // game data holding the signature wins
+        {0x1000, {0x401, 0x413}, 0x401},  // two in one block of the scan
         {0x1000, {0}, 0},
         {0x1000, {0x1000 - 18}, 0x1000 - 18},
         {17, {}, std::nullopt},
@@ -56,25 +57,24 @@ TEST(FindSignatureTest, FindsItAtEveryPositionOfEveryLength)
     }
 }
 
-// Both probe bytes of the fast scan match, the rest does not.
+// Near misses: both probe bytes of the fast scan match but another does not,
+// or the signature is cut off by the end of the image.
 TEST(FindSignatureTest, SkipsNearMisses)
 {
+    struct NearMiss {
+        std::ptrdiff_t at;
+        std::ptrdiff_t wrongByte;
+    };
     Bytes image(0x100, 0xE2);
-    for (std::size_t at : {0x10, 0x21, 0x40}) {
-        std::copy(signature.begin(), signature.end(), image.begin() + at);
-        image[at + (at % 17)] ^= 0x80;
+    for (NearMiss miss : {NearMiss{0x10, 0}, NearMiss{0x30, 9}, NearMiss{0x50, 17}}) {
+        std::copy(signature.begin(), signature.end(), image.begin() + miss.at);
+        image[static_cast<std::size_t>(miss.at + miss.wrongByte)] ^= 0x80;
     }
+    std::copy(signature.begin(), signature.end() - 1, image.end() - 17);
+    EXPECT_EQ(findExitHackSignature(image), std::nullopt);
+
     std::copy(signature.begin(), signature.end(), image.begin() + 0x70);
     EXPECT_EQ(findExitHackSignature(image), std::optional<std::size_t>(0x70));
-}
-
-TEST(FindSignatureTest, IgnoresAnIncompleteSignature)
-{
-    Bytes image(0x100, 0x00);
-    std::copy(signature.begin(), signature.end() - 1, image.end() - 17);  // cut by the end
-    std::copy(signature.begin(), signature.end(), image.begin() + 0x20);
-    image[0x20 + 9] ^= 1;  // one byte off
-    EXPECT_EQ(findExitHackSignature(image), std::nullopt);
 }
 
 struct RemoveEHFixture : ::testing::Test {

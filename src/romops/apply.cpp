@@ -1,0 +1,83 @@
+// Apply: every marked row through the pipeline, or every row through the
+// ExitHack removal, into the output folder.
+
+#include "app/form1.h"
+#include "app/strings.h"
+#include "platform/file_error.h"
+#include "romlist/image_row.h"
+#include "romlist/list_editing.h"
+#include "romops/exithack_removal.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <filesystem>
+
+namespace kst {
+
+void TForm1::BitBtn1Click()
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(outputFolder, ec) && !std::filesystem::create_directory(outputFolder, ec)) {
+        dialogs().message(qtr(strings::WrongOutputDirectory));
+        return;
+    }
+    if (firstDuplicateName(grid_)) {
+        dialogs().error(qtr(strings::DuplicateNames));
+        return;
+    }
+
+    const std::string prefix = fromQt(Edit2->text());
+    const std::string suffix = fromQt(Edit3->text());
+    auto outputOf = [&](int row) { return outputName(outputFolder, prefix, grid_.cell(ColName, row), suffix); };
+
+    if (Action1->isEnabled()) {
+        operationLog.clear();
+        if (!Truncate1->isChecked() && !Removeintro1->isChecked() && !ApplyExitHack1->isChecked() &&
+            !All1->isChecked()) {
+            dialogs().error(qtr(strings::NoActionSelected));
+            return;
+        }
+        try {
+            int processed = 0;
+            for (int row = 1; row < grid_.rowCount(); ++row) {
+                if (!isMarked(grid_, row))
+                    continue;
+                Process(grid_.cell(ColInput, row), outputOf(row));
+                ++processed;
+            }
+            if (processed == 0) {
+                dialogs().error(qformat(strings::NoRomSelected, {qtr(texts::SelectionMark)}));
+                return;
+            }
+            dialogs().information(qformat(strings::OperationLog, {toQt(operationLog)}));
+            for (int row = 1; row < grid_.rowCount(); ++row) {
+                if (!isMarked(grid_, row))
+                    continue;
+                std::string output = outputOf(row);
+                std::uintmax_t size = std::filesystem::file_size(output, ec);
+                if (ec)
+                    throw FileError(output, ec.message());
+                grid_.setCell(ColNewSize, row, kilobytes(size));
+            }
+        } catch (const FileError&) {
+            dialogs().error(qtr(strings::IoError));
+        }
+    } else {
+        try {
+            for (int row = 1; row < grid_.rowCount(); ++row)
+                RemoveEH(removeEHSourcePath(grid_.cell(ColDir, row), grid_.cell(ColName, row),
+                                            grid_.cell(ColInput, row)),
+                         outputOf(row));
+        } catch (const FileError&) {
+            dialogs().error(qtr(strings::IoError));
+        }
+    }
+
+    // A missing patch file asked the program to quit once the run was over.
+    if (quitRequested)
+        close();
+}
+
+}  // namespace kst

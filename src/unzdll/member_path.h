@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kst::unz {
+
+// The key a member or a requested name is matched by. "\" and "/" both
+// separate folders: callers may hand over names in either spelling.
+std::string matchKey(std::string_view name, bool ignoreCase);
+
+// A folder entry of the archive: its name ends with a separator.
+bool isFolderEntry(std::string_view name);
+
+// Where a member may be written, relative to the extraction folder; nothing
+// when its name would leave that folder. Absolute names, drive letters and ".."
+// components are refused rather than cleaned up: such a name comes from a
+// hostile or broken archive, and guessing a harmless place for it would only
+// hide that. Without keepFolders only the last component is kept.
+std::optional<std::filesystem::path> memberPath(std::string_view name, bool keepFolders);
+
+}  // namespace kst::unz

@@ -1,0 +1,548 @@
+#include "unzdll/unzdll.h"
+
+#include "support/temp_folder.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <ctime>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+#include <zip.h>
+
+extern "C" const size_t unzdllCLayout[10];
+
+namespace {
+
+namespace fs = std::filesystem;
+using kst::test::Bytes;
+using kst::test::makeImage;
+using kst::test::readBytes;
+using kst::test::writeBytes;
+
+constexpr std::time_t kArchived = 1577880000;  // 2020-01-01, the time of every member
+constexpr std::time_t kOlder = kArchived - 10 * 365 * 86400;
+constexpr std::time_t kNewer = kArchived + 365 * 86400;
+
+struct Member {
+    std::string name;
+    Bytes data;
+    zip_int32_t method = ZIP_CM_DEFLATE;
+    zip_uint16_t encryption = ZIP_EM_NONE;
+    std::string password = {};
+};
+
+void makeArchive(const fs::path& path, const std::vector<Member>& members)
+{
+    int error = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(zip, nullptr);
+    for (const Member& member : members) {
+        zip_source_t* source = zip_source_buffer(zip, member.data.data(), member.data.size(), 0);
+        zip_int64_t index = zip_file_add(zip, member.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(index, 0) << member.name;
+        auto at = static_cast<zip_uint64_t>(index);
+        zip_set_file_compression(zip, at, member.method, 0);
+        // This libzip derives the traditional method's check byte from the
+        // data's own time, not from a time set here: such members keep "now".
+        if (member.encryption != ZIP_EM_TRAD_PKWARE)
+            zip_file_set_mtime(zip, at, kArchived, 0);
+        if (member.encryption != ZIP_EM_NONE) {
+            ASSERT_EQ(zip_file_set_encryption(zip, at, member.encryption, member.password.c_str()), 0);
+        }
+    }
+    ASSERT_EQ(zip_close(zip), 0) << zip_strerror(zip);
+}
+
+void setTime(const fs::path& path, std::time_t time)
+{
+    timespec times[2] = {{time, 0}, {time, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+struct Event {
+    std::int32_t action;
+    std::int32_t flag;
+    std::int32_t number;
+    std::string text;
+};
+
+// The caller's side: records every report as it came in, then answers as the
+// test says. The record finds its way back here through the caller value.
+struct Caller {
+    std::vector<Event> events;
+    std::function<std::int32_t(UnzCallbackInfo&)> answer;
+
+    std::vector<std::int32_t> actions() const
+    {
+        std::vector<std::int32_t> result;
+        for (const Event& event : events)
+            result.push_back(event.action);
+        return result;
+    }
+    std::vector<Event> only(std::int32_t action) const
+    {
+        std::vector<Event> result;
+        std::copy_if(events.begin(), events.end(), std::back_inserter(result),
+                     [&](const Event& event) { return event.action == action; });
+        return result;
+    }
+};
+
+std::int32_t record(UnzCallbackInfo* info)
+{
+    auto* caller = static_cast<Caller*>(info->caller);
+    caller->events.push_back({info->action, info->flag, info->number, info->text});
+    return caller->answer ? caller->answer(*info) : UNZ_CONTINUE;
+}
+
+// Answers a password question the way the program does.
+void typePassword(UnzCallbackInfo& info, const std::string& password)
+{
+    std::strncpy(info.text, password.c_str(), sizeof info.text - 1);
+    info.flag = password.empty() ? 0 : 1;
+    if (info.number > 0 && !password.empty())
+        --info.number;
+}
+
+const Bytes kBig = makeImage(100 * 1024, "BIG");  // two progress reports
+const Bytes kSmall = makeImage(4096, "SMALL");
+const Bytes kSub = makeImage(4096, "SUB");
+const Bytes kOld = {'o', 'l', 'd'};
+
+class UnzDllTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        module = ::dlopen(UNZDLL_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(module, nullptr) << ::dlerror();
+        exec = reinterpret_cast<UnzDllExecFn>(::dlsym(module, UNZ_EXEC_SYMBOL));
+        version = reinterpret_cast<GetUnzDllVersionFn>(::dlsym(module, UNZ_VERSION_SYMBOL));
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(exec && version);
+        fs::create_directory(out());
+    }
+
+    fs::path archive() const { return folder.path() / "game.zip"; }
+    fs::path out() const { return folder.path() / "out"; }
+
+    void makeGame() { makeArchive(archive(), {{"a.gba", kBig}, {"b.gba", kSmall}, {"sub/c.gba", kSub}}); }
+
+    // Extracts as the program does: the destination is the current folder,
+    // existing files are asked about.
+    std::int32_t extract(const std::vector<std::string>& names, const std::function<void(UnzParams&)>& adjust = {})
+    {
+        std::vector<UnzFileSpec> specs(names.size());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            specs[i].name = names[i].c_str();
+        std::string path = archive().string();
+        UnzParams params {};
+        params.caller = &caller;
+        params.version = UNZ_VERSION;
+        params.callback = record;
+        params.use_folder_names = UNZ_TRUE;
+        params.ask_overwrite = UNZ_TRUE;
+        params.spec_count = static_cast<std::int32_t>(specs.size());
+        params.archive_path = path.c_str();
+        params.specs = specs.data();
+        params.password_tries = 3;
+        params.reports = UNZ_REPORT_ALL;
+        if (adjust)
+            adjust(params);
+        fs::path previous = fs::current_path();
+        fs::current_path(out());
+        std::int32_t result = exec(&params);
+        fs::current_path(previous);
+        return result;
+    }
+
+    // Every file below a folder, temporary ones included.
+    static std::vector<std::string> filesIn(const fs::path& root)
+    {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(root))
+            if (!entry.is_directory())
+                files.push_back(entry.path().lexically_relative(root).string());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    kst::test::TempFolder folder;
+    Caller caller;
+    static inline void* module = nullptr;
+    static inline UnzDllExecFn exec = nullptr;
+    static inline GetUnzDllVersionFn version = nullptr;
+};
+
+TEST_F(UnzDllTest, ExportsItsVersionAndCSeesTheSameLayout)
+{
+    EXPECT_EQ(version(), 160);
+    const std::size_t cxx[] = {
+        sizeof(UnzParams),           offsetof(UnzParams, caller),       offsetof(UnzParams, callback),
+        offsetof(UnzParams, specs),  offsetof(UnzParams, password_tries), offsetof(UnzParams, reports),
+        sizeof(UnzFileSpec),         sizeof(UnzCallbackInfo),           offsetof(UnzCallbackInfo, number),
+        offsetof(UnzCallbackInfo, text),
+    };
+    EXPECT_TRUE(std::equal(std::begin(cxx), std::end(cxx), unzdllCLayout));
+}
+
+TEST_F(UnzDllTest, ExtractsTheNamedMembersAndReportsInOrder)
+{
+    makeGame();
+    EXPECT_EQ(extract({"a.gba", "sub\\c.gba"}), 2);
+
+    EXPECT_EQ(filesIn(out()), (std::vector<std::string> {"a.gba", "sub/c.gba"}));
+    EXPECT_EQ(readBytes(out() / "a.gba"), kBig);
+    EXPECT_EQ(readBytes(out() / "sub" / "c.gba"), kSub);
+    struct stat info {};
+    ASSERT_EQ(::stat((out() / "sub" / "c.gba").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mtime, kArchived);
+
+    ASSERT_EQ(caller.actions(), (std::vector<std::int32_t> {5, 6, 1, 2, 2, 1, 2, 3}));
+    EXPECT_EQ(caller.events[0].number, 2);
+    EXPECT_EQ(caller.events[1].number, static_cast<std::int32_t>(kBig.size() + kSub.size()));
+    EXPECT_EQ(caller.events[2].text, "a.gba");
+    EXPECT_EQ(caller.events[2].number, static_cast<std::int32_t>(kBig.size()));
+    EXPECT_EQ(caller.events[3].number + caller.events[4].number, static_cast<std::int32_t>(kBig.size()));
+    EXPECT_EQ(caller.events[5].text, "sub\\c.gba");
+}
+
+struct Choice {
+    const char* label;
+    std::vector<std::string> names;
+    std::function<void(UnzParams&)> adjust;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const Choice& test, std::ostream* os) { *os << test.label; }
+
+class ChoosingMembers : public UnzDllTest, public ::testing::WithParamInterface<Choice> {};
+
+TEST_P(ChoosingMembers, WritesExactlyTheExpectedFiles)
+{
+    makeGame();
+    const Choice& choice = GetParam();
+    EXPECT_EQ(extract(choice.names, choice.adjust), static_cast<std::int32_t>(choice.expected.size()));
+    EXPECT_EQ(filesIn(out()), choice.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Specs, ChoosingMembers,
+    ::testing::Values(
+        Choice {"unknown_and_repeated_names", {"a.gba", "nothing.gba", "a.gba"}, {}, {"a.gba"}},
+        Choice {"case_matters", {"B.GBA"}, {}, {}},
+        Choice {"case_ignored", {"B.GBA"}, [](UnzParams& p) { p.ignore_case = UNZ_TRUE; }, {"B.GBA"}},
+        Choice {"folders_dropped", {"sub/c.gba"}, [](UnzParams& p) { p.use_folder_names = UNZ_FALSE; }, {"c.gba"}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(UnzDllTest, ReportsOnlyWhatTheCallerAskedFor)
+{
+    makeGame();
+    extract({"b.gba"}, [](UnzParams& p) { p.reports = UNZ_REPORT_FILES; });
+    EXPECT_EQ(caller.actions(), (std::vector<std::int32_t> {1}));
+}
+
+class HostileNames : public UnzDllTest, public ::testing::WithParamInterface<std::string> {};
+
+// Every name would land beside the archive, outside the extraction folder.
+TEST_P(HostileNames, AreRefusedAndNothingLeavesTheFolder)
+{
+    std::string name = GetParam() == "absolute" ? (folder.path() / "evil.gba").string() : GetParam();
+    makeArchive(archive(), {{name, kSmall}, {"ok.gba", kSmall}});
+    EXPECT_EQ(extract({name, "ok.gba"}), 1);
+
+    EXPECT_EQ(filesIn(folder.path()), (std::vector<std::string> {"game.zip", "out/ok.gba"}));
+    EXPECT_EQ(caller.events.front().number, 1);
+    ASSERT_EQ(caller.only(UNZ_ACTION_SKIPPED).size(), 1u);
+    EXPECT_EQ(caller.only(UNZ_ACTION_SKIPPED)[0].text, name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileNames,
+                         ::testing::Values("../evil.gba", "sub/../../evil.gba", "./../evil.gba", "..\\evil.gba",
+                                           "sub\\..\\..\\evil.gba", "absolute", "C:/evil.gba"));
+
+TEST_F(UnzDllTest, DoesNotFollowALinkOutOfTheFolder)
+{
+    fs::create_directory(folder.path() / "elsewhere");
+    fs::create_directory_symlink(folder.path() / "elsewhere", out() / "link");
+    makeArchive(archive(), {{"link/evil.gba", kSmall}});
+    EXPECT_EQ(extract({"link/evil.gba"}), 0);
+    EXPECT_TRUE(fs::is_empty(folder.path() / "elsewhere"));
+}
+
+struct Damage {
+    const char* label;
+    std::function<void(const fs::path&)> make;
+};
+
+void PrintTo(const Damage& test, std::ostream* os) { *os << test.label; }
+
+class DamagedArchives : public UnzDllTest, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(DamagedArchives, FailCleanly)
+{
+    GetParam().make(archive());
+    EXPECT_EQ(extract({"a.gba", "b.gba"}), 0);
+    EXPECT_TRUE(filesIn(out()).empty());
+    EXPECT_EQ(caller.actions(), (std::vector<std::int32_t> {3}));
+}
+
+// A good archive of two members, then cut to the size that newSize gives for its size.
+void cutArchive(const fs::path& path, std::size_t (*newSize)(std::size_t))
+{
+    makeArchive(path, {{"a.gba", kBig}, {"b.gba", kSmall}});
+    Bytes bytes = readBytes(path);
+    bytes.resize(newSize(bytes.size()));
+    writeBytes(path, bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Archives, DamagedArchives,
+    ::testing::Values(Damage {"missing", [](const fs::path&) {}},
+                      Damage {"empty_file", [](const fs::path& path) { writeBytes(path, {}); }},
+                      Damage {"not_a_zip", [](const fs::path& path) { writeBytes(path, makeImage(5000)); }},
+                      Damage {"cut_in_half", [](const fs::path& path) { cutArchive(path, [](std::size_t size) { return size / 2; }); }},
+                      Damage {"end_record_cut", [](const fs::path& path) { cutArchive(path, [](std::size_t size) { return size - 1; }); }}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Overwrites one byte of a member's stored data: the directory stays intact.
+void damageData(const fs::path& path, const Bytes& data)
+{
+    Bytes bytes = readBytes(path);
+    auto at = std::search(bytes.begin(), bytes.end(), data.begin() + 0xC0, data.begin() + 0x100);
+    ASSERT_NE(at, bytes.end());
+    at[8] ^= 0x5A;
+    writeBytes(path, bytes);
+}
+
+TEST_F(UnzDllTest, DamagedDataLeavesNoFileBehind)
+{
+    Bytes repeated(200000, 0x41);  // compresses to a small stream that any flipped bit breaks
+    makeArchive(archive(), {{"a.gba", repeated}});
+    Bytes bytes = readBytes(archive());
+    // Ten bytes into the data, behind the 30-byte local header and the name.
+    bytes[45] ^= 0xFF;
+    bytes[46] ^= 0xFF;
+    writeBytes(archive(), bytes);
+
+    EXPECT_EQ(extract({"a.gba"}), 0);
+    EXPECT_TRUE(filesIn(out()).empty());
+    EXPECT_EQ(caller.only(UNZ_ACTION_SKIPPED).size(), 1u);
+}
+
+class CrcErrors : public UnzDllTest, public ::testing::WithParamInterface<int> {};
+
+// A stored member with one wrong byte fails only its check: the answer to
+// action 9 decides whether the file is kept.
+TEST_P(CrcErrors, KeepTheFileOnlyWhenTheCallerSaysSo)
+{
+    makeArchive(archive(), {{"a.gba", kSmall, ZIP_CM_STORE}});
+    damageData(archive(), kSmall);
+    int keep = GetParam();
+    caller.answer = [keep](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_CRC_ERROR)
+            info.flag = keep;
+        return UNZ_CONTINUE;
+    };
+
+    EXPECT_EQ(extract({"a.gba"}), keep);
+    ASSERT_EQ(caller.only(UNZ_ACTION_CRC_ERROR).size(), 1u);
+    EXPECT_EQ(caller.only(UNZ_ACTION_CRC_ERROR)[0].text, "a.gba");
+    EXPECT_EQ(filesIn(out()), keep ? std::vector<std::string> {"a.gba"} : std::vector<std::string> {});
+    if (keep) {
+        EXPECT_EQ(fs::file_size(out() / "a.gba"), kSmall.size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CrcErrors, ::testing::Values(0, 1));
+
+struct Cancel {
+    const char* label;
+    std::int32_t action;
+    int occurrence;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const Cancel& test, std::ostream* os) { *os << test.label; }
+
+class Cancelling : public UnzDllTest, public ::testing::WithParamInterface<Cancel> {};
+
+TEST_P(Cancelling, StopsAtOnceAndCountsWhatIsComplete)
+{
+    makeGame();
+    const Cancel& cancel = GetParam();
+    int seen = 0;
+    caller.answer = [&](UnzCallbackInfo& info) {
+        return info.action == cancel.action && ++seen == cancel.occurrence ? UNZ_STOP : UNZ_CONTINUE;
+    };
+
+    EXPECT_EQ(extract({"a.gba", "b.gba"}), static_cast<std::int32_t>(cancel.expected.size()));
+    EXPECT_EQ(filesIn(out()), cancel.expected);
+    EXPECT_EQ(caller.events.back().action, cancel.action);  // no report after the stop
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, Cancelling,
+    ::testing::Values(Cancel {"at_file_count", UNZ_ACTION_FILE_COUNT, 1, {}},
+                      Cancel {"in_first_file", UNZ_ACTION_PROGRESS, 1, {}},
+                      Cancel {"at_second_file", UNZ_ACTION_BEGIN_FILE, 2, {"a.gba"}},
+                      Cancel {"at_last_progress", UNZ_ACTION_PROGRESS, 3, {"a.gba"}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+enum class Rule { Ask, Update, Freshen, OverwriteAll };
+
+struct Existing {
+    const char* label;
+    Rule rule;
+    std::time_t existing;  // 0: no file there
+    int answer;            // to action 10
+    bool written;          // the archived file is there afterwards
+    int askedFlag;         // flag of action 10, -1 when not asked
+};
+
+void PrintTo(const Existing& test, std::ostream* os) { *os << test.label; }
+
+class ExistingFiles : public UnzDllTest, public ::testing::WithParamInterface<Existing> {};
+
+TEST_P(ExistingFiles, FollowTheRuleOfTheBlock)
+{
+    const Existing& test = GetParam();
+    makeGame();
+    if (test.existing) {
+        writeBytes(out() / "b.gba", kOld);
+        setTime(out() / "b.gba", test.existing);
+    }
+    caller.answer = [&](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_OVERWRITE)
+            info.number = test.answer;
+        return UNZ_CONTINUE;
+    };
+
+    std::int32_t count = extract({"b.gba"}, [&](UnzParams& p) {
+        p.ask_overwrite = test.rule == Rule::Ask ? UNZ_TRUE : UNZ_FALSE;
+        p.update = test.rule == Rule::Update ? UNZ_TRUE : UNZ_FALSE;
+        p.freshen = test.rule == Rule::Freshen ? UNZ_TRUE : UNZ_FALSE;
+        p.overwrite_all = test.rule == Rule::OverwriteAll ? UNZ_TRUE : UNZ_FALSE;
+    });
+
+    EXPECT_EQ(count, test.written ? 1 : 0);
+    if (test.written) {
+        EXPECT_EQ(readBytes(out() / "b.gba"), kSmall);
+    } else if (test.existing) {
+        EXPECT_EQ(readBytes(out() / "b.gba"), kOld);
+    } else {
+        EXPECT_FALSE(fs::exists(out() / "b.gba"));
+    }
+    EXPECT_EQ(caller.only(UNZ_ACTION_SKIPPED).size(), test.written ? 0u : 1u);
+    std::vector<Event> asked = caller.only(UNZ_ACTION_OVERWRITE);
+    ASSERT_EQ(asked.size(), test.askedFlag < 0 ? 0u : 1u);
+    if (!asked.empty()) {
+        EXPECT_EQ(asked[0].flag, test.askedFlag);
+        EXPECT_EQ(asked[0].text, "b.gba");
+    }
+    EXPECT_EQ(filesIn(out()).size(), test.written || test.existing ? 1u : 0u);  // no temporary file left
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ExistingFiles,
+    ::testing::Values(Existing {"ask_older_yes", Rule::Ask, kOlder, 1, true, 1},
+                      Existing {"ask_older_no", Rule::Ask, kOlder, 0, false, 1},
+                      Existing {"ask_newer_yes", Rule::Ask, kNewer, 1, true, 0},
+                      Existing {"ask_same_age_no", Rule::Ask, kArchived, 0, false, 0},
+                      Existing {"ask_nothing_there", Rule::Ask, 0, 0, true, -1},
+                      Existing {"update_older", Rule::Update, kOlder, 0, true, -1},
+                      Existing {"update_newer", Rule::Update, kNewer, 1, false, -1},
+                      Existing {"update_nothing_there", Rule::Update, 0, 0, true, -1},
+                      Existing {"freshen_older", Rule::Freshen, kOlder, 0, true, -1},
+                      Existing {"freshen_nothing_there", Rule::Freshen, 0, 1, false, -1},
+                      Existing {"overwrite_all_newer", Rule::OverwriteAll, kNewer, 0, true, -1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(UnzDllTest, WithoutACallbackExistingFilesStay)
+{
+    makeGame();
+    writeBytes(out() / "b.gba", kOld);
+    EXPECT_EQ(extract({"a.gba", "b.gba"}, [](UnzParams& p) { p.callback = nullptr; }), 1);
+    EXPECT_EQ(readBytes(out() / "b.gba"), kOld);
+    EXPECT_EQ(readBytes(out() / "a.gba"), kBig);
+}
+
+struct Password {
+    const char* label;
+    zip_uint16_t method;
+    const char* given;                 // in the block
+    std::vector<std::string> typed;    // answers to action 8, in order; "" gives none
+    std::int32_t extracted;
+    std::vector<std::int32_t> triesAsked;
+};
+
+void PrintTo(const Password& test, std::ostream* os) { *os << test.label; }
+
+class Passwords : public UnzDllTest, public ::testing::WithParamInterface<Password> {};
+
+TEST_P(Passwords, AreTriedThenAskedFor)
+{
+    const Password& test = GetParam();
+    makeArchive(archive(), {{"a.gba", kBig, ZIP_CM_DEFLATE, test.method, "secret"},
+                            {"b.gba", kSmall, ZIP_CM_DEFLATE, test.method, "secret"}});
+    std::size_t next = 0;
+    caller.answer = [&](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_PASSWORD)
+            typePassword(info, next < test.typed.size() ? test.typed[next++] : "");
+        return UNZ_CONTINUE;
+    };
+
+    EXPECT_EQ(extract({"a.gba", "b.gba"}, [&](UnzParams& p) { p.password = test.given; }), test.extracted);
+    std::vector<std::int32_t> tries;
+    for (const Event& event : caller.only(UNZ_ACTION_PASSWORD))
+        tries.push_back(event.number);
+    EXPECT_EQ(tries, test.triesAsked);
+    EXPECT_EQ(filesIn(out()).size(), static_cast<std::size_t>(test.extracted));
+    if (test.extracted == 2) {
+        EXPECT_EQ(readBytes(out() / "a.gba"), kBig);
+    }
+}
+
+// Wrong passwords are all AES: the older method lets one in 256 slip past its
+// check, which would make the number of questions vary.
+INSTANTIATE_TEST_SUITE_P(
+    Members, Passwords,
+    ::testing::Values(Password {"given_aes", ZIP_EM_AES_256, "secret", {}, 2, {}},
+                      Password {"given_pkware", ZIP_EM_TRAD_PKWARE, "secret", {}, 2, {}},
+                      Password {"typed_once_for_both", ZIP_EM_AES_256, nullptr, {"secret"}, 2, {3}},
+                      Password {"typed_pkware", ZIP_EM_TRAD_PKWARE, "", {"secret"}, 2, {3}},
+                      Password {"wrong_then_right", ZIP_EM_AES_256, "nope", {"nope", "secret"}, 2, {3, 2}},
+                      Password {"none_given", ZIP_EM_AES_256, nullptr, {}, 0, {3, 3}},
+                      Password {"tries_run_out", ZIP_EM_AES_256, nullptr, {"x", "y", "z", "w", "v", "u"}, 0,
+                                {3, 2, 1, 3, 2, 1}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(UnzDllTest, RefusesABadBlockWithoutCallingBack)
+{
+    makeGame();
+    EXPECT_EQ(exec(nullptr), 0);
+    const std::function<void(UnzParams&)> bad[] = {
+        [](UnzParams& p) { p.version = 159; },
+        [](UnzParams& p) { p.archive_path = nullptr; },
+        [](UnzParams& p) { p.archive_path = ""; },
+        [](UnzParams& p) { p.specs = nullptr; },
+        [](UnzParams& p) { p.spec_count = 0; },
+        [](UnzParams& p) { p.spec_count = -1; },
+    };
+    for (const auto& adjust : bad)
+        EXPECT_EQ(extract({"a.gba"}, adjust), 0);
+    EXPECT_TRUE(caller.events.empty());
+    EXPECT_TRUE(filesIn(out()).empty());
+}
+
+}  // namespace
