@@ -6,9 +6,25 @@
 #include "settings/form3.h"
 #include "settings/form4.h"
 
+#include "app/dialogs.h"
+
 #include <QApplication>
 
+#include <exception>
+
 namespace kst {
+
+KestromApplication::KestromApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool KestromApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        dialogs().message(QString::fromStdString(error.what()));
+    }
+    return false;
+}
 namespace {
 bool terminating = false;
 }

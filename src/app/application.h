@@ -1,6 +1,16 @@
 #pragma once
 
+#include <QApplication>
+
 namespace kst {
+
+// The application object. An error that no command catches ends up here and
+// is shown with its own message, so the program carries on.
+class KestromApplication : public QApplication {
+public:
+    KestromApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 class TForm1;
 class TForm2;

@@ -23,6 +23,26 @@ QWidget* owner()
     return QApplication::activeWindow();
 }
 
+// Qt takes a filter's patterns from its last parentheses, separated by
+// blanks, and matches them case-sensitively here. So each filter gets its
+// patterns appended in that form, letter case folded ("*.[gG][bB][aA]"), and
+// the dialog hides them, showing the filter's text as given.
+QString qtNameFilter(const QString& text, const QString& patterns)
+{
+    QStringList globs;
+    for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        QString glob;
+        for (QChar c : pattern) {
+            if (c.isLetter() && c.toLower() != c.toUpper())
+                glob += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+            else
+                glob += c;
+        }
+        globs << glob;
+    }
+    return text + QStringLiteral(" (") + globs.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 void showBox(QMessageBox::Icon icon, TextId caption, const QString& text)
 {
     QMessageBox box(icon, qtr(caption), text, QMessageBox::Ok, owner());
@@ -92,9 +112,14 @@ std::optional<OpenFileAnswer> QtDialogs::openFile(const OpenFileRequest& request
 {
     QFileDialog box(owner(), request.title);
     box.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    box.setNameFilters(request.filters);
-    if (request.filterIndex >= 0 && request.filterIndex < request.filters.size())
-        box.selectNameFilter(request.filters.at(request.filterIndex));
+    QStringList filters;
+    for (qsizetype i = 0; i < request.filters.size(); ++i)
+        filters << qtNameFilter(request.filters.at(i), request.patterns.value(i, QStringLiteral("*")));
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setOption(QFileDialog::HideNameFilterDetails);
+    box.setNameFilters(filters);
+    if (request.filterIndex >= 0 && request.filterIndex < filters.size())
+        box.selectNameFilter(filters.at(request.filterIndex));
     if (!request.defaultSuffix.isEmpty())
         box.setDefaultSuffix(request.defaultSuffix);
     box.setSizeGripEnabled(true);

@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    kst::KestromApplication application(argc, argv);
     kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
 
     kst::Windows windows = kst::createWindows();

@@ -114,7 +114,7 @@ KST_TEXT(EditNameCaption, "Edit name");
 KST_TEXT(EditNamePrompt, "Enter new name of the rom");
 
 // Apply
-KST_TEXT(WrongOutputDirectory, "Wrong output directory. Please change it in the options menu.");
+KST_TEXT(OutputDirectoryNotCreated, "Wrong output directory. Please change it in the options menu.");
 KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");
 KST_TEXT(NoActionSelected, "No action selected ! \nSelect an action clicking in an item on the 'Action' menu.");
 KST_TEXT(NoRomSelected, "No roms have been selected. A selected rom has an '%s' in its first column.");
@@ -128,6 +128,28 @@ KST_TEXT(TotalSizeLost, "Total size lost: %d %s\nAverage: %d %s per rom.");
 
 // Closing
 KST_TEXT(SettingsNotSaved, "%s\nThe settings could not be saved: %s");
+
+// Options window
+KST_TEXT(OptionsCaption, "Options");
+KST_TEXT(OptionsGroup, "Options...");
+KST_TEXT(EmulatorPathLabel, "Emulator Path :");
+KST_TEXT(TemporaryDirLabel, "Temporary Dir:");
+KST_TEXT(OutputDirLabel, "Output Dir :");
+KST_TEXT(ChooseButton, "...");
+KST_TEXT(AlwaysOnTop, "Always on top");
+KST_TEXT(DeleteUnpacked, "Delete roms located in the tmp. dir. on close");
+KST_TEXT(OkButton, "OK");
+KST_TEXT(CancelButton, "Cancel");
+KST_TEXT(FilterPrograms, "Programs (*)");
+KST_TEXT(FilterWin32Executable, "Win32 Executable (*.exe)");
+KST_TEXT(OptionsFileMissing, "options.ini file not found in the Kestrom path.");
+KST_TEXT(CreatedDirectory, "%s\nCreated directory.");
+KST_TEXT(WrongOutputDirectory, "Wrong output directory. Please change it.");
+
+// Folder chooser
+KST_TEXT(FolderListCaption, "Folder list...");
+KST_TEXT(SelectDirectory, "Select Directory");
+KST_TEXT(FolderNotOpened, "%s\nThis folder cannot be opened: %s");
 
 #undef KST_TEXT
 }  // namespace strings

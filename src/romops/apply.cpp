@@ -20,7 +20,7 @@ void TForm1::BitBtn1Click()
 {
     std::error_code ec;
     if (!std::filesystem::is_directory(outputFolder, ec) && !std::filesystem::create_directory(outputFolder, ec)) {
-        dialogs().message(qtr(strings::WrongOutputDirectory));
+        dialogs().message(qtr(strings::OutputDirectoryNotCreated));
         return;
     }
     if (firstDuplicateName(grid_)) {

@@ -39,13 +39,6 @@ ExistingRule existingRule(const UnzParams& params)
     return ExistingRule::Ask;
 }
 
-// Archive times are kept to two seconds, so finer differences say nothing
-// about which copy is newer.
-bool isOlder(std::time_t existing, std::time_t archived)
-{
-    return existing / 2 < archived / 2;
-}
-
 struct ArchiveCloser {
     void operator()(zip_t* zip) const { zip_discard(zip); }
 };
@@ -63,10 +56,11 @@ struct Member {
     std::uint16_t encryption = ZIP_EM_NONE;
 };
 
-// Makes the folders of a member below root, one level at a time. Anything on
-// the way that is not a real folder, a symbolic link in particular, stops it:
-// following a link could lead out of the extraction folder.
-bool makeFolders(const fs::path& root, const fs::path& folders)
+// Walks the folders of a member below root, making the missing ones when
+// asked to. Anything on the way that is not a real folder, a symbolic link in
+// particular, fails the walk: following a link could lead out of the
+// extraction folder, and so could looking at what lies behind it.
+bool walkFolders(const fs::path& root, const fs::path& folders, bool create)
 {
     fs::path current = root;
     for (const fs::path& part : folders) {
@@ -77,7 +71,11 @@ bool makeFolders(const fs::path& root, const fs::path& folders)
                 return false;
             continue;
         }
-        if (errno != ENOENT || ::mkdir(current.c_str(), 0777) != 0)
+        if (errno != ENOENT)
+            return false;
+        if (!create)
+            return true;
+        if (::mkdir(current.c_str(), 0777) != 0)
             return false;
     }
     return true;
@@ -132,7 +130,8 @@ void Extraction::run()
     std::int64_t totalBytes = 0;
     for (Member& member : chosenMembers()) {
         if (auto place = memberPath(member.name, keepFolders)) {
-            totalBytes += member.size;
+            // Sizes come from the archive: added without ever overflowing.
+            totalBytes += std::min(member.size, std::numeric_limits<std::int64_t>::max() - totalBytes);
             batch.emplace_back(std::move(member), std::move(*place));
         } else {
             refused.push_back(std::move(member));
@@ -155,7 +154,7 @@ void Extraction::run()
     reporter_.endBatch();
 }
 
-// The members the specs name, in spec order, each once. A spec that names no
+// The members the block names, in its order, each once. A name that matches no
 // member, or a folder entry, is left out: folders come with their files.
 std::vector<Member> Extraction::chosenMembers() const
 {
@@ -174,18 +173,18 @@ std::vector<Member> Extraction::chosenMembers() const
 
     std::vector<Member> members;
     std::unordered_set<zip_uint64_t> taken;
-    for (std::int32_t i = 0; i < params_.spec_count; ++i) {
-        const char* spec = params_.specs[i].name;
-        if (!spec || isFolderEntry(spec))
+    for (std::int32_t i = 0; i < params_.member_count; ++i) {
+        const char* requested = params_.members[i].name;
+        if (!requested || isFolderEntry(requested))
             continue;
-        auto found = byName.find(matchKey(spec, ignoreCase));
+        auto found = byName.find(matchKey(requested, ignoreCase));
         zip_stat_t details;
         if (found == byName.end() || !taken.insert(found->second).second
             || zip_stat_index(zip, found->second, 0, &details) != 0)
             continue;
         Member member;
         member.index = found->second;
-        member.name = spec;
+        member.name = requested;
         if (details.valid & ZIP_STAT_SIZE)
             member.size = static_cast<std::int64_t>(
                 std::min<zip_uint64_t>(details.size, std::numeric_limits<std::int64_t>::max()));
@@ -207,7 +206,7 @@ std::optional<bool> Extraction::mayReplace(const Member& member, const fs::path&
         return rule_ != ExistingRule::Freshen;  // nothing there (or nothing readable: writing will tell)
     if (S_ISDIR(info.st_mode))
         return false;
-    bool older = member.modified && isOlder(info.st_mtime, *member.modified);
+    bool older = member.modified && info.st_mtime < *member.modified;
     switch (rule_) {
     case ExistingRule::Update:
     case ExistingRule::Freshen:
@@ -223,6 +222,8 @@ std::optional<bool> Extraction::mayReplace(const Member& member, const fs::path&
 Extraction::Outcome Extraction::extractOne(const Member& member, const fs::path& place)
 {
     fs::path target = root_ / place;
+    if (!walkFolders(root_, place.parent_path(), false))
+        return skip(member);
     std::optional<bool> replace = mayReplace(member, target);
     if (!replace)
         return Outcome::Stopped;
@@ -230,7 +231,7 @@ Extraction::Outcome Extraction::extractOne(const Member& member, const fs::path&
         return skip(member);
     if (!reporter_.beginFile(member.name, member.size))
         return Outcome::Stopped;
-    if (!makeFolders(root_, place.parent_path()))
+    if (!walkFolders(root_, place.parent_path(), true))
         return skip(member);
 
     Outcome failure = Outcome::Skipped;

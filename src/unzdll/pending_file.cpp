@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -56,12 +57,6 @@ bool PendingFile::commit(const std::filesystem::path& target, std::optional<std:
 {
     if (fd_ < 0)
         return false;
-    if (modified) {
-        timespec times[2] {};
-        times[0].tv_nsec = UTIME_OMIT;
-        times[1].tv_sec = *modified;
-        ::futimens(fd_, times);  // a file without its archived time is still a good file
-    }
     // Synced before the rename, so that after a crash the target is either the
     // old file or the complete new one.
     if (::fsync(fd_) != 0 || ::close(fd_) != 0) {
@@ -70,6 +65,12 @@ bool PendingFile::commit(const std::filesystem::path& target, std::optional<std:
         return false;
     }
     fd_ = -1;
+    if (modified) {
+        // A file without its archived time is still a good file: errors pass.
+        std::error_code ignored;
+        std::filesystem::last_write_time(
+            temp_, std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(*modified)), ignored);
+    }
     if (::rename(temp_.c_str(), target.c_str()) != 0) {
         ::unlink(temp_.c_str());
         return false;

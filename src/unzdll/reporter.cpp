@@ -21,7 +21,8 @@ void putText(UnzCallbackInfo& info, std::string_view text)
     std::size_t length = std::min(text.size(), sizeof info.text - 1);
     while (length < text.size() && length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
         --length;
-    std::memcpy(info.text, text.data(), length);
+    if (length > 0)
+        std::memcpy(info.text, text.data(), length);
     info.text[length] = '\0';
 }
 

@@ -10,7 +10,7 @@ int32_t UNZDLL_CALL UnzDllExec(UnzParams* params)
     // A block of another version, or one without an archive or members, is
     // refused before anything is touched; the callback cannot be trusted then.
     if (!params || params->version != UNZ_VERSION || !params->archive_path || !*params->archive_path
-        || params->spec_count <= 0 || !params->specs)
+        || params->member_count <= 0 || !params->members)
         return 0;
     return kst::unz::extract(*params);
 }

@@ -31,9 +31,9 @@ extern "C" {
 #define UNZDLL_CALL
 #endif
 
-#if defined(_WIN32)
-#define UNZDLL_EXPORT __declspec(dllexport)
-#elif defined(__GNUC__)
+/* Where symbols are hidden by default, the two exports are marked visible;
+   elsewhere the linker's export list of the module decides. */
+#if defined(__GNUC__) && !defined(_WIN32)
 #define UNZDLL_EXPORT __attribute__((visibility("default")))
 #else
 #define UNZDLL_EXPORT
@@ -63,7 +63,7 @@ enum {
     UNZ_ACTION_END_BATCH = 3,   /* the last report of a batch */
     UNZ_ACTION_FILE_COUNT = 5,  /* number = files in the batch; before the first file */
     UNZ_ACTION_TOTAL_BYTES = 6, /* number = their total size; before the first file */
-    UNZ_ACTION_PASSWORD = 8,    /* text = member name, number = tries left; answer below */
+    UNZ_ACTION_PASSWORD = 8,    /* text = member name, number = tries left; answer: flag 1, password in text */
     UNZ_ACTION_CRC_ERROR = 9,   /* text = member name; flag answer 1 keeps the file anyway */
     UNZ_ACTION_OVERWRITE = 10,  /* text = member name, flag bit 0 = existing file is older; number answer 1 overwrites */
     UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted */
@@ -93,10 +93,10 @@ typedef struct UnzCallbackInfo {
 typedef int32_t(UNZDLL_CALL* UnzCallback)(UnzCallbackInfo* info);
 
 /* One member to extract. */
-typedef struct UnzFileSpec {
+typedef struct UnzMember {
     const char* name;      /* zero-terminated member name; "/" and "\" both separate folders */
     int32_t reserved4[17];
-} UnzFileSpec;
+} UnzMember;
 
 /* The parameter block. Of the overwrite rules, the first that is true wins:
    update, freshen, overwrite_all, else the callback is asked (action 10). */
@@ -115,11 +115,11 @@ typedef struct UnzParams {
     int32_t reserved44;
     int32_t update;            /* bool: extract new files, replace existing ones only when older, never ask */
     int32_t freshen;           /* bool: only replace existing files that are older; create none */
-    int32_t ignore_case;       /* bool: match specs to member names without regard to ASCII case */
+    int32_t ignore_case;       /* bool: match requested names to member names without regard to ASCII case */
     int32_t ask_overwrite;     /* bool: ask the callback (action 10) before replacing an existing file */
-    int32_t spec_count;        /* entries in specs */
+    int32_t member_count;      /* entries in members */
     const char* archive_path;  /* zero-terminated path of the archive */
-    const UnzFileSpec* specs;  /* the members to extract, spec_count items */
+    const UnzMember* members;  /* the members to extract, member_count items */
     int32_t reserved76[7];
     int32_t password_tries;    /* how often action 8 may be asked per member; 0 counts as 1 */
     int32_t reserved108[9];
@@ -127,7 +127,9 @@ typedef struct UnzParams {
 } UnzParams;
 
 /* Extracts the members named in the block from the archive into the current
-   folder. Returns the number of files extracted. */
+   folder, each under the name it was asked for, with its folders. Names that
+   would leave that folder are refused (action 11). Returns the number of files
+   extracted; 0 for a block it refuses, without calling back. */
 UNZDLL_EXPORT int32_t UNZDLL_CALL UnzDllExec(UnzParams* params);
 
 /* The parameter-block version this module speaks (UNZ_VERSION). */
@@ -137,7 +139,7 @@ typedef int32_t(UNZDLL_CALL* UnzDllExecFn)(UnzParams* params);
 typedef int32_t(UNZDLL_CALL* GetUnzDllVersionFn)(void);
 
 /* The layout is shared by separately built binaries, so a change to it must
-   not go unnoticed. With 4-byte pointers it is the original layout. */
+   not go unnoticed. With 4-byte pointers it is the 32-bit layout. */
 #ifdef __cplusplus
 #define UNZ_STATIC_ASSERT(condition, message) static_assert(condition, message)
 #else
@@ -156,11 +158,11 @@ UNZ_STATIC_ASSERT(offsetof(UnzParams, overwrite_all) == 28, "overwrite_all");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, use_folder_names) == 40, "use_folder_names");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, update) == 48, "update");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, ask_overwrite) == 60, "ask_overwrite");
-UNZ_STATIC_ASSERT(offsetof(UnzParams, spec_count) == 64, "spec_count");
-UNZ_STATIC_ASSERT(offsetof(UnzParams, specs) == 72, "specs");
+UNZ_STATIC_ASSERT(offsetof(UnzParams, member_count) == 64, "member_count");
+UNZ_STATIC_ASSERT(offsetof(UnzParams, members) == 72, "members");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, password_tries) == 104, "password_tries");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, reports) == 144, "reports");
-UNZ_STATIC_ASSERT(sizeof(UnzFileSpec) == 72, "spec item size");
+UNZ_STATIC_ASSERT(sizeof(UnzMember) == 72, "member item size");
 UNZ_STATIC_ASSERT(offsetof(UnzCallbackInfo, action) == 16, "action");
 UNZ_STATIC_ASSERT(offsetof(UnzCallbackInfo, text) == 28, "text");
 UNZ_STATIC_ASSERT(sizeof(UnzCallbackInfo) == 540, "callback record size");
@@ -174,11 +176,11 @@ UNZ_STATIC_ASSERT(offsetof(UnzParams, overwrite_all) == 48, "overwrite_all");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, use_folder_names) == 60, "use_folder_names");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, update) == 68, "update");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, ask_overwrite) == 80, "ask_overwrite");
-UNZ_STATIC_ASSERT(offsetof(UnzParams, spec_count) == 84, "spec_count");
-UNZ_STATIC_ASSERT(offsetof(UnzParams, specs) == 96, "specs");
+UNZ_STATIC_ASSERT(offsetof(UnzParams, member_count) == 84, "member_count");
+UNZ_STATIC_ASSERT(offsetof(UnzParams, members) == 96, "members");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, password_tries) == 132, "password_tries");
 UNZ_STATIC_ASSERT(offsetof(UnzParams, reports) == 172, "reports");
-UNZ_STATIC_ASSERT(sizeof(UnzFileSpec) == 80, "spec item size");
+UNZ_STATIC_ASSERT(sizeof(UnzMember) == 80, "member item size");
 UNZ_STATIC_ASSERT(offsetof(UnzCallbackInfo, action) == 24, "action");
 UNZ_STATIC_ASSERT(offsetof(UnzCallbackInfo, text) == 36, "text");
 UNZ_STATIC_ASSERT(sizeof(UnzCallbackInfo) == 552, "callback record size");

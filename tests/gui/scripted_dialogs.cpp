@@ -52,6 +52,8 @@ QStringList ScriptedDialogs::texts() const
 ScriptedDialogs::Step ScriptedDialogs::next(Kind kind, const QString& caption, const QString& text)
 {
     shown_.push_back({kind, caption, text});
+    if (onShown)
+        onShown(shown_.back());
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " dialog: " << text.toStdString();
         return Step(kind, QMessageBox::Cancel);

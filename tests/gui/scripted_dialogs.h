@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
                     Button defaultButton) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) override;
     std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) override;
+
+    // Called as each dialog shows, while it would be open on screen.
+    std::function<void(const ShownDialog&)> onShown;
 
     // The last open-file request and input box, for tests of what was asked.
     OpenFileRequest lastOpenFile;

@@ -4,7 +4,7 @@
 
 const size_t unzdllCLayout[] = {
     sizeof(UnzParams),       offsetof(UnzParams, caller),      offsetof(UnzParams, callback),
-    offsetof(UnzParams, specs), offsetof(UnzParams, password_tries), offsetof(UnzParams, reports),
-    sizeof(UnzFileSpec),     sizeof(UnzCallbackInfo),          offsetof(UnzCallbackInfo, number),
+    offsetof(UnzParams, members), offsetof(UnzParams, password_tries), offsetof(UnzParams, reports),
+    sizeof(UnzMember),     sizeof(UnzCallbackInfo),          offsetof(UnzCallbackInfo, number),
     offsetof(UnzCallbackInfo, text),
 };
