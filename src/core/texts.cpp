@@ -23,13 +23,13 @@ std::string format(std::string_view pattern, std::span<const std::string_view> v
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         char c = pattern[i];
         if (c == '%' && i + 1 < pattern.size()) {
-            char spec = pattern[i + 1];
-            if (spec == '%') {
+            char conversion = pattern[i + 1];
+            if (conversion == '%') {
                 out += '%';
                 ++i;
                 continue;
             }
-            if ((spec == 's' || spec == 'd') && next != values.end()) {
+            if ((conversion == 's' || conversion == 'd') && next != values.end()) {
                 out += *next++;
                 ++i;
                 continue;
