@@ -20,14 +20,6 @@
 #include <filesystem>
 
 namespace kst {
-namespace {
-
-bool deleteUnpackedOnClose()
-{
-    return true;
-}
-
-}  // namespace
 
 void TForm1::Timer1Timer()
 {
@@ -63,7 +55,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCloseQuery()
 {
-    if (!deleteUnpackedOnClose())
+    if (!Form3 || !Form3->deleteUnpacked)
         return;
     for (const QString& path : TempFiles) {
         std::error_code ec;

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "gui/gui_fixture.h"
 #include "romlist/rom_list_view.h"
+#include "settings/form3.h"
 #include "settings/profile_file.h"
 
 #include <QAction>
@@ -397,6 +398,41 @@ TEST_F(UserRoadTest, CloseDeletesOnlyListedFilesAndWritesTheTenKeys)
         text += static_cast<char>(b);
     EXPECT_EQ(text.rfind("; kept\r\n[Options]\r\nvbpath=/usr/bin/emu\r\nprefix=P-\r\n", 0), 0u);
     EXPECT_NE(text.find("[Other]\r\nx=1\r\n"), std::string::npos);
+}
+
+TEST_F(UserRoadTest, NothingIsDeletedWhenTheOptionIsOff)
+{
+    std::filesystem::path unpacked = platform->temporary / "member.gba";
+    writeBytes(unpacked, Bytes(10, 1));
+    form().TempFiles << QString::fromStdString(unpacked.string());
+    Form3->deleteUnpacked = false;
+    form().close();
+    EXPECT_TRUE(std::filesystem::exists(unpacked));
+}
+
+// Closing and starting again brings back what the user left.
+TEST_F(UserRoadTest, SettingsComeBackAtTheNextStart)
+{
+    form().Edit2->setText("P-");
+    form().Edit3->setText("-S");
+    form().move(30, 40);
+    form().resize(700, 500);
+    form().Truncate1Click();
+    form().All1Click();
+    form().close();
+    destroyWindows(windows);
+
+    start();
+    EXPECT_EQ(form().Edit2->text(), "P-");
+    EXPECT_EQ(form().Edit3->text(), "-S");
+    EXPECT_EQ(form().Label4->text(), "P-romname-S.gba");
+    EXPECT_EQ(form().pos(), QPoint(30, 40));
+    EXPECT_EQ(form().size(), QSize(700, 500));
+    EXPECT_TRUE(form().Truncate1->isChecked());
+    EXPECT_TRUE(form().All1->isChecked());
+    EXPECT_FALSE(form().Truncate1->isEnabled());
+    EXPECT_FALSE(form().ToolButton10->isEnabled());
+    EXPECT_TRUE(form().ToolButton10->isChecked());
 }
 
 TEST_F(UserRoadTest, ReadOnlySettingsDoNotTrapTheUserAtClose)

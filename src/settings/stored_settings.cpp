@@ -1,0 +1,49 @@
+#include "settings/stored_settings.h"
+
+#include "settings/setting_values.h"
+
+namespace kst {
+
+StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& programFolder,
+                                  const std::filesystem::path& systemTemporaryFolder)
+{
+    namespace key = options::key;
+    namespace defaults = options::defaults;
+    auto text = [&](std::string_view name, std::string_view fallback) {
+        return file.readString(options::Section, name, fallback);
+    };
+    // A missing key reads as "", which the integer rule turns into the default.
+    auto integer = [&](std::string_view name, int fallback) { return readIntegerSetting(text(name, ""), fallback); };
+    auto flag = [&](std::string_view name) { return readFlagSetting(text(name, "")); };
+    auto onOff = [&](std::string_view name) { return readSwitchSetting(text(name, defaults::Switch)); };
+
+    StoredSettings s;
+    s.emulatorPath = text(key::EmulatorPath, defaults::EmulatorPath);
+    s.outputFolder = text(key::OutputFolder, defaultOutputFolder(programFolder));
+    s.temporaryFolder = text(key::TemporaryFolder, defaultTemporaryFolder(systemTemporaryFolder));
+    s.prefix = text(key::Prefix, defaults::Prefix);
+    s.suffix = text(key::Suffix, defaults::Suffix);
+    s.left = integer(key::WindowLeft, defaults::WindowLeft);
+    s.top = integer(key::WindowTop, defaults::WindowTop);
+    s.width = integer(key::WindowWidth, defaults::WindowWidth);
+    s.height = integer(key::WindowHeight, defaults::WindowHeight);
+    s.truncate = flag(key::Truncate);
+    s.removeIntro = flag(key::RemoveIntro);
+    s.applyExitHack = flag(key::ApplyExitHack);
+    s.all = flag(key::All);
+    s.alwaysOnTop = onOff(key::AlwaysOnTop);
+    s.deleteUnpacked = onOff(key::DeleteUnpacked);
+    return s;
+}
+
+void writeOptionsKeys(ProfileFile& file, const OptionsKeys& keys)
+{
+    namespace key = options::key;
+    file.writeString(options::Section, key::EmulatorPath, keys.emulatorPath);
+    file.writeString(options::Section, key::AlwaysOnTop, settingText(keys.alwaysOnTop));
+    file.writeString(options::Section, key::DeleteUnpacked, settingText(keys.deleteUnpacked));
+    file.writeString(options::Section, key::OutputFolder, keys.outputFolder);
+    file.writeString(options::Section, key::TemporaryFolder, keys.temporaryFolder);
+}
+
+}  // namespace kst
