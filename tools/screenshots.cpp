@@ -19,7 +19,9 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -31,6 +33,7 @@ void writeImage(const QString& path, std::size_t size, const char* name, char co
     std::vector<char> bytes(size, '\xFF');
     bytes[0] = 0x2E;
     bytes[3] = static_cast<char>(0xEA);
+    std::fill(bytes.begin() + 0xA0, bytes.begin() + 0xAC, '\0');
     for (std::size_t i = 0; name[i] && i < 12; ++i)
         bytes[0xA0 + i] = name[i];
     for (std::size_t i = 0xAC; i < 0xAF; ++i)
@@ -100,6 +103,20 @@ int main(int argc, char* argv[])
     kst::toggleMarks(form->grid(), 1, 2);
     form->selectRows(2, 2);
     save(form, out.filePath(QStringLiteral("main-list.png")));
+
+    // Apply with Truncate on the two marked rows: the log as it pops up, then New size.
+    QTemporaryDir output;
+    form->outputFolder = output.path().toStdString() + "/";
+    form->Truncate1Click();
+    QTimer::singleShot(300, [&] {
+        if (QWidget* log = QApplication::activeModalWidget()) {
+            save(log, out.filePath(QStringLiteral("operation-log.png")));
+            log->close();
+        }
+    });
+    form->BitBtn1Click();
+    form->Timer1Timer();
+    save(form, out.filePath(QStringLiteral("main-applied.png")));
 
     for (QMenu* menu : {form->File1, form->Edit1, form->Action1, form->Extra1, form->Help1}) {
         menu->popup(form->mapToGlobal(QPoint(0, 0)));

@@ -85,6 +85,12 @@ TForm1::TForm1()
 
 TForm1::~TForm1()
 {
+    // The view and its model read the grid, which goes before the widgets
+    // that Qt deletes with this window; they go first.
+    delete centralWidget();
+    delete model_;
+    Liste1 = nullptr;
+    model_ = nullptr;
     if (Form1 == this)
         Form1 = nullptr;
 }
