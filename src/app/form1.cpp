@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/strings.h"
+#include "app/widgets.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
 #include "romlist/image_row.h"
@@ -39,17 +40,6 @@ constexpr int HintDelayMs = 100;
 constexpr int TimerIntervalMs = 100;
 const char* const UnzipModule = "unzdll.dll";
 
-// Tahoma 8 point where it is installed, the platform's sans otherwise.
-QFont windowFont(bool bold)
-{
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Tahoma"))
-                     ? QFont(QStringLiteral("Tahoma"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
-}
-
 // Shows hints after a short rest of the pointer instead of the usual half second.
 class HintDelayStyle : public QProxyStyle {
 public:
@@ -62,19 +52,12 @@ public:
     }
 };
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 }  // namespace
 
 TForm1::TForm1()
 {
     Form1 = this;
-    setFont(windowFont(true));
+    setFont(tahomaFont(true));
     resize(592, 513 + 18);
     buildControls();
     buildMenus();
@@ -123,7 +106,7 @@ void TForm1::buildControls()
 
     GroupBox1 = named(new QGroupBox(qtr(strings::OutputFiles), central), "GroupBox1");
     GroupBox1->setFixedHeight(73);
-    QFont regular = windowFont(false);
+    QFont regular = tahomaFont(false);
     Label1 = named(new QLabel(qtr(strings::PrefixLabel), GroupBox1), "Label1");
     Label1->setFont(regular);
     Label1->move(8, 20);

@@ -1,5 +1,6 @@
 #include "romlist/image_row.h"
 
+#include "core/ascii.h"
 #include "core/latin1.h"
 #include "core/texts.h"
 
@@ -7,11 +8,6 @@
 
 namespace kst {
 namespace {
-
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 std::size_t afterLastSeparator(std::string_view path)
 {
@@ -32,13 +28,7 @@ std::string_view extensionOf(std::string_view path)
 
 bool hasExtension(std::string_view path, std::string_view expected)
 {
-    std::string_view ext = extensionOf(path);
-    if (ext.size() != expected.size())
-        return false;
-    for (std::size_t i = 0; i < ext.size(); ++i)
-        if (upperAscii(ext[i]) != upperAscii(expected[i]))
-            return false;
-    return true;
+    return equalIgnoringAsciiCase(extensionOf(path), expected);
 }
 
 std::string nameOf(std::string_view path)

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/strings.h"
+#include "app/widgets.h"
 #include "settings/folder_tree.h"
 #include "settings/form3.h"
 #include "settings/mounted_volumes.h"
@@ -26,13 +27,6 @@ namespace {
 
 // How far each level of the folder list is indented, in pixels.
 constexpr int IndentStep = 10;
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QFont chooserFont(bool bold)
 {

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/strings.h"
+#include "app/widgets.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
 #include "settings/folder_box.h"
@@ -26,24 +27,6 @@ namespace kst {
 TForm3* Form3 = nullptr;
 
 namespace {
-
-// Tahoma 8 point where it is installed, the platform's sans otherwise.
-QFont optionsFont(bool bold)
-{
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Tahoma"))
-                     ? QFont(QStringLiteral("Tahoma"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 std::filesystem::path settingsPath()
 {
@@ -87,9 +70,9 @@ void TForm3::buildControls()
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(qtr(strings::OptionsCaption));
-    setFont(optionsFont(true));
+    setFont(tahomaFont(true));
     setFixedSize(309, 182);
-    const QFont regular = optionsFont(false);
+    const QFont regular = tahomaFont(false);
 
     GroupBox1 = named(new QGroupBox(qtr(strings::OptionsGroup), this), "GroupBox1");
     GroupBox1->setGeometry(4, 0, 301, 145);

@@ -1,5 +1,6 @@
 #include "settings/profile_file.h"
 
+#include "core/ascii.h"
 #include "platform/atomic_write.h"
 #include "platform/file_error.h"
 #include "platform/rom_file.h"
@@ -25,17 +26,6 @@ std::string_view trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
 }
 
 // One line of the file, as views into its content.
@@ -108,7 +98,7 @@ Place find(const std::vector<Line>& lines, std::string_view section, std::string
         if (line.kind == LineKind::Section) {
             if (place.section)
                 break;
-            if (sameName(line.name, section))
+            if (equalIgnoringAsciiCase(line.name, section))
                 place.section = place.lastContent = i;
             continue;
         }
@@ -118,7 +108,7 @@ Place find(const std::vector<Line>& lines, std::string_view section, std::string
         // blank lines and comments before the next header are left where they
         // are, since they usually introduce that next section.
         place.lastContent = i;
-        if (line.kind == LineKind::Entry && !place.entry && sameName(line.name, key))
+        if (line.kind == LineKind::Entry && !place.entry && equalIgnoringAsciiCase(line.name, key))
             place.entry = i;
     }
     return place;

@@ -1,0 +1,21 @@
+#pragma once
+
+// Small helpers shared by the windows.
+
+#include <QFont>
+#include <QString>
+
+namespace kst {
+
+// The windows' font: Tahoma 8 point where it is installed, the platform's sans otherwise.
+QFont tahomaFont(bool bold);
+
+// Gives a widget (or action) its name, so that the code and the tests find it by the same name.
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace kst
