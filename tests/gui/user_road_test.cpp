@@ -235,6 +235,25 @@ TEST_F(UserRoadTest, FileErrorMidRunKeepsEarlierOutputsAndEndsTheRun)
     EXPECT_EQ(cell(ColNewSize, 1), "");
 }
 
+TEST_F(UserRoadTest, OutputGoneBeforeNewSizeEndsTheRunAfterTheLog)
+{
+    addRoms({"a", "b"});
+    mark(1);
+    mark(2);
+    form().Truncate1Click();
+    dialogs->expect(Kind::Information);
+    dialogs->expect(Kind::Error);
+    dialogs->onShown = [&](const ShownDialog& shown) {
+        if (shown.kind == Kind::Information)
+            std::filesystem::remove(out + "b.gba");
+    };
+    form().BitBtn1Click();
+    dialogs->onShown = nullptr;
+    EXPECT_EQ(dialogs->texts().last(), "I/O Error. Check if the file you entered still exists.");
+    EXPECT_NE(cell(ColNewSize, 1), "");  // rows before the failing one keep their New size
+    EXPECT_EQ(cell(ColNewSize, 2), "");
+}
+
 TEST_F(UserRoadTest, UncreatableOutputFolderStopsApply)
 {
     addRoms({"a"});
