@@ -69,6 +69,23 @@ void roundBox(QPainter& p, const QColor& color)
     p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 3, 3);
 }
 
+// A line with an arrow head at its end, drawn as two short wings.
+void arrow(QPainter& p, QPointF from, QPointF to, QPointF wingA, QPointF wingB)
+{
+    p.drawLine(from, to);
+    p.drawLine(wingA, to);
+    p.drawLine(wingB, to);
+}
+
+// The patch's return arrow: a three-quarter circle in a box.
+void returnArc(QPainter& p, const QColor& box)
+{
+    roundBox(p, box);
+    p.setPen(pen(Qt::white, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(4, 4, 8, 8), 90 * 16, 270 * 16);
+}
+
 }  // namespace
 
 QList<QIcon> makeToolbarImages()
@@ -82,9 +99,7 @@ QList<QIcon> makeToolbarImages()
         p.setBrush(QColor(0xa1, 0x88, 0x7f));
         p.drawRect(QRectF(2.5, 1.5, 7, 13));
         p.setPen(pen(red, 2));
-        p.drawLine(QPointF(7, 8), QPointF(14, 8));
-        p.drawLine(QPointF(11.5, 5.5), QPointF(14, 8));
-        p.drawLine(QPointF(11.5, 10.5), QPointF(14, 8));
+        arrow(p, QPointF(7, 8), QPointF(14, 8), QPointF(11.5, 5.5), QPointF(11.5, 10.5));
     });
     // 1 Options: a gear
     images << paint([&](QPainter& p) {
@@ -144,9 +159,7 @@ QList<QIcon> makeToolbarImages()
         p.setBrush(QColor(0x90, 0xca, 0xf9));
         p.drawRect(QRectF(7.5, 8, 5, 6));
         p.setPen(pen(red, 1.5));
-        p.drawLine(QPointF(13.5, 1.5), QPointF(13.5, 6.5));
-        p.drawLine(QPointF(11.5, 4.5), QPointF(13.5, 6.5));
-        p.drawLine(QPointF(15.5, 4.5), QPointF(13.5, 6.5));
+        arrow(p, QPointF(13.5, 1.5), QPointF(13.5, 6.5), QPointF(11.5, 4.5), QPointF(15.5, 4.5));
     });
     // 7 Truncate: scissors
     images << paint([&](QPainter& p) {
@@ -173,24 +186,18 @@ QList<QIcon> makeToolbarImages()
     });
     // 9 Apply ExitHack: an arrow back into a box
     images << paint([&](QPainter& p) {
-        roundBox(p, green);
-        p.setPen(pen(Qt::white, 1.6));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(4, 4, 8, 8), 90 * 16, 270 * 16);
+        returnArc(p, green);
         p.drawLine(QPointF(8, 4), QPointF(10.5, 2.5));
         p.drawLine(QPointF(8, 4), QPointF(10.5, 6));
     });
-    // 10 All: three stacked ticks
+    // 10 All: an "A" in a box
     images << paint([&](QPainter& p) {
         roundBox(p, blue);
         letter(p, QRectF(0, 0, 16, 16), QStringLiteral("A"), Qt::white);
     });
     // 11 Remove ExitHack: the patch arrow, struck through
     images << paint([&](QPainter& p) {
-        roundBox(p, grey);
-        p.setPen(pen(Qt::white, 1.6));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(4, 4, 8, 8), 90 * 16, 270 * 16);
+        returnArc(p, grey);
         p.setPen(pen(red, 2));
         p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 2.5));
     });
