@@ -1,0 +1,88 @@
+#pragma once
+
+#include "archive/zip_ui.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kst {
+
+// Every failure of the archive component, with its message for the user.
+class ZipException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One member as its central-directory file header describes it.
+struct TFileInfo {
+    std::array<std::uint8_t, 46> header{};  // copied as stored
+    std::uint8_t encrypted = 0;             // bit 0 of the general-purpose flags
+    std::string name;                       // UTF-8, "/" as the separator of this system
+    std::string extraField;                 // raw bytes
+    std::string comment;                    // converted like the name
+};
+
+// The end-of-central-directory record and where it was found (-1: nowhere).
+struct TEOCHInfo {
+    std::array<std::uint8_t, 22> record{};
+    std::int64_t position = -1;
+};
+
+// The archive component: lists the members of a zip archive by reading its
+// central directory, and extracts chosen members through the unzip module.
+// Qt-free; what it shows goes through a ZipUi.
+class TZip {
+public:
+    TZip();
+    ~TZip();
+    TZip(const TZip&) = delete;
+    TZip& operator=(const TZip&) = delete;
+
+    // Writing the name reads the archive's directory; throws ZipException.
+    void setArchiveName(const std::string& path);
+    const std::string& ArchiveName() const;
+
+    int Count() const;
+    // Throws ZipException("Index range error") outside 0 .. Count() - 1.
+    TFileInfo GetEntry(int index) const;
+    const TEOCHInfo& endRecord() const;
+
+    std::string Password;
+    std::string DllFolder;
+    std::string ExtractFolder;
+    std::uint8_t ExtractOptions = 1;  // bits 0 to 4
+    std::vector<std::string> FileSpecs;
+    bool ShowProgressDialog = true;
+
+    std::function<void(TZip&)> OnContentsChanged;
+    std::function<void(TZip&, const std::string& file, std::int64_t fileSize, std::int64_t batchCount,
+                       std::int64_t totalBytes)> OnZEDBeginFileEvent;
+    std::function<void(TZip&, const std::string& file, std::int64_t bytesDone, std::int64_t totalBytes)>
+        OnZEDProgressEvent;
+    std::function<void(TZip&, std::int64_t skippedCount, std::int64_t batchCount, std::int64_t totalBytes)>
+        OnZEDEndBatchEvent;
+
+    // The window and prompts; without one, questions get their safe answers.
+    void setUi(ZipUi* ui);
+
+    // Extracts FileSpecs into ExtractFolder; returns the module's count of
+    // extracted files (0 when nothing was attempted). Throws ZipException.
+    int Extract();
+    // True while Extract runs (callers must not start another extraction
+    // or write ArchiveName from an event handled meanwhile).
+    bool extracting() const;
+    // What the progress window's Cancel does.
+    void cancel();
+    bool cancelled() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace kst
