@@ -1,65 +1,14 @@
 #include "romops/exithack_removal.h"
+#include "support/program_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <fstream>
-#include <spawn.h>
-#include <sstream>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace kst {
 namespace {
 
 using test::Bytes;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs the built tool with the given arguments, capturing both streams.
-CliRun runCli(const test::TempFolder& folder, const std::vector<std::string>& args)
-{
-    const std::string outPath = (folder / "cli.out").string();
-    const std::string errPath = (folder / "cli.err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-
-    std::vector<std::string> all{KESTROM_CLI_PATH};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& arg : all)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    CliRun run;
-    pid_t pid = 0;
-    int spawned = posix_spawn(&pid, KESTROM_CLI_PATH, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return run;
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readText(outPath);
-    run.err = readText(errPath);
-    return run;
-}
+using CliRun = test::ProgramRun;
 
 struct CliFixture : ::testing::Test {
     test::TempFolder folder;
@@ -74,7 +23,7 @@ struct CliFixture : ::testing::Test {
         test::writeBytes(game, image);
         test::writeBytes(patch, Bytes(ExitHackSignature.begin(), ExitHackSignature.end()));
     }
-    CliRun run(const std::vector<std::string>& args) { return runCli(folder, args); }
+    CliRun run(const std::vector<std::string>& args) { return test::runProgram(KESTROM_CLI_PATH, folder, args); }
 };
 
 TEST_F(CliFixture, ProcessWritesTheOutputNameAndPrintsTheLogLine)
