@@ -32,7 +32,7 @@ const Image& sampleImage()
         }
         // A used last byte that is not padding, so that trimming stops there.
         bytes[DataSize - 1] = 0x5A;
-        std::copy(kst::StandardEntry.begin(), kst::StandardEntry.end(), bytes.begin());
+        std::copy(kst::ops::StandardEntry.begin(), kst::ops::StandardEntry.end(), bytes.begin());
         bytes[3] = 0xEA;
         return bytes;
     }();
@@ -40,7 +40,7 @@ const Image& sampleImage()
 }
 
 const Image patch = [] {
-    Image bytes(kst::ExitHackSignature.begin(), kst::ExitHackSignature.end());
+    Image bytes(kst::ops::ExitHackSignature.begin(), kst::ops::ExitHackSignature.end());
     bytes.resize(200, 0xE1);
     return bytes;
 }();
@@ -62,7 +62,7 @@ void BM_RomTrunc(benchmark::State& state)
 {
     Image image = sampleImage();
     for (auto _ : state) {
-        image = kst::RomTrunc(std::move(image));
+        image = kst::ops::RomTrunc(std::move(image));
         benchmark::DoNotOptimize(image.data());
         state.PauseTiming();
         image.resize(ImageSize, 0xFF);
@@ -76,11 +76,11 @@ void BM_RemIntro(benchmark::State& state)
 {
     Image image = sampleImage();
     const std::uint32_t words = (DataSize - 8) / 4;
-    const kst::EntryBytes intro{static_cast<std::uint8_t>(words), static_cast<std::uint8_t>(words >> 8),
+    const kst::ops::EntryBytes intro{static_cast<std::uint8_t>(words), static_cast<std::uint8_t>(words >> 8),
                                 static_cast<std::uint8_t>(words >> 16)};
     for (auto _ : state) {
         std::copy(intro.begin(), intro.end(), image.begin());
-        image = kst::RemIntro(std::move(image), intro);
+        image = kst::ops::RemIntro(std::move(image), intro);
         benchmark::DoNotOptimize(image.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * ImageSize));
@@ -93,7 +93,7 @@ void BM_Exithack(benchmark::State& state)
     image.reserve(ImageSize + patch.size() + 3);
     image.assign(sampleImage().begin(), sampleImage().end());
     for (auto _ : state) {
-        image = kst::Exithack(std::move(image), patch, kst::newEntryOffset(image.size()));
+        image = kst::ops::Exithack(std::move(image), patch, kst::ops::newEntryBytesLsbFirst(image.size()));
         benchmark::DoNotOptimize(image.data());
         image.resize(ImageSize);
     }
@@ -106,7 +106,7 @@ void BM_FindExitHackSignature(benchmark::State& state)
     Image image = sampleImage();
     image.insert(image.end(), patch.begin(), patch.end());
     for (auto _ : state) {
-        auto found = kst::findExitHackSignature(image);
+        auto found = kst::ops::findExitHackSignature(image);
         benchmark::DoNotOptimize(found);
         if (found != ImageSize)
             state.SkipWithError("signature not found at the end");

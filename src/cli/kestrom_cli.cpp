@@ -1,13 +1,14 @@
 // kestrom-cli: the image pipeline, ExitHack removal and the header read,
 // without windows, for scripts that work through large collections.
 
+#include "core/kilobytes.h"
 #include "core/latin1.h"
+#include "core/paths.h"
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
 #include "platform/rom_file.h"
 #include "romheader/header.h"
-#include "romlist/image_row.h"
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
@@ -31,7 +32,7 @@ struct UsageProblem {
 
 struct Options {
     std::string command;
-    Actions actions;
+    ops::Actions actions;
     std::optional<std::filesystem::path> patchFile;
     std::string prefix;
     std::string suffix;
@@ -94,7 +95,7 @@ Options parse(const std::vector<std::string>& args)
         throw UsageProblem{tr(texts::CliNoOutput)};
     if (options.files.empty())
         throw UsageProblem{tr(texts::CliNoFiles)};
-    const Actions& a = options.actions;
+    const ops::Actions& a = options.actions;
     if (process && !(a.all || a.removeIntro || a.truncate || a.applyExitHack))
         throw UsageProblem{tr(texts::CliNoAction)};
     return options;
@@ -106,7 +107,7 @@ std::string outputPath(const Options& options, const std::string& file)
     std::string path = *options.outputFolder;
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
-    return path + options.prefix + nameOf(file) + options.suffix + ".gba";
+    return outputName(path, options.prefix, nameOf(file), options.suffix);
 }
 
 // Two sources with the same name would overwrite each other's output.
@@ -150,7 +151,7 @@ int runProcess(const Options& options)
         return SomeFileFailed;
     const std::filesystem::path patchFile = options.patchFile.value_or(platform().programFolder() / "patch.wnt");
     bool patchReported = false;
-    RomOpHooks hooks;
+    ops::RomOpHooks hooks;
     hooks.patchMissing = [&](const std::filesystem::path& missing) {
         if (!patchReported)
             std::cerr << format(tr(texts::CliFileMessage), {missing.string(), tr(texts::PatchFileMissing)}) << '\n';
@@ -160,7 +161,8 @@ int runProcess(const Options& options)
     int status = Success;
     for (const std::string& file : options.files) {
         try {
-            ProcessOutcome outcome = Process(file, outputPath(options, file), options.actions, patchFile, hooks);
+            ops::ProcessOutcome outcome =
+                ops::Process(file, outputPath(options, file), options.actions, patchFile, hooks);
             std::cout << outcome.logLine << '\n';
             if (outcome.patchMissing)
                 status = SomeFileFailed;
@@ -179,14 +181,14 @@ int runRemoveEH(const Options& options)
     int status = Success;
     for (const std::string& file : options.files) {
         try {
-            switch (RemoveEH(file, outputPath(options, file))) {
-            case RemoveEHOutcome::Written:
+            switch (ops::RemoveEH(file, outputPath(options, file))) {
+            case ops::RemoveEHOutcome::Written:
                 break;
-            case RemoveEHOutcome::NotPatched:
+            case ops::RemoveEHOutcome::NotPatched:
                 std::cerr << format(tr(texts::FileNotPatched), {file}) << '\n';
                 status = SomeFileFailed;
                 break;
-            case RemoveEHOutcome::SignatureNotFound:
+            case ops::RemoveEHOutcome::SignatureNotFound:
                 std::cerr << format(tr(texts::EhEntryNotFound), {file}) << '\n';
                 status = SomeFileFailed;
                 break;
@@ -206,8 +208,9 @@ int runInfo(const Options& options)
         try {
             RomFile rom(file);
             RomHeader header = readheader(rom);
-            std::cout << file << '\t' << kilobytes(header.size) << '\t'
-                      << nonEmptyCell(latin1ToUtf8(header.internalName)) << '\t'
+            // An empty name still takes its column, as it does in the list.
+            const std::string name = latin1ToUtf8(header.internalName);
+            std::cout << file << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
                       << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
         } catch (const std::exception& error) {
             reportFailure(file, error);

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/strings.h"
 #include "archive/archive_import.h"
+#include "core/paths.h"
 #include "platform/file_error.h"
 #include "platform/rom_file.h"
 #include "romheader/header.h"
@@ -19,9 +20,6 @@ namespace {
 
 // The longest dropped path the handler takes, in bytes; longer ones are cut.
 constexpr int MaxDroppedPathBytes = 253;
-
-const char* const GbaExtension = ".gba";
-const char* const ZipExtension = ".zip";
 
 // Restarts the timer however the handling ends.
 class TimerPause {

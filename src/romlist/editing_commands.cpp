@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/strings.h"
+#include "core/paths.h"
 #include "romlist/list_editing.h"
 #include "romlist/rom_list_view.h"
 

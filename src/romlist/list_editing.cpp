@@ -36,17 +36,6 @@ void clearList(RomGrid& grid)
     renamecols(grid);
 }
 
-std::string outputName(const std::string& outputFolder, const std::string& prefix, const std::string& name,
-                       const std::string& suffix)
-{
-    return outputFolder + prefix + name + suffix + ".gba";
-}
-
-std::string sampleName(const std::string& prefix, const std::string& suffix)
-{
-    return prefix + tr(texts::SampleRomName) + suffix + ".gba";
-}
-
 std::optional<int> firstDuplicateName(const RomGrid& grid)
 {
     // Counting each Name once keeps the check linear for long lists.

@@ -17,12 +17,6 @@ void removeListRows(RomGrid& grid, int top, int bottom);
 // Empties every cell, captions included, back to two rows, then writes the captions.
 void clearList(RomGrid& grid);
 
-// Output folder + prefix + Name + suffix + ".gba", joined with nothing between.
-std::string outputName(const std::string& outputFolder, const std::string& prefix, const std::string& name,
-                       const std::string& suffix);
-// The sample shown under the prefix and suffix boxes.
-std::string sampleName(const std::string& prefix, const std::string& suffix);
-
 // The first data row whose Name another data row shares (exact comparison), if any.
 std::optional<int> firstDuplicateName(const RomGrid& grid);
 

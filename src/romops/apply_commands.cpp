@@ -3,6 +3,8 @@
 
 #include "app/form1.h"
 #include "app/strings.h"
+#include "core/kilobytes.h"
+#include "core/paths.h"
 #include "platform/file_error.h"
 #include "romlist/image_row.h"
 #include "romlist/list_editing.h"
@@ -67,8 +69,8 @@ void TForm1::BitBtn1Click()
     } else {
         try {
             for (int row = 1; row < grid_.rowCount(); ++row)
-                RemoveEH(removeEHSourcePath(grid_.cell(ColDir, row), grid_.cell(ColName, row),
-                                            grid_.cell(ColInput, row)),
+                RemoveEH(ops::removeEHSourcePath(grid_.cell(ColDir, row), grid_.cell(ColName, row),
+                                                 grid_.cell(ColInput, row)),
                          outputOf(row));
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace kst {
+namespace kst::ops {
 
 // The 24-bit word offset of the entry branch at the start of every image, in
 // file order: the bytes at offsets 0, 1 and 2, least significant first. The
@@ -29,4 +29,4 @@ inline std::uint8_t fillByteOf(std::span<const std::uint8_t> image)
     return image.size() >= 2 && image[image.size() - 2] == 0x00 ? 0x00 : 0xFF;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -9,14 +9,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace kst {
+namespace kst::ops {
 
 std::uint64_t paddedLength(std::uint64_t length)
 {
     return (length + 3) / 4 * 4;
 }
 
-EntryBytes newEntryOffset(std::uint64_t length)
+EntryBytes newEntryBytesLsbFirst(std::uint64_t length)
 {
     // The branch lands on 8 + 4 * N, so N counts words from offset 8; the
     // subtraction wraps for images under 8 bytes, which the mask keeps to
@@ -69,4 +69,4 @@ std::vector<std::uint8_t> readPatch(const std::filesystem::path& patchFile)
     return patch;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

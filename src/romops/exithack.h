@@ -7,15 +7,17 @@
 #include <span>
 #include <vector>
 
-namespace kst {
+namespace kst::ops {
 
 // The length an image of the given length has once padded for the patch:
 // the next multiple of 4, so that the patch starts on an instruction boundary.
 std::uint64_t paddedLength(std::uint64_t length);
 
 // The entry field that branches from offset 0 to the patch appended to an
-// image of the given length: the low 24 bits of (paddedLength / 4) - 2.
-EntryBytes newEntryOffset(std::uint64_t length);
+// image of the given length: the low 24 bits of (paddedLength / 4) - 2, in
+// file order, least significant byte first (the main window keeps its copy
+// most significant first).
+EntryBytes newEntryBytesLsbFirst(std::uint64_t length);
 
 // Pads the image with its fill byte to paddedLength, writes newEntry into
 // offsets 0 to 2 and appends the patch. Byte 3 keeps its value. An empty image
@@ -26,4 +28,4 @@ std::vector<std::uint8_t> Exithack(std::vector<std::uint8_t> image, std::span<co
 // Reads the whole patch file. Throws FileError when it cannot be read or is empty.
 std::vector<std::uint8_t> readPatch(const std::filesystem::path& patchFile);
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -13,7 +13,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace kst {
+namespace kst::ops {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::string removeEHSourcePath(std::string_view dirCell, std::string_view nameCe
     return path;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace kst {
+namespace kst::ops {
 
 // The first 18 bytes of every ExitHack patch; a patch is found by them.
 inline constexpr std::array<std::uint8_t, 18> ExitHackSignature{
@@ -41,4 +41,4 @@ RemoveEHOutcome RemoveEH(const std::filesystem::path& input, const std::filesyst
 // letter case, so that "Game.GBA" is found where case matters).
 std::string removeEHSourcePath(std::string_view dirCell, std::string_view nameCell, std::string_view inputCell);
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <functional>
 
-namespace kst {
+namespace kst::ops {
 
 // How the file-level operations talk to whoever runs them. Every member may
 // be left empty.
@@ -17,4 +17,4 @@ struct RomOpHooks {
     std::function<void(const std::filesystem::path& patchFile)> patchMissing;
 };
 
-}  // namespace kst
+}  // namespace kst::ops

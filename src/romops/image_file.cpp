@@ -9,7 +9,7 @@
 #include <sys/mman.h>
 #endif
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 // Backs a large buffer with huge pages where the system offers them on
@@ -68,4 +68,4 @@ std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std:
     return image;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -7,8 +7,10 @@
 #include <vector>
 
 namespace kst {
-
 class RomFile;
+}
+
+namespace kst::ops {
 
 // The bytes at offsets 0 to 2, read before the image and leaving the file at
 // offset 0. Throws FileError for a file shorter than that.
@@ -19,4 +21,4 @@ EntryBytes readEntryBytes(RomFile& file);
 // later steps append, so that they do not have to move it.
 std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std::size_t extraCapacity = 0);
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kst {
+namespace kst::ops {
 
 bool hasIntro(std::span<const std::uint8_t> image)
 {
@@ -25,4 +25,4 @@ std::vector<std::uint8_t> RemIntro(std::vector<std::uint8_t> image, EntryBytes e
     return image;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace kst {
+namespace kst::ops {
 
 // True when the image's entry branch is not the standard one, so that
 // RemIntro changes it; an image shorter than the entry field has no branch.
@@ -18,4 +18,4 @@ bool hasIntro(std::span<const std::uint8_t> image);
 // exactly when hasIntro(image).
 std::vector<std::uint8_t> RemIntro(std::vector<std::uint8_t> image, EntryBytes entryBytes);
 
-}  // namespace kst
+}  // namespace kst::ops

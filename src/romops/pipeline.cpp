@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using Image = std::vector<std::uint8_t>;
@@ -61,7 +61,7 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
         outcome.logLine += tr(image.size() == before ? texts::TagAlreadyTrimmed : texts::TagTrimmed);
     }
     if (applyExitHack) {
-        outcome.newEntry = newEntryOffset(image.size());
+        outcome.newEntry = newEntryBytesLsbFirst(image.size());
         const std::size_t before = image.size();
         if (platform().fileExists(patchFile)) {
             image = Exithack(std::move(image), readPatch(patchFile), *outcome.newEntry);
@@ -77,4 +77,4 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
     return outcome;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

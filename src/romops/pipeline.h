@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace kst {
+namespace kst::ops {
 
 // The chosen actions; all stands for the three others whatever their marks.
 struct Actions {
@@ -33,4 +33,4 @@ struct ProcessOutcome {
 ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
                        const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks = {});
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -32,21 +32,21 @@ std::function<void(std::uint64_t, std::uint64_t)> gaugeProgress(QProgressBar* ga
 
 void TForm1::Process(const std::string& source, const std::string& output)
 {
-    Actions actions;
+    ops::Actions actions;
     actions.all = All1->isChecked();
     actions.removeIntro = Removeintro1->isChecked();
     actions.truncate = Truncate1->isChecked();
     actions.applyExitHack = ApplyExitHack1->isChecked();
 
-    RomOpHooks hooks;
+    ops::RomOpHooks hooks;
     hooks.progress = gaugeProgress(Bar1);
     hooks.patchMissing = [this](const std::filesystem::path&) {
         dialogs().error(qtr(texts::PatchFileMissing));
         quitRequested = true;
     };
-    ProcessOutcome outcome = kst::Process(source, output, actions, patchFilePath, hooks);
+    ops::ProcessOutcome outcome = ops::Process(source, output, actions, patchFilePath, hooks);
     if (outcome.newEntry) {
-        const EntryBytes& entry = *outcome.newEntry;
+        const ops::EntryBytes& entry = *outcome.newEntry;
         newEntryOffset = {entry[2], entry[1], entry[0]};
     }
     operationLog += "\n" + outcome.logLine;
@@ -54,15 +54,15 @@ void TForm1::Process(const std::string& source, const std::string& output)
 
 void TForm1::RemoveEH(const std::string& input, const std::string& output)
 {
-    RomOpHooks hooks;
+    ops::RomOpHooks hooks;
     hooks.progress = gaugeProgress(Bar1);
-    switch (kst::RemoveEH(input, output, hooks)) {
-    case RemoveEHOutcome::Written:
+    switch (ops::RemoveEH(input, output, hooks)) {
+    case ops::RemoveEHOutcome::Written:
         break;
-    case RemoveEHOutcome::NotPatched:
+    case ops::RemoveEHOutcome::NotPatched:
         dialogs().error(qformat(texts::FileNotPatched, {toQt(input)}));
         break;
-    case RemoveEHOutcome::SignatureNotFound:
+    case ops::RemoveEHOutcome::SignatureNotFound:
         dialogs().message(qformat(texts::EhEntryNotFound, {toQt(input)}));
         break;
     }

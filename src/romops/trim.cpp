@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 // Index of the last byte in [0, end) that differs from ref, or end when there
@@ -62,4 +62,4 @@ std::vector<std::uint8_t> RomTrunc(std::vector<std::uint8_t> image)
     return image;
 }
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace kst {
+namespace kst::ops {
 
 // The length RomTrunc gives the image: when its second-to-last byte (the
 // reference) is 0x00 or 0xFF, the run of that byte which ends there is
@@ -17,4 +17,4 @@ std::size_t trimmedLength(std::span<const std::uint8_t> image);
 // Cuts the trailing fill run off the image, keeping its last byte.
 std::vector<std::uint8_t> RomTrunc(std::vector<std::uint8_t> image);
 
-}  // namespace kst
+}  // namespace kst::ops

@@ -1,44 +1,15 @@
 #include "romlist/image_row.h"
 
+#include "core/paths.h"
+
 #include <gtest/gtest.h>
 
 namespace kst {
 namespace {
 
-TEST(ExtensionTest, ComparesTheLastExtensionIgnoringCase)
+TEST(ImageRowTest, AnEmptyNameCellHoldsOneSpace)
 {
-    struct Case {
-        const char* path;
-        bool gba;
-        bool zip;
-    };
-    const Case cases[] = {
-        {"/r/x.gba", true, false},     {"/r/x.GBA", true, false},     {"/r/x.Gba", true, false},
-        {"/r/x.gba.zip", false, true}, {"/r/x.ZIP", false, true},     {"/r.gba/x", false, false},
-        {"/r/xgba", false, false},     {"/r/x.gbax", false, false},   {".gba", true, false},
-        {"", false, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(hasExtension(c.path, ".gba"), c.gba) << c.path;
-        EXPECT_EQ(hasExtension(c.path, ".zip"), c.zip) << c.path;
-    }
-}
-
-TEST(PathPartsTest, NameDropsTheLastFourCharactersOfTheFileName)
-{
-    EXPECT_EQ(nameOf("/roms/Game.GBA"), "Game");
-    EXPECT_EQ(nameOf("/roms/a.b.gba"), "a.b");
-    EXPECT_EQ(nameOf("/roms/.gba"), "");
     EXPECT_EQ(nonEmptyCell(nameOf("/roms/.gba")), " ");
-    EXPECT_EQ(folderOf("/roms/Game.GBA"), "/roms/");
-    EXPECT_EQ(folderOf("Game.gba"), "");
-}
-
-TEST(KilobytesTest, RoundsDown)
-{
-    EXPECT_EQ(kilobytes(4194304), "4096 KB");
-    EXPECT_EQ(kilobytes(178), "0 KB");
-    EXPECT_EQ(kilobytes(2047), "1 KB");
 }
 
 TEST(NewImageRowTest, FillsTheBlankRowThenAppends)

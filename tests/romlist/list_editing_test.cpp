@@ -103,14 +103,6 @@ TEST(ClearListTest, BackToCaptionsAndOneBlankRow)
     EXPECT_EQ(grid.cell(ColNewSize, 0), "New size");
 }
 
-TEST(OutputNameTest, JoinsWithNothingBetween)
-{
-    EXPECT_EQ(outputName("/out/", "A-", "Game", "-B"), "/out/A-Game-B.gba");
-    EXPECT_EQ(outputName("/out/", "", " ", ""), "/out/ .gba");
-    EXPECT_EQ(outputName("/", "x/", "y", ""), "/x/y.gba");  // nothing escaped
-    EXPECT_EQ(sampleName("A-", "-B"), "A-romname-B.gba");
-}
-
 TEST(DuplicateNameTest, ExactCaseSensitiveOverAllRows)
 {
     struct Case {

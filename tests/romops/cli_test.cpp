@@ -21,7 +21,7 @@ struct CliFixture : ::testing::Test {
         Bytes image = test::makeImage(0x2000, "TESTGAME", 'E', "01");
         std::fill(image.begin() + 0x1800, image.end(), 0xFF);
         test::writeBytes(game, image);
-        test::writeBytes(patch, Bytes(ExitHackSignature.begin(), ExitHackSignature.end()));
+        test::writeBytes(patch, Bytes(ops::ExitHackSignature.begin(), ops::ExitHackSignature.end()));
     }
     CliRun run(const std::vector<std::string>& args) { return test::runProgram(KESTROM_CLI_PATH, folder, args); }
 };

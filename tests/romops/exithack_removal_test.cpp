@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -88,7 +88,7 @@ struct RemoveEHFixture : ::testing::Test {
     // The image as the patch step leaves it.
     Bytes patched(const Bytes& original)
     {
-        return Exithack(original, patchBytes(), newEntryOffset(original.size()));
+        return Exithack(original, patchBytes(), newEntryBytesLsbFirst(original.size()));
     }
 };
 
@@ -194,4 +194,4 @@ TEST(RemoveEHSourcePathTest, TakesTheExtensionFromTheInputCell)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops

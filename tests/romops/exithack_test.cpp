@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -40,7 +40,7 @@ TEST(NewEntryOffsetTest, PointsAtThePaddedEnd)
         {0x4000000, {0xFE, 0xFF, 0xFF}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(newEntryOffset(c.length), c.entry) << std::hex << c.length;
+        EXPECT_EQ(newEntryBytesLsbFirst(c.length), c.entry) << std::hex << c.length;
         if (c.length >= 8 && c.length <= 0x4000000) {
             EXPECT_EQ(branchTarget(c.entry), paddedLength(c.length)) << std::hex << c.length;
         }
@@ -51,7 +51,7 @@ TEST(ExithackTest, AppendsThePatchWhereTheBranchLands)
 {
     for (std::size_t length : {std::size_t{0x400000}, std::size_t{0x2C5A9C}}) {
         Bytes image = test::makeImage(length);
-        Bytes result = Exithack(image, patch, newEntryOffset(length));
+        Bytes result = Exithack(image, patch, newEntryBytesLsbFirst(length));
         ASSERT_EQ(result.size(), length + patch.size());
         EXPECT_EQ(branchTarget(entryOf(result)), length);
         EXPECT_EQ(result[3], 0xEA);
@@ -68,7 +68,7 @@ TEST(ExithackTest, PadsAnUnalignedImageWithItsFillByte)
         const std::uint8_t fill = secondToLast == 0x00 ? 0x00 : 0xFF;
         Bytes image = test::makeImage(0x40003);
         image[image.size() - 2] = secondToLast;
-        Bytes result = Exithack(image, patch, newEntryOffset(image.size()));
+        Bytes result = Exithack(image, patch, newEntryBytesLsbFirst(image.size()));
 
         ASSERT_EQ(result.size(), 0x40004 + patch.size());
         EXPECT_EQ(entryOf(result), (EntryBytes{0xFF, 0xFF, 0x00}));
@@ -80,9 +80,9 @@ TEST(ExithackTest, PadsAnUnalignedImageWithItsFillByte)
 
 TEST(ExithackTest, NothingToPatchOrNothingToPatchWith)
 {
-    EXPECT_EQ(Exithack({}, patch, newEntryOffset(0)), Bytes{});
+    EXPECT_EQ(Exithack({}, patch, newEntryBytesLsbFirst(0)), Bytes{});
     Bytes image = test::makeImage(0x100);
-    EXPECT_EQ(Exithack(image, {}, newEntryOffset(image.size())), image);
+    EXPECT_EQ(Exithack(image, {}, newEntryBytesLsbFirst(image.size())), image);
 }
 
 TEST(ReadPatchTest, ReadsTheWholeFileAndRefusesAnEmptyOne)
@@ -105,4 +105,4 @@ TEST(ReadPatchTest, ShippedPatchBeginsWithTheSignature)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops

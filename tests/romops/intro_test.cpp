@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -95,4 +95,4 @@ TEST(RemIntroTest, BackwardBranchOnlyRestoresTheEntry)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops

@@ -10,7 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -94,7 +94,7 @@ TEST_F(ProcessFixture, AllRemovesTheIntroTrimsAndPatchesTheTrimmedImage)
     expected.push_back(0xFF);
     expected.resize(0x3004, 0xFF);
     ASSERT_TRUE(outcome.newEntry);
-    EXPECT_EQ(*outcome.newEntry, newEntryOffset(0x3001));
+    EXPECT_EQ(*outcome.newEntry, newEntryBytesLsbFirst(0x3001));
     std::copy(outcome.newEntry->begin(), outcome.newEntry->end(), expected.begin());
     expected.insert(expected.end(), patch.begin(), patch.end());
     EXPECT_EQ(test::readBytes(output), expected);
@@ -209,4 +209,4 @@ TEST_F(ProcessFixture, FailedWriteLeavesNoPartialOutputAndAWholeSource)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -71,7 +71,7 @@ TEST(TinyImagesTest, ExithackPadsToAWordAndSearchFindsNothing)
     const Bytes patch(ExitHackSignature.begin(), ExitHackSignature.end());
     for (const Bytes& image : tinyImages) {
         EXPECT_EQ(findExitHackSignature(image), std::nullopt);
-        Bytes result = Exithack(image, patch, newEntryOffset(image.size()));
+        Bytes result = Exithack(image, patch, newEntryBytesLsbFirst(image.size()));
         if (image.empty()) {
             EXPECT_TRUE(result.empty());
             continue;
@@ -104,4 +104,4 @@ TEST(TinyImagesTest, FilesShorterThanTheEntryAreFileErrors)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops

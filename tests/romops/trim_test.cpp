@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -89,4 +89,4 @@ TEST(RomTruncTest, FindsTheLastUsedByteAtEveryOffset)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops
