@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/strings.h"
+#include "app/toolbar_images.h"
 #include "app/widgets.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
@@ -60,8 +61,9 @@ TForm1::TForm1()
     setFont(tahomaFont(true));
     resize(592, 513 + 18);
     buildControls();
-    buildMenus();
-    buildToolBar();
+    const ToolbarImages images;
+    buildMenus(images);
+    buildToolBar(images);
     buildPopupMenu();
     FormCreate();
 }

@@ -26,6 +26,7 @@ namespace kst {
 
 class RomListModel;
 class RomListView;
+class ToolbarImages;
 
 // The open-file dialog of the add command: what it shows, and the file name
 // and picked files it holds afterwards (the internal-name edit sets them too).
@@ -206,8 +207,8 @@ private:
     void FormCloseQuery();
     void FormClose();
     void buildControls();
-    void buildMenus();
-    void buildToolBar();
+    void buildMenus(const ToolbarImages& images);
+    void buildToolBar(const ToolbarImages& images);
     void buildPopupMenu();
     // Adds one picked or dropped path (image or archive); false when the add must stop.
     bool addPath(const QString& path, AddOrigin origin);

@@ -38,50 +38,49 @@ QString shortHint(TextId hint)
 
 }  // namespace
 
-void TForm1::buildMenus()
+void TForm1::buildMenus(const ToolbarImages& images)
 {
-    const QList<QIcon> images = makeToolbarImages();
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     File1 = bar->addMenu(QString());
     File1->setObjectName(QStringLiteral("File1"));
     Options1 = item(File1, "Options1", strings::Options1, QKeySequence(Qt::CTRL | Qt::Key_O));
-    Options1->setIcon(images[1]);
+    Options1->setIcon(images[ToolbarImage::Options]);
     File1->addSeparator();
     Exit1 = item(File1, "Exit1", strings::Exit1, QKeySequence(Qt::CTRL | Qt::Key_X));
-    Exit1->setIcon(images[0]);
+    Exit1->setIcon(images[ToolbarImage::Exit]);
 
     Edit1 = bar->addMenu(QString());
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Addrom1 = item(Edit1, "Addrom1", strings::Addrom1, QKeySequence(Qt::CTRL | Qt::Key_A));
-    Addrom1->setIcon(images[2]);
+    Addrom1->setIcon(images[ToolbarImage::AddRoms]);
     Removeselection1 = item(Edit1, "Removeselection1", strings::Removeselection1);
-    Removeselection1->setIcon(images[3]);
+    Removeselection1->setIcon(images[ToolbarImage::RemoveSelection]);
     Edit1->addSeparator();
     UnselectAll1 = item(Edit1, "UnselectAll1", strings::UnselectAll1, QKeySequence(Qt::Key_F10));
-    UnselectAll1->setIcon(images[4]);
+    UnselectAll1->setIcon(images[ToolbarImage::ClearList]);
     Edit1->addSeparator();
     EditName2 = item(Edit1, "EditName2", strings::EditName2, QKeySequence(Qt::Key_F2));
-    EditName2->setIcon(images[5]);
+    EditName2->setIcon(images[ToolbarImage::EditName]);
     EditInternalName2 = item(Edit1, "EditInternalName2", strings::EditInternalName2);
-    EditInternalName2->setIcon(images[18]);
+    EditInternalName2->setIcon(images[ToolbarImage::EditInternalName]);
     SizeLost1 = item(Edit1, "SizeLost1", strings::SizeLost1, QKeySequence(Qt::CTRL | Qt::Key_S));
-    SizeLost1->setIcon(images[6]);
+    SizeLost1->setIcon(images[ToolbarImage::LostSize]);
     otalSizeLost1 = item(Edit1, "otalSizeLost1", strings::otalSizeLost1, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-    otalSizeLost1->setIcon(images[17]);
+    otalSizeLost1->setIcon(images[ToolbarImage::TotalLostSize]);
 
     Action1 = bar->addMenu(QString());
     Action1->setObjectName(QStringLiteral("Action1"));
     Truncate1 = checkItem(Action1, "Truncate1", strings::Truncate1);
-    Truncate1->setIcon(images[7]);
+    Truncate1->setIcon(images[ToolbarImage::Truncate]);
     Removeintro1 = checkItem(Action1, "Removeintro1", strings::Removeintro1);
-    Removeintro1->setIcon(images[8]);
+    Removeintro1->setIcon(images[ToolbarImage::RemoveIntro]);
     ApplyExitHack1 = checkItem(Action1, "ApplyExitHack1", strings::ApplyExitHack1);
-    ApplyExitHack1->setIcon(images[9]);
+    ApplyExitHack1->setIcon(images[ToolbarImage::ApplyExitHack]);
     Action1->addSeparator();
     All1 = checkItem(Action1, "All1", strings::All1);
-    All1->setIcon(images[10]);
+    All1->setIcon(images[ToolbarImage::All]);
     // A group of its own makes All show as a radio item; it can still be unchecked.
     auto* allGroup = new QActionGroup(this);
     allGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -90,19 +89,19 @@ void TForm1::buildMenus()
     Extra1 = bar->addMenu(QString());
     Extra1->setObjectName(QStringLiteral("Extra1"));
     RemEH = checkItem(Extra1, "RemEH", strings::RemEH);
-    RemEH->setIcon(images[11]);
+    RemEH->setIcon(images[ToolbarImage::RemoveExitHack]);
 
     Help1 = bar->addMenu(QString());
     Help1->setObjectName(QStringLiteral("Help1"));
     Warnings1 = item(Help1, "Warnings1", strings::Warnings1);
-    Warnings1->setIcon(images[12]);
+    Warnings1->setIcon(images[ToolbarImage::Warnings]);
     Help1->addSeparator();
     Howdoesitworks1 = item(Help1, "Howdoesitworks1", strings::Howdoesitworks1);
-    Howdoesitworks1->setIcon(images[13]);
+    Howdoesitworks1->setIcon(images[ToolbarImage::HowDoesItWork]);
     BetaTesters1 = item(Help1, "BetaTesters1", strings::BetaTesters1);
-    BetaTesters1->setIcon(images[14]);
+    BetaTesters1->setIcon(images[ToolbarImage::BetaTesters]);
     About1 = item(Help1, "About1", strings::About1);
-    About1->setIcon(images[15]);
+    About1->setIcon(images[ToolbarImage::About]);
 
     // Check items toggle themselves before their handler runs; the handlers
     // own the state, so the automatic toggle is undone first.
@@ -159,9 +158,8 @@ void TForm1::callrs()
     About1->setText(qtr(strings::About1));
 }
 
-void TForm1::buildToolBar()
+void TForm1::buildToolBar(const ToolbarImages& images)
 {
-    const QList<QIcon> images = makeToolbarImages();
     ToolBar1 = addToolBar(QString());
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
@@ -171,7 +169,7 @@ void TForm1::buildToolBar()
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
 
     enum class Style { Push, Check };
-    auto button = [&](const char* name, TextId hint, int image, Style style) {
+    auto button = [&](const char* name, TextId hint, ToolbarImage image, Style style) {
         auto* b = new QToolButton(ToolBar1);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(shortHint(hint));
@@ -188,29 +186,29 @@ void TForm1::buildToolBar()
         return s;
     };
 
-    ToolButton1 = button("ToolButton1", strings::HintExit, 0, Style::Push);
-    ToolButton2 = button("ToolButton2", strings::HintOptions, 1, Style::Push);
+    ToolButton1 = button("ToolButton1", strings::HintExit, ToolbarImage::Exit, Style::Push);
+    ToolButton2 = button("ToolButton2", strings::HintOptions, ToolbarImage::Options, Style::Push);
     ToolButton3 = separator("ToolButton3");
-    ToolButton4 = button("ToolButton4", strings::HintAddRoms, 2, Style::Push);
-    ToolButton5 = button("ToolButton5", strings::HintRemoveSelection, 3, Style::Push);
-    ToolButton6 = button("ToolButton6", strings::HintClearList, 4, Style::Push);
-    ToolButton7 = button("ToolButton7", strings::HintEditOutputName, 5, Style::Push);
-    ToolButton21 = button("ToolButton21", strings::HintEditInternalName, 18, Style::Push);
-    ToolButton22 = button("ToolButton22", strings::HintPlay, 16, Style::Push);
-    ToolButton8 = button("ToolButton8", strings::HintLostSize, 6, Style::Push);
-    ToolButton23 = button("ToolButton23", strings::HintTotalLostSize, 17, Style::Push);
+    ToolButton4 = button("ToolButton4", strings::HintAddRoms, ToolbarImage::AddRoms, Style::Push);
+    ToolButton5 = button("ToolButton5", strings::HintRemoveSelection, ToolbarImage::RemoveSelection, Style::Push);
+    ToolButton6 = button("ToolButton6", strings::HintClearList, ToolbarImage::ClearList, Style::Push);
+    ToolButton7 = button("ToolButton7", strings::HintEditOutputName, ToolbarImage::EditName, Style::Push);
+    ToolButton21 = button("ToolButton21", strings::HintEditInternalName, ToolbarImage::EditInternalName, Style::Push);
+    ToolButton22 = button("ToolButton22", strings::HintPlay, ToolbarImage::Play, Style::Push);
+    ToolButton8 = button("ToolButton8", strings::HintLostSize, ToolbarImage::LostSize, Style::Push);
+    ToolButton23 = button("ToolButton23", strings::HintTotalLostSize, ToolbarImage::TotalLostSize, Style::Push);
     ToolButton9 = separator("ToolButton9");
-    ToolButton10 = button("ToolButton10", strings::HintTruncate, 7, Style::Check);
-    ToolButton11 = button("ToolButton11", strings::HintRemoveIntro, 8, Style::Check);
-    ToolButton12 = button("ToolButton12", strings::HintApplyExitHack, 9, Style::Check);
-    ToolButton13 = button("ToolButton13", strings::HintAll, 10, Style::Check);
+    ToolButton10 = button("ToolButton10", strings::HintTruncate, ToolbarImage::Truncate, Style::Check);
+    ToolButton11 = button("ToolButton11", strings::HintRemoveIntro, ToolbarImage::RemoveIntro, Style::Check);
+    ToolButton12 = button("ToolButton12", strings::HintApplyExitHack, ToolbarImage::ApplyExitHack, Style::Check);
+    ToolButton13 = button("ToolButton13", strings::HintAll, ToolbarImage::All, Style::Check);
     ToolButton14 = separator("ToolButton14");
-    ToolButton15 = button("ToolButton15", strings::HintRemoveExitHack, 11, Style::Check);
+    ToolButton15 = button("ToolButton15", strings::HintRemoveExitHack, ToolbarImage::RemoveExitHack, Style::Check);
     ToolButton16 = separator("ToolButton16");
-    ToolButton17 = button("ToolButton17", strings::HintWarnings, 12, Style::Push);
-    ToolButton18 = button("ToolButton18", strings::HintHowDoesItWork, 13, Style::Push);
-    ToolButton19 = button("ToolButton19", strings::HintBetaTesters, 14, Style::Push);
-    ToolButton20 = button("ToolButton20", strings::HintAbout, 15, Style::Push);
+    ToolButton17 = button("ToolButton17", strings::HintWarnings, ToolbarImage::Warnings, Style::Push);
+    ToolButton18 = button("ToolButton18", strings::HintHowDoesItWork, ToolbarImage::HowDoesItWork, Style::Push);
+    ToolButton19 = button("ToolButton19", strings::HintBetaTesters, ToolbarImage::BetaTesters, Style::Push);
+    ToolButton20 = button("ToolButton20", strings::HintAbout, ToolbarImage::About, Style::Push);
 
     connect(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TForm1::Options1Click);

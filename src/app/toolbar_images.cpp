@@ -88,21 +88,20 @@ void returnArc(QPainter& p, const QColor& box)
 
 }  // namespace
 
-QList<QIcon> makeToolbarImages()
+ToolbarImages::ToolbarImages()
 {
     const QColor red(0xc6, 0x28, 0x28), green(0x2e, 0x7d, 0x32), blue(0x15, 0x65, 0xc0), navy(0x1a, 0x23, 0x7e),
         amber(0xf9, 0xa8, 0x25), grey(0x54, 0x6e, 0x7a);
-    QList<QIcon> images;
-    // 0 Exit: a door and an arrow leaving it
-    images << paint([&](QPainter& p) {
+    // Exit: a door and an arrow leaving it
+    draw(ToolbarImage::Exit, [&](QPainter& p) {
         p.setPen(pen(QColor(0x5d, 0x40, 0x37), 1));
         p.setBrush(QColor(0xa1, 0x88, 0x7f));
         p.drawRect(QRectF(2.5, 1.5, 7, 13));
         p.setPen(pen(red, 2));
         arrow(p, QPointF(7, 8), QPointF(14, 8), QPointF(11.5, 5.5), QPointF(11.5, 10.5));
     });
-    // 1 Options: a gear
-    images << paint([&](QPainter& p) {
+    // Options: a gear
+    draw(ToolbarImage::Options, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(grey);
         p.translate(8, 8);
@@ -114,23 +113,23 @@ QList<QIcon> makeToolbarImages()
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(0, 0), 2, 2);
     });
-    // 2 Add roms: cartridge and a green plus
-    images << paint([&](QPainter& p) {
+    // Add roms: cartridge and a green plus
+    draw(ToolbarImage::AddRoms, [&](QPainter& p) {
         cartridge(p);
         badge(p, green);
         p.setPen(pen(Qt::white, 1.5));
         p.drawLine(QPointF(11.75, 9.5), QPointF(11.75, 14));
         p.drawLine(QPointF(9.5, 11.75), QPointF(14, 11.75));
     });
-    // 3 Remove selection: cartridge and a red minus
-    images << paint([&](QPainter& p) {
+    // Remove selection: cartridge and a red minus
+    draw(ToolbarImage::RemoveSelection, [&](QPainter& p) {
         cartridge(p);
         badge(p, red);
         p.setPen(pen(Qt::white, 1.5));
         p.drawLine(QPointF(9.5, 11.75), QPointF(14, 11.75));
     });
-    // 4 Clear list: lines of a list crossed out
-    images << paint([&](QPainter& p) {
+    // Clear list: lines of a list crossed out
+    draw(ToolbarImage::ClearList, [&](QPainter& p) {
         p.setPen(pen(grey, 1.5));
         for (qreal y : {3.5, 6.5, 9.5, 12.5})
             p.drawLine(QPointF(2, y), QPointF(12, y));
@@ -138,8 +137,8 @@ QList<QIcon> makeToolbarImages()
         p.drawLine(QPointF(8, 8), QPointF(14.5, 14.5));
         p.drawLine(QPointF(14.5, 8), QPointF(8, 14.5));
     });
-    // 5 Edit output name: a pencil over a line
-    images << paint([&](QPainter& p) {
+    // Edit output name: a pencil over a line
+    draw(ToolbarImage::EditName, [&](QPainter& p) {
         p.setPen(pen(grey, 1));
         p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
         p.translate(8, 8);
@@ -151,8 +150,8 @@ QList<QIcon> makeToolbarImages()
         QPolygonF tip({QPointF(-1.8, 3), QPointF(1.8, 3), QPointF(0, 6.5)});
         p.drawPolygon(tip);
     });
-    // 6 Lost size: a bar that shrinks, with a down arrow
-    images << paint([&](QPainter& p) {
+    // Lost size: a bar that shrinks, with a down arrow
+    draw(ToolbarImage::LostSize, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(blue);
         p.drawRect(QRectF(1.5, 3, 5, 11));
@@ -161,8 +160,8 @@ QList<QIcon> makeToolbarImages()
         p.setPen(pen(red, 1.5));
         arrow(p, QPointF(13.5, 1.5), QPointF(13.5, 6.5), QPointF(11.5, 4.5), QPointF(15.5, 4.5));
     });
-    // 7 Truncate: scissors
-    images << paint([&](QPainter& p) {
+    // Truncate: scissors
+    draw(ToolbarImage::Truncate, [&](QPainter& p) {
         p.setPen(pen(grey, 1.5));
         p.drawLine(QPointF(4, 10), QPointF(13, 2));
         p.drawLine(QPointF(12, 10), QPointF(3, 2));
@@ -171,8 +170,8 @@ QList<QIcon> makeToolbarImages()
         p.drawEllipse(QPointF(4, 12.5), 2.3, 2.3);
         p.drawEllipse(QPointF(12, 12.5), 2.3, 2.3);
     });
-    // 8 Remove intro: a film frame crossed out
-    images << paint([&](QPainter& p) {
+    // Remove intro: a film frame crossed out
+    draw(ToolbarImage::RemoveIntro, [&](QPainter& p) {
         p.setPen(pen(navy, 1));
         p.setBrush(QColor(0x9f, 0xa8, 0xda));
         p.drawRect(QRectF(1.5, 3.5, 13, 9));
@@ -184,39 +183,39 @@ QList<QIcon> makeToolbarImages()
         p.setPen(pen(red, 2));
         p.drawLine(QPointF(4, 6.5), QPointF(12, 9.5));
     });
-    // 9 Apply ExitHack: an arrow back into a box
-    images << paint([&](QPainter& p) {
+    // Apply ExitHack: an arrow back into a box
+    draw(ToolbarImage::ApplyExitHack, [&](QPainter& p) {
         returnArc(p, green);
         p.drawLine(QPointF(8, 4), QPointF(10.5, 2.5));
         p.drawLine(QPointF(8, 4), QPointF(10.5, 6));
     });
-    // 10 All: an "A" in a box
-    images << paint([&](QPainter& p) {
+    // All: an "A" in a box
+    draw(ToolbarImage::All, [&](QPainter& p) {
         roundBox(p, blue);
         letter(p, QRectF(0, 0, 16, 16), QStringLiteral("A"), Qt::white);
     });
-    // 11 Remove ExitHack: the patch arrow, struck through
-    images << paint([&](QPainter& p) {
+    // Remove ExitHack: the patch arrow, struck through
+    draw(ToolbarImage::RemoveExitHack, [&](QPainter& p) {
         returnArc(p, grey);
         p.setPen(pen(red, 2));
         p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 2.5));
     });
-    // 12 Warnings: a yellow triangle with "!"
-    images << paint([&](QPainter& p) {
+    // Warnings: a yellow triangle with "!"
+    draw(ToolbarImage::Warnings, [&](QPainter& p) {
         p.setPen(pen(QColor(0x8d, 0x6e, 0x00), 1));
         p.setBrush(amber);
         p.drawPolygon(QPolygonF({QPointF(8, 1.5), QPointF(15, 14.5), QPointF(1, 14.5)}));
         letter(p, QRectF(0, 4, 16, 11), QStringLiteral("!"), Qt::black, 10);
     });
-    // 13 How does it work: a blue "?"
-    images << paint([&](QPainter& p) {
+    // How does it work: a blue "?"
+    draw(ToolbarImage::HowDoesItWork, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(blue);
         p.drawEllipse(QRectF(1, 1, 14, 14));
         letter(p, QRectF(0, 0, 16, 16), QStringLiteral("?"), Qt::white);
     });
-    // 14 Beta-testers: two heads
-    images << paint([&](QPainter& p) {
+    // Beta-testers: two heads
+    draw(ToolbarImage::BetaTesters, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x5c, 0x6b, 0xc0));
         p.drawEllipse(QPointF(5, 5), 2.5, 2.5);
@@ -225,28 +224,28 @@ QList<QIcon> makeToolbarImages()
         p.drawEllipse(QPointF(11, 6), 2.5, 2.5);
         p.drawPie(QRectF(7, 9, 8, 10), 0, 180 * 16);
     });
-    // 15 About: a blue "i"
-    images << paint([&](QPainter& p) {
+    // About: a blue "i"
+    draw(ToolbarImage::About, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(navy);
         p.drawEllipse(QRectF(1, 1, 14, 14));
         letter(p, QRectF(0, 0, 16, 16), QStringLiteral("i"), Qt::white);
     });
-    // 16 Play: a green triangle
-    images << paint([&](QPainter& p) {
+    // Play: a green triangle
+    draw(ToolbarImage::Play, [&](QPainter& p) {
         p.setPen(pen(green.darker(130), 1));
         p.setBrush(QColor(0x43, 0xa0, 0x47));
         p.drawPolygon(QPolygonF({QPointF(3.5, 2), QPointF(14, 8), QPointF(3.5, 14)}));
     });
-    // 17 Total lost size: a sum sign
-    images << paint([&](QPainter& p) {
+    // Total lost size: a sum sign
+    draw(ToolbarImage::TotalLostSize, [&](QPainter& p) {
         p.setPen(pen(blue, 1.8));
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(QPolygonF({QPointF(12.5, 3), QPointF(3.5, 3), QPointF(8.5, 8), QPointF(3.5, 13),
                                   QPointF(12.5, 13)}));
     });
-    // 18 Edit internal name: a chip with a name tag
-    images << paint([&](QPainter& p) {
+    // Edit internal name: a chip with a name tag
+    draw(ToolbarImage::EditInternalName, [&](QPainter& p) {
         p.setPen(pen(grey, 1));
         for (qreal x : {4.0, 8.0, 12.0}) {
             p.drawLine(QPointF(x, 0.5), QPointF(x, 2.5));
@@ -257,7 +256,11 @@ QList<QIcon> makeToolbarImages()
         p.drawRect(QRectF(1.5, 2.5, 13, 11));
         letter(p, QRectF(0, 2, 16, 12), QStringLiteral("Ab"), amber, 7);
     });
-    return images;
+}
+
+void ToolbarImages::draw(ToolbarImage image, const std::function<void(QPainter&)>& drawing)
+{
+    icons_[static_cast<std::size_t>(image)] = paint(drawing);
 }
 
 }  // namespace kst

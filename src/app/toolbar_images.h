@@ -1,14 +1,50 @@
 #pragma once
 
 #include <QIcon>
-#include <QList>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+
+class QPainter;
 
 namespace kst {
 
-inline constexpr int ToolbarImageCount = 19;
+// The images of the toolbar and of the menus, one per command that shows one.
+enum class ToolbarImage {
+    Exit,
+    Options,
+    AddRoms,
+    RemoveSelection,
+    ClearList,
+    EditName,
+    LostSize,
+    Truncate,
+    RemoveIntro,
+    ApplyExitHack,
+    All,
+    RemoveExitHack,
+    Warnings,
+    HowDoesItWork,
+    BetaTesters,
+    About,
+    Play,
+    TotalLostSize,
+    EditInternalName,
+    Count,
+};
 
-// The 19 images of the toolbar and the Action menu, drawn at 16 x 16 pixels,
-// in the order of their indexes.
-QList<QIcon> makeToolbarImages();
+// Every image drawn once, at 16 x 16 pixels, for the menus and the toolbar to share.
+class ToolbarImages {
+public:
+    ToolbarImages();
+
+    const QIcon& operator[](ToolbarImage image) const { return icons_[static_cast<std::size_t>(image)]; }
+
+private:
+    void draw(ToolbarImage image, const std::function<void(QPainter&)>& drawing);
+
+    std::array<QIcon, static_cast<std::size_t>(ToolbarImage::Count)> icons_;
+};
 
 }  // namespace kst
