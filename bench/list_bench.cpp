@@ -8,7 +8,9 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/strings.h"
+#include "romheader/header.h"
 #include "romlist/list_editing.h"
+#include "support/synthetic_image.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -32,15 +34,12 @@ struct Fixture {
     Fixture()
     {
         for (int i = 0; i < RomCount; ++i) {
-            std::vector<char> image(ImageSize, 0);
-            image[0] = 0x2E;
-            image[3] = static_cast<char>(0xEA);
-            std::snprintf(image.data() + 0xA0, 12, "GAME%07d", i);
-            image[0xAF] = 'E';
-            image[0xB0] = '0';
-            image[0xB1] = '1';
+            char name[12];
+            std::snprintf(name, sizeof name, "GAME%07d", i);
+            const std::vector<std::uint8_t> image = kst::test::makeImage(ImageSize, name);
             std::string path = folder.filePath(QStringLiteral("Game %1.gba").arg(i)).toStdString();
-            std::ofstream(path, std::ios::binary).write(image.data(), static_cast<std::streamsize>(image.size()));
+            std::ofstream(path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
             paths.push_back(path);
         }
     }
@@ -60,7 +59,7 @@ kst::TForm1& mainWindow()
 
 void BM_ReadHeadersBaseline(benchmark::State& state)
 {
-    std::vector<char> header(0xB2);
+    std::vector<char> header(kst::header::MinimumSize);
     for (auto _ : state) {
         for (const std::string& path : fixture().paths) {
             std::FILE* file = std::fopen(path.c_str(), "rb");

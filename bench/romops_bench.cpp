@@ -7,11 +7,11 @@
 #include "romops/exithack_removal.h"
 #include "romops/intro.h"
 #include "romops/trim.h"
+#include "support/synthetic_image.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <random>
 #include <vector>
 
 namespace {
@@ -21,20 +21,15 @@ using Image = std::vector<std::uint8_t>;
 constexpr std::size_t ImageSize = 32u << 20;
 constexpr std::size_t DataSize = 20u << 20;
 
+// The data's last byte is no padding byte, so that trimming stops there.
 const Image& sampleImage()
 {
     static const Image image = [] {
-        Image bytes(ImageSize, 0xFF);
-        std::mt19937 random(20240601);
-        for (std::size_t i = 0; i < DataSize; i += 4) {
-            std::uint32_t word = random();
-            std::memcpy(bytes.data() + i, &word, 4);
-        }
-        // A used last byte that is not padding, so that trimming stops there.
-        bytes[DataSize - 1] = 0x5A;
-        std::copy(kst::ops::StandardEntry.begin(), kst::ops::StandardEntry.end(), bytes.begin());
-        bytes[3] = 0xEA;
-        return bytes;
+        kst::test::ImageSpec spec;
+        spec.size = ImageSize;
+        spec.dataEnd = DataSize;
+        spec.padding = 0xFF;
+        return kst::test::makeImage(spec);
     }();
     return image;
 }
@@ -77,7 +72,7 @@ void BM_RemIntro(benchmark::State& state)
     Image image = sampleImage();
     const std::uint32_t words = (DataSize - 8) / 4;
     const kst::ops::EntryBytes intro{static_cast<std::uint8_t>(words), static_cast<std::uint8_t>(words >> 8),
-                                static_cast<std::uint8_t>(words >> 16)};
+                                     static_cast<std::uint8_t>(words >> 16)};
     for (auto _ : state) {
         std::copy(intro.begin(), intro.end(), image.begin());
         image = kst::ops::RemIntro(std::move(image), intro);

@@ -12,6 +12,7 @@
 #include "settings/form2.h"
 #include "settings/form3.h"
 #include "settings/form4.h"
+#include "support/synthetic_image.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,22 +29,21 @@
 
 namespace {
 
+// A dump of a smaller game: a quarter of each image is 0xFF padding, so that
+// Apply has something to cut.
 void writeImage(const QString& path, std::size_t size, const char* name, char country, const char* maker)
 {
-    std::vector<char> bytes(size, '\xFF');
-    bytes[0] = 0x2E;
-    bytes[3] = static_cast<char>(0xEA);
-    std::fill(bytes.begin() + 0xA0, bytes.begin() + 0xAC, '\0');
-    for (std::size_t i = 0; name[i] && i < 12; ++i)
-        bytes[0xA0 + i] = name[i];
-    for (std::size_t i = 0xAC; i < 0xAF; ++i)
-        bytes[i] = 'A';
-    bytes[0xAF] = country;
-    bytes[0xB0] = maker[0];
-    bytes[0xB1] = maker[1];
-    for (std::size_t i = 0xC0; i < size * 3 / 4; ++i)
-        bytes[i] = static_cast<char>(i * 13);
-    std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+    kst::test::ImageSpec spec;
+    spec.size = size;
+    spec.internalName = name;
+    spec.gameCode = "AAA";
+    spec.countryLetter = country;
+    spec.makerCode = maker;
+    spec.dataEnd = size * 3 / 4;
+    spec.padding = 0xFF;
+    const std::vector<std::uint8_t> bytes = kst::test::makeImage(spec);
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void settle()

@@ -8,12 +8,17 @@
 namespace kst {
 namespace {
 
-std::string cutAtFirstZero(const std::uint8_t* bytes, std::size_t length)
+// The text field at offset, cut before its first 0x00; empty when bytes ends
+// before the field does.
+std::string textField(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t length)
 {
+    if (bytes.size() < offset + length)
+        return {};
+    std::span<const std::uint8_t> field = bytes.subspan(offset, length);
     std::size_t used = 0;
-    while (used < length && bytes[used] != 0)
+    while (used < length && field[used] != 0)
         ++used;
-    return std::string(reinterpret_cast<const char*>(bytes), used);
+    return std::string(reinterpret_cast<const char*>(field.data()), used);
 }
 
 struct Maker {
@@ -45,23 +50,24 @@ constexpr std::array makers{
 
 }  // namespace
 
-RomHeader readheader(RomFile& file)
+RomHeader parseHeader(std::span<const std::uint8_t> bytes, std::uint64_t size)
 {
     RomHeader result;
-    result.size = file.size();
-
-    std::array<std::uint8_t, header::InternalNameLength> name{};
-    file.seek(header::InternalNameOffset);
-    file.readExact(name.data(), name.size());
-    result.internalName = cutAtFirstZero(name.data(), name.size());
-
-    file.seek(header::CountryOffset);
-    file.readExact(&result.countryLetter, 1);
-
-    std::array<std::uint8_t, header::MakerLength> maker{};
-    file.readExact(maker.data(), maker.size());
-    result.makerCode = cutAtFirstZero(maker.data(), maker.size());
+    result.size = size;
+    result.internalName = textField(bytes, header::InternalNameOffset, header::InternalNameLength);
+    if (bytes.size() > header::CountryOffset)
+        result.countryLetter = bytes[header::CountryOffset];
+    result.makerCode = textField(bytes, header::MakerOffset, header::MakerLength);
     return result;
+}
+
+RomHeader readheader(RomFile& file)
+{
+    const std::uint64_t size = file.size();
+    std::array<std::uint8_t, header::MinimumSize> bytes{};
+    file.seek(0);
+    file.readExact(bytes.data(), bytes.size());
+    return parseHeader(bytes, size);
 }
 
 TextId country(std::uint8_t letter)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "romheader/header.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -10,15 +12,18 @@ namespace kst::ops {
 // file order: the bytes at offsets 0, 1 and 2, least significant first. The
 // byte at offset 3 (the branch opcode) is never part of it and no operation
 // touches it.
-using EntryBytes = std::array<std::uint8_t, 3>;
+using EntryBytes = std::array<std::uint8_t, header::EntryLength>;
 
 // The branch to 0xC0, the first byte after the 192-byte cartridge header.
 inline constexpr EntryBytes StandardEntry{0x2E, 0x00, 0x00};
+// A branch lands 8 bytes past itself plus four bytes per word of its offset.
+static_assert((StandardEntry[0] + 2) * 4 == header::Length);
 
 // The first three bytes of an image, which must hold at least three.
 inline EntryBytes entryOf(std::span<const std::uint8_t> image)
 {
-    return {image[0], image[1], image[2]};
+    constexpr std::size_t at = header::EntryOffset;
+    return {image[at], image[at + 1], image[at + 2]};
 }
 
 // The byte that pads an image: 0x00 when its second-to-last byte is 0x00,

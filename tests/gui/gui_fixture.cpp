@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/strings.h"
+#include "support/synthetic_image.h"
 
 #include <QApplication>
 

@@ -6,6 +6,7 @@
 #include "romlist/rom_list_view.h"
 #include "settings/form3.h"
 #include "settings/profile_file.h"
+#include "support/synthetic_image.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "platform/file_error.h"
 #include "platform/rom_file.h"
 #include "romheader/header.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,40 @@ TEST(CountryTest, MapsExactBytes)
     };
     for (const auto& [letter, name] : cases)
         EXPECT_EQ(country(letter), name) << int(letter);
+}
+
+TEST(ParseHeaderTest, ReadsEachFieldAtItsOffsetAndLeavesOutWhatTheBytesDoNotReach)
+{
+    test::ImageSpec spec;
+    spec.internalName = "PARSEME";
+    spec.gameCode = "XYZ";
+    spec.countryLetter = 'P';
+    spec.makerCode = "6W";
+    spec.padding = 0xFF;
+    const Bytes image = test::makeImage(spec);
+    struct Case {
+        std::size_t length;  // how many of the image's first bytes are parsed
+        std::string name;
+        std::uint8_t country;
+        std::string maker;
+    };
+    const Case cases[] = {
+        {image.size(), "PARSEME", 'P', "6W"},
+        {header::MinimumSize, "PARSEME", 'P', "6W"},
+        {header::MinimumSize - 1, "PARSEME", 'P', ""},
+        {header::CountryOffset, "PARSEME", 0, ""},
+        {header::InternalNameOffset + header::InternalNameLength - 1, "", 0, ""},
+        {0, "", 0, ""},
+    };
+    for (const Case& c : cases) {
+        RomHeader h = parseHeader(std::span(image).first(c.length), 0x12345);
+        EXPECT_EQ(h.size, 0x12345u);
+        EXPECT_EQ(h.internalName, c.name) << c.length;
+        EXPECT_EQ(h.countryLetter, c.country) << c.length;
+        EXPECT_EQ(h.makerCode, c.maker) << c.length;
+    }
+    EXPECT_EQ(Bytes(image.begin(), image.begin() + 4), (Bytes{0x2E, 0x00, 0x00, header::BranchOpcode}));
+    EXPECT_EQ(image[header::FixedValueOffset], header::FixedValue);
 }
 
 class ReadHeaderTest : public testing::Test {

@@ -1,5 +1,6 @@
 #include "romops/exithack_removal.h"
 #include "support/program_run.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "platform/file_error.h"
 #include "romops/exithack.h"
 #include "romops/exithack_removal.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "romops/exithack.h"
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

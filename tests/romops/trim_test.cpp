@@ -1,4 +1,5 @@
 #include "romops/trim.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -47,26 +47,4 @@ void makeReadOnly(const std::filesystem::path& path)
                                  std::filesystem::perm_options::remove);
 }
 
-Bytes makeImage(std::size_t size, const std::string& internalName, char countryLetter, const std::string& maker)
-{
-    Bytes image(size, 0);
-    auto put = [&](std::size_t offset, std::uint8_t value) {
-        if (offset < image.size())
-            image[offset] = value;
-    };
-    // The standard entry branch: to 0xC0, just after the header.
-    put(0, 0x2E);
-    put(3, 0xEA);
-    for (std::size_t i = 0; i < internalName.size() && i < 12; ++i)
-        put(0xA0 + i, static_cast<std::uint8_t>(internalName[i]));
-    put(0xAF, static_cast<std::uint8_t>(countryLetter));
-    for (std::size_t i = 0; i < maker.size() && i < 2; ++i)
-        put(0xB0 + i, static_cast<std::uint8_t>(maker[i]));
-    put(0xB2, 0x96);
-    // Some game data after the header, so that images are not all zero.
-    for (std::size_t i = 0xC0; i < size; ++i)
-        image[i] = static_cast<std::uint8_t>((i * 7 + 3) & 0xFF);
-    return image;
-}
-
 }  // namespace kst::test

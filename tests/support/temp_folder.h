@@ -29,9 +29,4 @@ Bytes readBytes(const std::filesystem::path& path);
 // Clears every write bit, as a read-only attribute would.
 void makeReadOnly(const std::filesystem::path& path);
 
-// A synthetic image of the given size with a header: internal name (up to 12
-// bytes, zero-padded), country letter and maker code at their offsets.
-Bytes makeImage(std::size_t size, const std::string& internalName = "TESTGAME", char countryLetter = 'E',
-                const std::string& maker = "01");
-
 }  // namespace kst::test

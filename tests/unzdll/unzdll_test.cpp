@@ -1,5 +1,6 @@
 #include "unzdll/unzdll.h"
 
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>

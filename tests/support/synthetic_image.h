@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace kst::test {
+
+// What a synthetic image holds. No real game enters the tests, the
+// benchmarks or the screenshots: they all build their images here.
+struct ImageSpec {
+    std::size_t size = 0x400;
+    std::string internalName = "TESTGAME";  // up to 12 bytes, zero-padded
+    std::string gameCode;                   // the game code's first three letters
+    char countryLetter = 'E';               // its last letter
+    std::string makerCode = "01";
+    // Game data runs from the end of the header up to dataEnd; from there to
+    // the end the image holds the padding byte, as a dump of a smaller game would.
+    std::size_t dataEnd = std::numeric_limits<std::size_t>::max();
+    std::uint8_t padding = 0x00;
+};
+
+// The image: the standard entry branch, a header with the spec's fields at
+// their offsets, then game data and padding. Fields past a short image's end
+// are left out.
+std::vector<std::uint8_t> makeImage(const ImageSpec& spec);
+
+// The image most tests want: the given size and header fields, game data to the end.
+std::vector<std::uint8_t> makeImage(std::size_t size, const std::string& internalName = "TESTGAME",
+                                    char countryLetter = 'E', const std::string& maker = "01");
+
+}  // namespace kst::test
