@@ -17,7 +17,7 @@
 #include <set>
 #include <sstream>
 
-namespace kst {
+namespace kst::ops {
 namespace {
 
 using test::Bytes;
@@ -266,4 +266,4 @@ TEST_F(BootAfterPatchRemoval, OfAnImagePatchedTwiceLeavesOneThatBoots)
 }
 
 }  // namespace
-}  // namespace kst
+}  // namespace kst::ops
