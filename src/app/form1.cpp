@@ -166,7 +166,7 @@ void TForm1::buildControls()
     connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(Liste1, &QAbstractItemView::doubleClicked, this, &TForm1::Liste1DblClick);
+    connect(Liste1, &RomListView::dblClick, this, &TForm1::Liste1DblClick);
     connect(Liste1, &RomListView::keyDown, this, &TForm1::Liste1KeyDown);
     connect(Liste1, &RomListView::mouseDown, this, &TForm1::Liste1MouseDown);
     connect(Liste1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {

@@ -6,6 +6,8 @@
 #include "romlist/rom_list_view.h"
 
 #include <QActionGroup>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -29,6 +31,32 @@ QAction* checkItem(QMenu* menu, const char* name, TextId caption)
     action->setCheckable(true);
     return action;
 }
+
+// A shortcut runs its item from anywhere in the window. A line edit claims
+// Ctrl+A and Ctrl+X (select all, cut) before the window's shortcuts are
+// looked at; this filter, on such a box, hands every key of the window's
+// items back to them.
+class WindowShortcutsFirst : public QObject {
+public:
+    explicit WindowShortcutsFirst(QWidget* window) : QObject(window), window_(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return QObject::eventFilter(watched, event);
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : window_->findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
 
 // A hint's text up to its "|": what follows is a long hint that nothing shows.
 QString shortHint(TextId hint)
@@ -129,6 +157,10 @@ void TForm1::buildMenus(const ToolbarImages& images)
     connect(Howdoesitworks1, &QAction::triggered, this, &TForm1::Howdoesitworks1Click);
     connect(BetaTesters1, &QAction::triggered, this, &TForm1::BetaTesters1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+
+    auto* shortcutsFirst = new WindowShortcutsFirst(this);
+    for (QLineEdit* box : {Edit2, Edit3})
+        box->installEventFilter(shortcutsFirst);
 }
 
 void TForm1::callrs()

@@ -16,9 +16,12 @@ public:
 signals:
     void mouseDown(Qt::MouseButton button);
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A double click of the left button anywhere in the list, rows or not.
+    void dblClick();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
