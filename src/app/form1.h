@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "romlist/rom_grid.h"
+#include "romops/actions.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -26,6 +27,7 @@ namespace kst {
 
 class RomListModel;
 class RomListView;
+struct StoredSettings;
 class ToolbarImages;
 
 // The open-file dialog of the add command: what it shows, and the file name
@@ -63,12 +65,26 @@ public:
     // Set when a command asked the program to quit once the running Apply ends.
     bool quitRequested = false;
 
+    // Takes the stored settings at start-up: the three strings above, the
+    // prefix and suffix boxes, the window's bounds and the chosen actions.
+    void applySettings(const StoredSettings& stored);
+    // What the Options window decides; each takes effect here at once.
+    void setEmulatorPath(std::string path) { emulatorPath = std::move(path); }
+    void setOutputFolder(std::string folder) { outputFolder = std::move(folder); }
+    void setTemporaryFolder(std::string folder) { temporaryFolder = std::move(folder); }
+
     RomGrid& grid() { return grid_; }
     const RomGrid& grid() const { return grid_; }
     // Top and bottom grid rows of the list's selection (row 1 when nothing is selected).
     int selectionTop() const;
     int selectionBottom() const;
     void selectRows(int top, int bottom);
+
+    // The chosen actions: the marks of the Action menu's items.
+    ops::Actions chosenActions() const;
+    // Chooses exactly the given actions, in the state their clicks leave
+    // from the start-up state (All disables the three single items).
+    void restoreActions(const ops::Actions& actions);
 
     // The status panel's text.
     QString statusText() const;

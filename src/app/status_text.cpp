@@ -4,7 +4,7 @@
 
 namespace kst {
 
-std::string actionText(const ChosenActions& actions)
+std::string actionText(const ops::Actions& actions)
 {
     auto letter = [&](bool chosen, TextId text) { return actions.all || chosen ? tr(text) : std::string(); };
     return format(tr(texts::ActionTextFormat), {letter(actions.truncate, texts::ActionLetterTruncate),
@@ -12,7 +12,7 @@ std::string actionText(const ChosenActions& actions)
                                                  letter(actions.applyExitHack, texts::ActionLetterExitHack)});
 }
 
-std::string statusLine(bool listHasRoms, int rowCount, int selectedRow, const ChosenActions& actions)
+std::string statusLine(bool listHasRoms, int rowCount, int selectedRow, const ops::Actions& actions)
 {
     if (!listHasRoms)
         return tr(texts::NoRomsInList);

@@ -95,8 +95,7 @@ Options parse(const std::vector<std::string>& args)
         throw UsageProblem{tr(texts::CliNoOutput)};
     if (options.files.empty())
         throw UsageProblem{tr(texts::CliNoFiles)};
-    const ops::Actions& a = options.actions;
-    if (process && !(a.all || a.removeIntro || a.truncate || a.applyExitHack))
+    if (process && !options.actions.any())
         throw UsageProblem{tr(texts::CliNoAction)};
     return options;
 }

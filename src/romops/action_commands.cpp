@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace kst {
 namespace {
 
@@ -16,6 +18,29 @@ void toggle(QAction* item, QToolButton* twin)
 }
 
 }  // namespace
+
+ops::Actions TForm1::chosenActions() const
+{
+    return {.all = All1->isChecked(),
+            .removeIntro = Removeintro1->isChecked(),
+            .truncate = Truncate1->isChecked(),
+            .applyExitHack = ApplyExitHack1->isChecked()};
+}
+
+void TForm1::restoreActions(const ops::Actions& actions)
+{
+    const std::tuple<QAction*, QToolButton*, bool> singles[] = {{Truncate1, ToolButton10, actions.truncate},
+                                                                {Removeintro1, ToolButton11, actions.removeIntro},
+                                                                {ApplyExitHack1, ToolButton12, actions.applyExitHack}};
+    for (const auto& [item, twin, chosen] : singles) {
+        item->setChecked(chosen);
+        twin->setChecked(chosen);
+        item->setEnabled(!actions.all);
+        twin->setEnabled(!actions.all);
+    }
+    All1->setChecked(actions.all);
+    ToolButton13->setChecked(actions.all);
+}
 
 void TForm1::Truncate1Click()
 {

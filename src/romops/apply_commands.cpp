@@ -10,7 +10,6 @@
 #include "romlist/list_editing.h"
 #include "romops/exithack_removal.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -36,8 +35,7 @@ void TForm1::BitBtn1Click()
 
     if (Action1->isEnabled()) {
         operationLog.clear();
-        if (!Truncate1->isChecked() && !Removeintro1->isChecked() && !ApplyExitHack1->isChecked() &&
-            !All1->isChecked()) {
+        if (!chosenActions().any()) {
             dialogs().error(qtr(strings::NoActionSelected));
             return;
         }

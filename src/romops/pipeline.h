@@ -1,5 +1,6 @@
 #pragma once
 
+#include "romops/actions.h"
 #include "romops/entry.h"
 #include "romops/hooks.h"
 
@@ -8,14 +9,6 @@
 #include <string>
 
 namespace kst::ops {
-
-// The chosen actions; all stands for the three others whatever their marks.
-struct Actions {
-    bool all = false;
-    bool removeIntro = false;
-    bool truncate = false;
-    bool applyExitHack = false;
-};
 
 struct ProcessOutcome {
     std::string logLine;                 // the source path followed by one tag per action run

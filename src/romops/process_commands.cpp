@@ -6,7 +6,6 @@
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
-#include <QAction>
 #include <QProgressBar>
 
 #include <limits>
@@ -32,19 +31,13 @@ std::function<void(std::uint64_t, std::uint64_t)> gaugeProgress(QProgressBar* ga
 
 void TForm1::Process(const std::string& source, const std::string& output)
 {
-    ops::Actions actions;
-    actions.all = All1->isChecked();
-    actions.removeIntro = Removeintro1->isChecked();
-    actions.truncate = Truncate1->isChecked();
-    actions.applyExitHack = ApplyExitHack1->isChecked();
-
     ops::RomOpHooks hooks;
     hooks.progress = gaugeProgress(Bar1);
     hooks.patchMissing = [this](const std::filesystem::path&) {
         dialogs().error(qtr(texts::PatchFileMissing));
         quitRequested = true;
     };
-    ops::ProcessOutcome outcome = ops::Process(source, output, actions, patchFilePath, hooks);
+    ops::ProcessOutcome outcome = ops::Process(source, output, chosenActions(), patchFilePath, hooks);
     if (outcome.newEntry) {
         const ops::EntryBytes& entry = *outcome.newEntry;
         newEntryOffset = {entry[2], entry[1], entry[0]};

@@ -204,23 +204,15 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
 
 void TForm2::Button1Click()
 {
-    const QString chosen = toQt(chosenFolderText(current_));
-    if (Form3->chooseTemporaryFolder) {
-        Form3->Edit2->setText(chosen);
+    // With no box asking for a folder there is nothing to fill, and the chooser stays.
+    if (Form3->folderChosen(toQt(chosenFolderText(current_))))
         hide();
-        Form3->chooseTemporaryFolder = false;
-    } else if (Form3->chooseOutputFolder) {
-        Form3->Edit3->setText(chosen);  // its change handler passes it to the main window
-        hide();
-        Form3->chooseOutputFolder = false;
-    }
 }
 
 void TForm2::Button2Click()
 {
     hide();
-    Form3->chooseTemporaryFolder = false;
-    Form3->chooseOutputFolder = false;
+    Form3->folderChosen(std::nullopt);
 }
 
 }  // namespace kst

@@ -191,35 +191,13 @@ void TForm3::FormCreate()
                                                      services.temporaryFolder());
 
     Edit1->setText(toQt(stored.emulatorPath));
-    Edit3->setText(toQt(stored.outputFolder));  // Edit3Change passes it on to the main window
-    Form1->temporaryFolder = stored.temporaryFolder;
+    Edit3->setText(toQt(stored.outputFolder));
     Edit2->setText(toQt(stored.temporaryFolder));
-    Form1->Edit2->setText(toQt(stored.prefix));
-    Form1->Edit3->setText(toQt(stored.suffix));
-
-    // move() places the window's frame, as the stored left and top mean, and
-    // resize() sets the size inside the frame, which the window manager only
-    // adds once the window is shown. Closing stores pos() and size(), so the
-    // bounds come back unchanged from run to run.
-    Form1->move(stored.left, stored.top);
-    Form1->resize(stored.width, stored.height);
-
-    // The toggles act on the start-up state, where nothing is chosen, so each
-    // stored choice ends up chosen exactly as a click would leave it.
-    if (stored.truncate)
-        Form1->Truncate1Click();
-    if (stored.removeIntro)
-        Form1->Removeintro1Click();
-    if (stored.applyExitHack)
-        Form1->ApplyExitHack1Click();
-    if (stored.all)
-        Form1->All1Click();
-
+    Form1->applySettings(stored);
     CheckBox1->setChecked(stored.alwaysOnTop);
     CheckBox2->setChecked(stored.deleteUnpacked);
     deleteUnpacked = CheckBox2->isChecked();
     setWindowsStayOnTop(CheckBox1->isChecked());
-    Form1->emulatorPath = fromQt(Edit1->text());
 }
 
 void TForm3::BitBtn1Click()
@@ -237,11 +215,11 @@ void TForm3::BitBtn2Click()
         box->setText(toQt(trimmedBoxText(fromQt(box->text()))));
     Edit3->setText(toQt(folderBoxText(fromQt(Edit3->text()))));
     Edit2->setText(toQt(folderBoxText(fromQt(Edit2->text()))));
-    Form1->emulatorPath = fromQt(Edit1->text());
+    Form1->setEmulatorPath(fromQt(Edit1->text()));
 
     ProfileFile settings(settingsPath());
     try {
-        writeOptionsKeys(settings, {Form1->emulatorPath, CheckBox1->isChecked(), CheckBox2->isChecked(),
+        writeOptionsKeys(settings, {fromQt(Edit1->text()), CheckBox1->isChecked(), CheckBox2->isChecked(),
                                     fromQt(Edit3->text()), fromQt(Edit2->text())});
     } catch (const FileError& error) {
         // The window stays open so that the user can try again once the file can be written.
@@ -249,8 +227,8 @@ void TForm3::BitBtn2Click()
         return;
     }
 
-    Form1->temporaryFolder = fromQt(Edit2->text());
-    switch (createFolder(Form1->temporaryFolder)) {
+    Form1->setTemporaryFolder(fromQt(Edit2->text()));
+    switch (createFolder(fromQt(Edit2->text()))) {
     case FolderCreation::Existed:
         break;
     case FolderCreation::Created:
@@ -283,10 +261,30 @@ void TForm3::BitBtn5Click()
     Form2->raise();
 }
 
+bool TForm3::folderChosen(const std::optional<QString>& folder)
+{
+    if (!folder) {
+        chooseTemporaryFolder = false;
+        chooseOutputFolder = false;
+        return false;
+    }
+    if (chooseTemporaryFolder) {
+        Edit2->setText(*folder);
+        chooseTemporaryFolder = false;
+        return true;
+    }
+    if (chooseOutputFolder) {
+        Edit3->setText(*folder);  // its change handler passes it to the main window
+        chooseOutputFolder = false;
+        return true;
+    }
+    return false;
+}
+
 void TForm3::Edit3Change()
 {
     if (Form1)
-        Form1->outputFolder = fromQt(Edit3->text());
+        Form1->setOutputFolder(fromQt(Edit3->text()));
 }
 
 }  // namespace kst

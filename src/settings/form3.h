@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -26,9 +28,14 @@ public:
     // CheckBox2, but only at load and at OK.
     bool deleteUnpacked = false;
     // The folder box the folder chooser fills on its OK: set by the "..."
-    // buttons, cleared by the chooser. The temporary folder wins when both are set.
+    // buttons, cleared by folderChosen. The temporary folder wins when both are set.
     bool chooseTemporaryFolder = false;
     bool chooseOutputFolder = false;
+
+    // The folder chooser's answer. A folder fills the box asked for and ends
+    // that request; false when no box asked for one. No folder (Cancel) ends
+    // both requests.
+    bool folderChosen(const std::optional<QString>& folder);
 
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;

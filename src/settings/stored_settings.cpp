@@ -27,10 +27,10 @@ StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem
     s.top = integer(key::WindowTop, defaults::WindowTop);
     s.width = integer(key::WindowWidth, defaults::WindowWidth);
     s.height = integer(key::WindowHeight, defaults::WindowHeight);
-    s.truncate = flag(key::Truncate);
-    s.removeIntro = flag(key::RemoveIntro);
-    s.applyExitHack = flag(key::ApplyExitHack);
-    s.all = flag(key::All);
+    s.actions.truncate = flag(key::Truncate);
+    s.actions.removeIntro = flag(key::RemoveIntro);
+    s.actions.applyExitHack = flag(key::ApplyExitHack);
+    s.actions.all = flag(key::All);
     s.alwaysOnTop = onOff(key::AlwaysOnTop);
     s.deleteUnpacked = onOff(key::DeleteUnpacked);
     return s;
@@ -44,6 +44,22 @@ void writeOptionsKeys(ProfileFile& file, const OptionsKeys& keys)
     file.writeString(options::Section, key::DeleteUnpacked, settingText(keys.deleteUnpacked));
     file.writeString(options::Section, key::OutputFolder, keys.outputFolder);
     file.writeString(options::Section, key::TemporaryFolder, keys.temporaryFolder);
+}
+
+void writeMainWindowKeys(ProfileFile& file, const MainWindowKeys& keys)
+{
+    namespace key = options::key;
+    auto number = [](int value) { return std::to_string(value); };
+    file.writeString(options::Section, key::Prefix, keys.prefix);
+    file.writeString(options::Section, key::Suffix, keys.suffix);
+    file.writeString(options::Section, key::WindowLeft, number(keys.left));
+    file.writeString(options::Section, key::WindowTop, number(keys.top));
+    file.writeString(options::Section, key::WindowHeight, number(keys.height));
+    file.writeString(options::Section, key::WindowWidth, number(keys.width));
+    file.writeString(options::Section, key::Truncate, settingText(keys.actions.truncate));
+    file.writeString(options::Section, key::RemoveIntro, settingText(keys.actions.removeIntro));
+    file.writeString(options::Section, key::ApplyExitHack, settingText(keys.actions.applyExitHack));
+    file.writeString(options::Section, key::All, settingText(keys.actions.all));
 }
 
 }  // namespace kst

@@ -146,6 +146,48 @@ TEST_F(UserRoadTest, AllFlipsTheEnabledStateOfTheThreeItems)
     EXPECT_TRUE(form().ToolButton10->isEnabled());
 }
 
+// Restoring chosen actions leaves every mark, twin and enabled state as the
+// clicks on them would from the start-up state, and reads back the same.
+TEST_F(UserRoadTest, RestoredActionsAreWhatTheirClicksLeave)
+{
+    struct State {
+        std::vector<bool> items;
+        bool operator==(const State&) const = default;
+    };
+    auto state = [&] {
+        State s;
+        for (QAction* item : {form().Truncate1, form().Removeintro1, form().ApplyExitHack1, form().All1})
+            s.items.insert(s.items.end(), {item->isChecked(), item->isEnabled()});
+        for (QToolButton* twin : {form().ToolButton10, form().ToolButton11, form().ToolButton12, form().ToolButton13})
+            s.items.insert(s.items.end(), {twin->isChecked(), twin->isEnabled()});
+        return s;
+    };
+    const State startUp = state();
+    for (int bits = 0; bits < 16; ++bits) {
+        const ops::Actions actions{.all = (bits & 8) != 0,
+                                   .removeIntro = (bits & 2) != 0,
+                                   .truncate = (bits & 1) != 0,
+                                   .applyExitHack = (bits & 4) != 0};
+        SCOPED_TRACE(bits);
+        form().restoreActions(actions);
+        EXPECT_TRUE(form().chosenActions() == actions);
+        const State restored = state();
+
+        form().restoreActions({});
+        EXPECT_TRUE(state() == startUp);
+        if (actions.truncate)
+            form().Truncate1Click();
+        if (actions.removeIntro)
+            form().Removeintro1Click();
+        if (actions.applyExitHack)
+            form().ApplyExitHack1Click();
+        if (actions.all)
+            form().All1Click();
+        EXPECT_TRUE(state() == restored);
+        form().restoreActions({});
+    }
+}
+
 TEST_F(UserRoadTest, RemoveExitHackModeDisablesTheActionMenu)
 {
     form().RemEHClick();

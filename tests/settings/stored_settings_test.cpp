@@ -40,5 +40,20 @@ TEST(StoredSettings, OptionsKeysAreWrittenInOrderUpToARefusal)
     EXPECT_EQ(readText(file.path()), "[Options]\nvbpath=/emu2\naontop=0\ndeltmp=1\noutdir=/out/\ntemp=/tmp/k/\n");
 }
 
+TEST(StoredSettings, MainWindowKeysAreWrittenInOrderUpToARefusal)
+{
+    test::TempFolder folder;
+    ProfileFile file(folder / "options.ini");
+    MainWindowKeys keys{"P-", "-S", 10, 20, 700, 500, {.all = true, .truncate = true}};
+    writeMainWindowKeys(file, keys);
+    EXPECT_EQ(readText(file.path()),
+              "[Options]\nprefix=P-\nsuffix=-S\nwleft=10\nwtop=20\nwheight=500\nwwidth=700\nt=1\nr=0\ne=0\na=1\n");
+
+    keys.prefix = "Q-";
+    keys.suffix = "bad\n";
+    EXPECT_THROW(writeMainWindowKeys(file, keys), FileError);
+    EXPECT_EQ(readText(file.path()).rfind("[Options]\nprefix=Q-\nsuffix=-S\nwleft=10\n", 0), 0u);
+}
+
 }  // namespace
 }  // namespace kst
