@@ -32,22 +32,23 @@ std::string_view trimmed(std::string_view text)
 struct Line {
     std::size_t offset = 0;  // where the line starts in the content
     std::string_view text;   // without its line break
-    std::string_view end;    // "\r\n", "\n", or "" for a last line without one
+    std::string_view end;    // "\r\n", "\n", "\r", or "" for a last line without one
 };
 
+// CR LF, LF and CR alone all end a line, as files written on any system have them.
 std::vector<Line> splitLines(std::string_view content)
 {
     std::vector<Line> lines;
     std::size_t offset = 0;
     while (offset < content.size()) {
-        std::size_t newline = content.find('\n', offset);
-        if (newline == std::string_view::npos) {
+        std::size_t textEnd = content.find_first_of("\r\n", offset);
+        if (textEnd == std::string_view::npos) {
             lines.push_back({offset, content.substr(offset), {}});
             break;
         }
-        std::size_t textEnd = newline > offset && content[newline - 1] == '\r' ? newline - 1 : newline;
-        lines.push_back({offset, content.substr(offset, textEnd - offset), content.substr(textEnd, newline + 1 - textEnd)});
-        offset = newline + 1;
+        std::size_t next = content.compare(textEnd, 2, "\r\n") == 0 ? textEnd + 2 : textEnd + 1;
+        lines.push_back({offset, content.substr(offset, textEnd - offset), content.substr(textEnd, next - textEnd)});
+        offset = next;
     }
     return lines;
 }

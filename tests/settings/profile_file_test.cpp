@@ -76,6 +76,47 @@ TEST(ProfileFileParsing, LongValuesAreCutTo2047BytesWithoutSplittingACharacter)
     EXPECT_EQ(file.readString("Options", "vbpath", ""), std::string(2046, 'a'));
 }
 
+TEST(ProfileFileLineEnds, CrLfCrAndLfAllEndALineAndEachKeepsItsKind)
+{
+    struct Read {
+        const char* file;
+        const char* key;
+        const char* expected;
+    };
+    const Read reads[] = {
+        {"[Options]\rprefix=ABC-\rsuffix=X\r", "suffix", "X"},
+        {"[Options]\rprefix=ABC-", "prefix", "ABC-"},
+        {"[Options]\nwwidth=800\r", "wwidth", "800"},  // a lone CR ends the last line too
+        {"[Options]\r\nprefix=A\rsuffix=B\n", "suffix", "B"},
+        {"[Options]\r\r\nprefix=A\r\r", "prefix", "A"},
+    };
+    test::TempFolder folder;
+    ProfileFile file(folder / "options.ini");
+    for (const Read& r : reads) {
+        writeText(file.path(), r.file);
+        EXPECT_EQ(file.readString("Options", r.key, "default"), r.expected) << r.file;
+    }
+
+    struct Write {
+        const char* before;
+        const char* key;
+        const char* after;
+    };
+    const Write writes[] = {
+        {"[Options]\rt=0\ra=0\r", "t", "[Options]\rt=1\ra=0\r"},
+        {"[Options]\rt=0\r", "r", "[Options]\rt=0\rr=1\r"},
+        {"[Options]\nt=0\r", "t", "[Options]\nt=1\r"},
+        {"[Options]\r\nt=0\ra=0\n", "a", "[Options]\r\nt=0\ra=1\n"},
+        {"[Options]\r\nt=0\r", "r", "[Options]\r\nt=0\rr=1\r\n"},  // a new line follows the first line's habit
+        {"[Other]\rx=1\r", "r", "[Other]\rx=1\r\r[Options]\rr=1\r"},
+    };
+    for (const Write& w : writes) {
+        writeText(file.path(), w.before);
+        file.writeString("Options", w.key, "1");
+        EXPECT_EQ(readText(file.path()), w.after) << w.before;
+    }
+}
+
 TEST(ProfileFileWriting, ChangesOnlyTheLineItIsAbout)
 {
     struct Case {
