@@ -7,7 +7,7 @@
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 #include "romheader/header.h"
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
@@ -135,10 +135,7 @@ void reportFailure(const std::string& file, const std::exception& error)
 bool makeOutputFolder(const std::string& folder)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(folder, ec))
-        return true;
-    std::filesystem::create_directory(folder, ec);
-    if (!ec)
+    if (createFolder(folder, &ec) != FolderCreation::Failed)
         return true;
     std::cerr << format(tr(texts::CliNoOutputFolder), {folder, ec.message()}) << '\n';
     return false;

@@ -122,6 +122,13 @@ KST_TEXT(TagTrimmed, " [Trimmed]");
 KST_TEXT(TagNotPatched, " [Not patched]");
 KST_TEXT(TagEhApplied, " [EH Applied]");
 
+// Files that cannot be used
+KST_TEXT(NotARegularFile, "Not a regular file.");
+KST_TEXT(FileAccessDenied, "File access denied.");
+KST_TEXT(FileLargerThan, "The file is larger than %s.");
+KST_TEXT(SizeInMiB, "%d MiB");
+KST_TEXT(SizeInBytes, "%d bytes");
+
 // The ExitHack patch and its removal
 KST_TEXT(PatchFileMissing, "The file 'patch.wnt' is missing.");
 KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");

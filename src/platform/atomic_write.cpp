@@ -1,6 +1,7 @@
-#include "platform/atomic_write.h"
+// The atomic write of platform/files.h: a temporary file in the target's
+// folder, renamed over the target only when complete.
 
-#include "platform/file_error.h"
+#include "platform/files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -113,28 +114,7 @@ void writeFileAtomically(const std::filesystem::path& target, std::string_view t
 
 void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        throw fileErrorFromErrno(from);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{in};
-
-    TemporaryFile out(to);
-    std::vector<std::uint8_t> block(64 * 1024);
-    for (;;) {
-        ssize_t got = ::read(in, block.data(), block.size());
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw fileErrorFromErrno(from);
-        }
-        if (got == 0)
-            break;
-        out.write(block.data(), static_cast<std::size_t>(got));
-    }
-    out.commit();
+    writeFileAtomically(to, readWholeFile(from));
 }
 
 }  // namespace kst

@@ -1,6 +1,6 @@
 #include "platform/platform.h"
 
-#include "platform/atomic_write.h"
+#include "platform/files.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -76,8 +76,7 @@ std::filesystem::path PosixPlatform::temporaryFolder() const
 
 bool PosixPlatform::fileExists(const std::filesystem::path& path) const
 {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return kst::fileExists(path);
 }
 
 void PosixPlatform::copyFile(const std::filesystem::path& from, const std::filesystem::path& to)

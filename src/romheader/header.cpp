@@ -1,6 +1,6 @@
 #include "romheader/header.h"
 
-#include "platform/rom_file.h"
+#include "platform/files.h"
 
 #include <array>
 #include <string_view>

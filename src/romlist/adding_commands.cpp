@@ -5,7 +5,7 @@
 #include "archive/archive_import.h"
 #include "core/paths.h"
 #include "platform/file_error.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 #include "romheader/header.h"
 #include "romlist/image_row.h"
 

@@ -5,7 +5,7 @@
 #include "app/strings.h"
 #include "core/kilobytes.h"
 #include "core/paths.h"
-#include "platform/file_error.h"
+#include "platform/files.h"
 #include "romlist/image_row.h"
 #include "romlist/list_editing.h"
 #include "romops/exithack_removal.h"
@@ -19,8 +19,7 @@ namespace kst {
 
 void TForm1::BitBtn1Click()
 {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(outputFolder, ec) && !std::filesystem::create_directory(outputFolder, ec)) {
+    if (createFolder(outputFolder) == FolderCreation::Failed) {
         dialogs().message(qtr(strings::OutputDirectoryNotCreated));
         return;
     }
@@ -56,6 +55,7 @@ void TForm1::BitBtn1Click()
                 if (!isMarked(grid_, row))
                     continue;
                 std::string output = outputOf(row);
+                std::error_code ec;
                 std::uintmax_t size = std::filesystem::file_size(output, ec);
                 if (ec)
                     throw FileError(output, ec.message());

@@ -1,13 +1,9 @@
 #include "romops/exithack.h"
 
 #include "core/texts.h"
-#include "platform/file_error.h"
+#include "platform/files.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kst::ops {
 
@@ -43,27 +39,7 @@ std::vector<std::uint8_t> Exithack(std::vector<std::uint8_t> image, std::span<co
 std::vector<std::uint8_t> readPatch(const std::filesystem::path& patchFile)
 {
     // Only read: an installed, write-protected patch file is as good as any.
-    int fd = ::open(patchFile.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw fileErrorFromErrno(patchFile);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    std::vector<std::uint8_t> patch;
-    std::uint8_t block[4096];
-    for (;;) {
-        ssize_t got = ::read(fd, block, sizeof block);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw fileErrorFromErrno(patchFile);
-        }
-        if (got == 0)
-            break;
-        patch.insert(patch.end(), block, block + got);
-    }
+    std::vector<std::uint8_t> patch = readWholeFile(patchFile);
     if (patch.empty())
         throw FileError(patchFile, tr(texts::FileIsEmpty));
     return patch;

@@ -1,7 +1,6 @@
 #include "romops/exithack_removal.h"
 
-#include "platform/atomic_write.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 #include "romops/entry.h"
 #include "romops/image_file.h"
 

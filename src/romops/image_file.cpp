@@ -1,9 +1,9 @@
 #include "romops/image_file.h"
 
-#include "platform/rom_file.h"
+#include "platform/files.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -51,20 +51,12 @@ std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std:
     std::vector<std::uint8_t> image;
     image.reserve(static_cast<std::size_t>(total) + extraCapacity);
     preferHugePages(image.data(), image.capacity());
-    // Each block passes through a small buffer that stays in cache, so the
-    // image's own memory is written once instead of being zeroed first. A
-    // file that shrinks while it is read ends the image where the reads end;
-    // one that grows is read up to the size it had when opened.
-    std::vector<std::uint8_t> block(BlockSize);
-    while (image.size() < total) {
-        std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(BlockSize, total - image.size()));
-        std::size_t got = file.read(block.data(), want);
-        if (got == 0)
-            break;
-        image.insert(image.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got));
-        if (hooks.progress)
-            hooks.progress(image.size(), total);
-    }
+    // A file that shrinks while it is read ends the image where the reads
+    // end; one that grows is read up to the size it had when opened.
+    std::function<void(std::uint64_t)> afterBlock;
+    if (hooks.progress)
+        afterBlock = [&](std::uint64_t done) { hooks.progress(done, total); };
+    file.readRest(image, total, BlockSize, afterBlock);
     return image;
 }
 

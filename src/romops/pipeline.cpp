@@ -1,9 +1,7 @@
 #include "romops/pipeline.h"
 
 #include "core/texts.h"
-#include "platform/atomic_write.h"
-#include "platform/platform.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 #include "romops/exithack.h"
 #include "romops/image_file.h"
 #include "romops/intro.h"
@@ -63,7 +61,7 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
     if (applyExitHack) {
         outcome.newEntry = newEntryBytesLsbFirst(image.size());
         const std::size_t before = image.size();
-        if (platform().fileExists(patchFile)) {
+        if (fileExists(patchFile)) {
             image = Exithack(std::move(image), readPatch(patchFile), *outcome.newEntry);
         } else {
             outcome.patchMissing = true;

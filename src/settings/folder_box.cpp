@@ -1,7 +1,5 @@
 #include "settings/folder_box.h"
 
-#include <system_error>
-
 namespace kst {
 
 std::string trimmedBoxText(std::string_view text)
@@ -21,15 +19,6 @@ std::string folderBoxText(std::string_view text)
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder;
-}
-
-FolderCreation createFolder(const std::filesystem::path& folder)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(folder, ec))
-        return FolderCreation::Existed;
-    bool created = std::filesystem::create_directory(folder, ec);
-    return created && !ec ? FolderCreation::Created : FolderCreation::Failed;
 }
 
 }  // namespace kst

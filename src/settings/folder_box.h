@@ -15,14 +15,4 @@ std::string trimmedBoxText(std::string_view text);
 // ends with one, so that an empty box becomes the separator alone.
 std::string folderBoxText(std::string_view text);
 
-enum class FolderCreation {
-    Existed,  // a folder of that name was there already
-    Created,  // it was missing and has been made
-    Failed,   // it was missing and could not be made
-};
-
-// Makes the folder when none of its name exists, one level only: a missing
-// parent is a failure, as is a file of the same name.
-FolderCreation createFolder(const std::filesystem::path& folder);
-
 }  // namespace kst

@@ -4,7 +4,7 @@
 #include "app/form1.h"
 #include "app/strings.h"
 #include "app/widgets.h"
-#include "platform/file_error.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "settings/folder_box.h"
 #include "settings/form2.h"

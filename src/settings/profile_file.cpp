@@ -1,16 +1,13 @@
 #include "settings/profile_file.h"
 
 #include "core/ascii.h"
-#include "platform/atomic_write.h"
-#include "platform/file_error.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <stdexcept>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace kst {
@@ -119,29 +116,11 @@ Place find(const std::vector<Line>& lines, std::string_view section, std::string
 // file is there but cannot be read.
 std::string load(const std::filesystem::path& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return {};
-        throw fileErrorFromErrno(path);
-    }
-    std::string content;
-    char block[4096];
-    for (;;) {
-        ssize_t got = ::read(fd, block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            FileError error = fileErrorFromErrno(path);
-            ::close(fd);
-            throw error;
-        }
-        if (got == 0)
-            break;
-        content.append(block, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return content;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
+        return {};
+    std::vector<std::uint8_t> bytes = readWholeFile(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // A name that would read back as something else once written (a key that

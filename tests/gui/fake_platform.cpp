@@ -1,6 +1,6 @@
 #include "gui/fake_platform.h"
 
-#include "platform/file_error.h"
+#include "platform/files.h"
 
 namespace kst::test {
 
@@ -14,7 +14,7 @@ FakePlatform::FakePlatform(const std::filesystem::path& root)
 
 bool FakePlatform::fileExists(const std::filesystem::path& path) const
 {
-    return std::filesystem::is_regular_file(path);
+    return kst::fileExists(path);
 }
 
 void FakePlatform::copyFile(const std::filesystem::path& from, const std::filesystem::path& to)

@@ -1,5 +1,5 @@
 #include "platform/file_error.h"
-#include "platform/rom_file.h"
+#include "platform/files.h"
 #include "romheader/header.h"
 #include "support/synthetic_image.h"
 #include "support/temp_folder.h"

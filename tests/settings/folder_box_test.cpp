@@ -27,18 +27,5 @@ TEST(FolderBox, TrimsControlCharactersAndBlanksButNoLetters)
     }
 }
 
-TEST(FolderBox, CreatesOneLevelOnly)
-{
-    test::TempFolder folder;
-    test::writeBytes(folder / "file", {1});
-    EXPECT_EQ(createFolder(folder.path()), FolderCreation::Existed);
-    EXPECT_EQ(createFolder((folder / "new").string() + "/"), FolderCreation::Created);
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "new"));
-    EXPECT_EQ(createFolder(folder / "new"), FolderCreation::Existed);
-    EXPECT_EQ(createFolder(folder / "missing/deeper"), FolderCreation::Failed);
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
-    EXPECT_EQ(createFolder(folder / "file"), FolderCreation::Failed);
-}
-
 }  // namespace
 }  // namespace kst

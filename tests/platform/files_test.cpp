@@ -1,12 +1,13 @@
-#include "platform/atomic_write.h"
-#include "platform/file_error.h"
+#include "platform/files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kst {
 namespace {
@@ -72,6 +73,19 @@ TEST(AtomicWriteTest, CopyIsByteForByte)
     EXPECT_EQ(test::readBytes(folder / "b"), data);
     EXPECT_THROW(copyFileAtomically(folder / "missing", folder / "c"), FileError);
     EXPECT_FALSE(std::filesystem::exists(folder / "c"));
+}
+
+TEST(FilesTest, CreatesOneFolderLevelOnly)
+{
+    test::TempFolder folder;
+    test::writeBytes(folder / "file", {1});
+    EXPECT_EQ(createFolder(folder.path()), FolderCreation::Existed);
+    EXPECT_EQ(createFolder((folder / "new").string() + "/"), FolderCreation::Created);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "new"));
+    EXPECT_EQ(createFolder(folder / "new"), FolderCreation::Existed);
+    EXPECT_EQ(createFolder(folder / "missing/deeper"), FolderCreation::Failed);
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    EXPECT_EQ(createFolder(folder / "file"), FolderCreation::Failed);
 }
 
 }  // namespace

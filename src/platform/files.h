@@ -1,0 +1,94 @@
+#pragma once
+
+// File access: every read, write and folder creation of the program goes
+// through here, and every failure comes out as a FileError naming the file.
+
+#include "platform/file_error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <span>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace kst {
+
+// The FileError for the current errno.
+FileError fileErrorFromErrno(const std::filesystem::path& path);
+
+// Something of that name is there and is not a folder.
+bool fileExists(const std::filesystem::path& path);
+
+// True when no write permission bit is set: the stand-in for the read-only
+// attribute, which also holds for a user (such as root) who could write anyway.
+bool isReadOnly(const std::filesystem::path& path);
+
+enum class FolderCreation {
+    Existed,  // a folder of that name was there already
+    Created,  // it was missing and has been made
+    Failed,   // it was missing and could not be made
+};
+
+// Makes the folder when none of its name exists, one level only: a missing
+// parent is a failure, as is a file of the same name. reason, when given,
+// receives why it failed.
+FolderCreation createFolder(const std::filesystem::path& folder, std::error_code* reason = nullptr);
+
+inline constexpr std::uint64_t NoSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
+// Reads a whole regular file. Anything else (a FIFO, a device, a folder) is
+// refused without being read, and so is a file larger than maxSize. Throws
+// FileError naming the file.
+std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::uint64_t maxSize = NoSizeLimit);
+
+// Writes a whole file so that it is either complete or not there at all: the
+// bytes go to a temporary file in the target's folder, which is renamed over
+// the target only once everything is written. On failure the temporary file is
+// removed, any old target stays as it was, and FileError is thrown.
+// A replaced file keeps its permission bits; a new one gets the usual 0666 & ~umask.
+void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+void writeFileAtomically(const std::filesystem::path& target, std::string_view text);
+
+// Copies a regular file byte for byte the same way.
+void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A regular file opened for byte-wise access. By default it is opened the way
+// images are, for reading and writing: the open fails for a file the user
+// marked read-only, so a file that cannot be processed is refused before
+// anything is read. Anything but a regular file is refused in either mode,
+// without waiting for a writer or a device. Every failure throws FileError.
+class RomFile {
+public:
+    enum class Access { ReadWrite, ReadOnly };
+    explicit RomFile(const std::filesystem::path& path, Access access = Access::ReadWrite);
+    ~RomFile();
+    RomFile(const RomFile&) = delete;
+    RomFile& operator=(const RomFile&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::uint64_t size() const;
+    void seek(std::uint64_t offset);
+
+    // Reads exactly n bytes or throws.
+    void readExact(std::uint8_t* into, std::size_t n);
+    // Reads up to n bytes; returns how many arrived, 0 at the end of the file.
+    std::size_t read(std::uint8_t* into, std::size_t n);
+
+    // Appends what follows the current position to into, blockSize bytes at a
+    // time, until the end of the file or until limit bytes have come, and
+    // reports the bytes read so far after each block.
+    void readRest(std::vector<std::uint8_t>& into, std::uint64_t limit, std::size_t blockSize,
+                  const std::function<void(std::uint64_t)>& afterBlock = {});
+
+    void close();
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+};
+
+}  // namespace kst
