@@ -128,6 +128,7 @@ KST_TEXT(TotalSizeLost, "Total size lost: %d %s\nAverage: %d %s per rom.");
 
 // Closing
 KST_TEXT(SettingsNotSaved, "%s\nThe settings could not be saved: %s");
+KST_TEXT(SettingsNotRead, "%s\nThe settings cannot be read: %s");
 
 // Options window
 KST_TEXT(OptionsCaption, "Options");

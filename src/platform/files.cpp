@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,6 +32,11 @@ std::string sizeText(std::uint64_t bytes)
 FileError fileErrorFromErrno(const std::filesystem::path& path)
 {
     return FileError(path, std::strerror(errno));
+}
+
+FileError outOfMemoryError(const std::filesystem::path& path)
+{
+    return FileError(path, std::strerror(ENOMEM));
 }
 
 bool fileExists(const std::filesystem::path& path)
@@ -65,9 +71,13 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
     if (size > maxSize)
         throw FileError(path, format(tr(texts::FileLargerThan), {sizeText(maxSize)}));
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    // One byte over the limit is enough to tell that a file grew past it.
-    file.readRest(bytes, maxSize == NoSizeLimit ? maxSize : maxSize + 1, 64 * 1024);
+    try {
+        bytes.reserve(static_cast<std::size_t>(size));
+        // One byte over the limit is enough to tell that a file grew past it.
+        file.readRest(bytes, maxSize == NoSizeLimit ? maxSize : maxSize + 1, 64 * 1024);
+    } catch (const std::bad_alloc&) {
+        throw outOfMemoryError(path);
+    }
     if (bytes.size() > maxSize)
         throw FileError(path, format(tr(texts::FileLargerThan), {sizeText(maxSize)}));
     return bytes;

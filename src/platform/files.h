@@ -19,6 +19,9 @@ namespace kst {
 
 // The FileError for the current errno.
 FileError fileErrorFromErrno(const std::filesystem::path& path);
+// The FileError for an allocation that failed while the file's content was
+// being held: too large a file is a reason the file cannot be handled, like any other.
+FileError outOfMemoryError(const std::filesystem::path& path);
 
 // Something of that name is there and is not a folder.
 bool fileExists(const std::filesystem::path& path);
@@ -42,7 +45,7 @@ inline constexpr std::uint64_t NoSizeLimit = std::numeric_limits<std::uint64_t>:
 
 // Reads a whole regular file. Anything else (a FIFO, a device, a folder) is
 // refused without being read, and so is a file larger than maxSize. Throws
-// FileError naming the file.
+// FileError naming the file, also when the memory for it runs out.
 std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::uint64_t maxSize = NoSizeLimit);
 
 // Writes a whole file so that it is either complete or not there at all: the

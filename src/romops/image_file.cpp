@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -30,6 +31,16 @@ void preferHugePages(const std::uint8_t* data, std::size_t size)
 #endif
 }
 
+// Room for the image and, when memory allows, for what later steps append.
+void reserveRoom(std::vector<std::uint8_t>& image, std::size_t size, std::size_t extra)
+{
+    try {
+        image.reserve(size + extra);
+    } catch (const std::bad_alloc&) {
+        image.reserve(size);
+    }
+}
+
 }  // namespace
 
 EntryBytes readEntryBytes(RomFile& file)
@@ -49,14 +60,18 @@ std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std:
         hooks.progress(0, total);
 
     std::vector<std::uint8_t> image;
-    image.reserve(static_cast<std::size_t>(total) + extraCapacity);
-    preferHugePages(image.data(), image.capacity());
-    // A file that shrinks while it is read ends the image where the reads
-    // end; one that grows is read up to the size it had when opened.
-    std::function<void(std::uint64_t)> afterBlock;
-    if (hooks.progress)
-        afterBlock = [&](std::uint64_t done) { hooks.progress(done, total); };
-    file.readRest(image, total, BlockSize, afterBlock);
+    try {
+        reserveRoom(image, static_cast<std::size_t>(total), extraCapacity);
+        preferHugePages(image.data(), image.capacity());
+        // A file that shrinks while it is read ends the image where the reads
+        // end; one that grows is read up to the size it had when opened.
+        std::function<void(std::uint64_t)> afterBlock;
+        if (hooks.progress)
+            afterBlock = [&](std::uint64_t done) { hooks.progress(done, total); };
+        file.readRest(image, total, BlockSize, afterBlock);
+    } catch (const std::bad_alloc&) {
+        throw outOfMemoryError(file.path());
+    }
     return image;
 }
 

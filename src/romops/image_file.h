@@ -18,7 +18,9 @@ EntryBytes readEntryBytes(RomFile& file);
 
 // Reads the whole file from its start in 64 KiB blocks, reporting progress
 // after each block. extraCapacity is room reserved behind the image for what
-// later steps append, so that they do not have to move it.
+// later steps append, so that they do not have to move it; it is left out
+// when memory is short. Throws FileError naming the file, also when memory
+// for the image runs out.
 std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std::size_t extraCapacity = 0);
 
 }  // namespace kst::ops

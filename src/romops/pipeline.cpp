@@ -7,6 +7,7 @@
 #include "romops/intro.h"
 #include "romops/trim.h"
 
+#include <new>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -62,7 +63,13 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
         outcome.newEntry = newEntryBytesLsbFirst(image.size());
         const std::size_t before = image.size();
         if (fileExists(patchFile)) {
-            image = Exithack(std::move(image), readPatch(patchFile), *outcome.newEntry);
+            const Image patch = readPatch(patchFile);
+            try {
+                image = Exithack(std::move(image), patch, *outcome.newEntry);
+            } catch (const std::bad_alloc&) {
+                // The image grows by the patch, in place only where reading it left room.
+                throw outOfMemoryError(source);
+            }
         } else {
             outcome.patchMissing = true;
             if (hooks.patchMissing)

@@ -21,7 +21,8 @@ struct ProcessOutcome {
 // one piece; output may be the source itself. A missing patch file calls
 // hooks.patchMissing and lets the image pass unpatched. Throws FileError when
 // the source cannot be opened for reading and writing or is shorter than 3
-// bytes, when the patch file exists but is empty or unreadable, and when the
+// bytes, when the patch file exists but is empty or unreadable, when memory
+// for the source or the patch runs out (naming that file), and when the
 // output cannot be written; no output is left behind then.
 ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
                        const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks = {});

@@ -187,6 +187,14 @@ void TForm3::FormCreate()
         requestTermination();
         return;
     }
+    // A FIFO or a device in its place would hang or flood the start; refuse it as unusable.
+    try {
+        ProfileFile(path).check();
+    } catch (const FileError& error) {
+        dialogs().error(qformat(strings::SettingsNotRead, {toQt(error.path().string()), toQt(error.reason())}));
+        requestTermination();
+        return;
+    }
     const StoredSettings stored = readStoredSettings(ProfileFile(path), services.programFolder(),
                                                      services.temporaryFolder());
 

@@ -113,13 +113,13 @@ Place find(const std::vector<Line>& lines, std::string_view section, std::string
 }
 
 // The whole file, or nothing when there is none. Throws FileError when the
-// file is there but cannot be read.
+// file is there but cannot be read or is not one a settings file can be.
 std::string load(const std::filesystem::path& path)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
         return {};
-    std::vector<std::uint8_t> bytes = readWholeFile(path);
+    std::vector<std::uint8_t> bytes = readWholeFile(path, ProfileFile::MaxFileSize);
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -138,6 +138,11 @@ std::string_view checkedName(std::string_view name, bool isSection)
 }
 
 }  // namespace
+
+void ProfileFile::check() const
+{
+    load(path_);
+}
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const
 {

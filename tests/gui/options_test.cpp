@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace kst::test {
 namespace {
@@ -130,6 +131,29 @@ TEST_F(OptionsTest, MissingSettingsFileEndsTheProgram)
     EXPECT_TRUE(terminationRequested());
     EXPECT_EQ(form().outputFolder, "");
     EXPECT_EQ(form().Edit2->text(), "Kst-");
+}
+
+TEST_F(OptionsTest, UnusableSettingsFileEndsTheProgramWithItsReason)
+{
+    struct Case {
+        bool fifo;
+        const char* reason;
+    };
+    const Case cases[] = {{true, "Not a regular file."}, {false, "The file is larger than 1 MiB."}};
+    for (const Case& c : cases) {
+        std::filesystem::remove(ini());
+        if (c.fifo)
+            ASSERT_EQ(::mkfifo(ini().c_str(), 0644), 0);
+        else
+            writeIni("[Options]\n" + std::string(1 << 20, ';'));
+        clearTerminationRequest();
+        dialogs->expect(Kind::Error);
+        start();  // would wait for a writer for good if the FIFO were opened for reading
+        EXPECT_EQ(dialogs->shown().back().text, QString::fromStdString(ini().string()) + "\nThe settings cannot be read: " + c.reason);
+        EXPECT_TRUE(terminationRequested());
+        EXPECT_EQ(form().Edit2->text(), "Kst-");  // nothing was loaded
+        destroyWindows(windows);
+    }
 }
 
 TEST_F(OptionsTest, OkTrimsTheBoxesAndEndsTheFoldersWithTheSeparator)

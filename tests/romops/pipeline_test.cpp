@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 
 namespace kst::ops {
@@ -207,6 +208,53 @@ TEST_F(ProcessFixture, FailedWriteLeavesNoPartialOutputAndAWholeSource)
     EXPECT_FALSE(std::filesystem::exists(output));
     EXPECT_EQ(test::readBytes(source), image);
     EXPECT_EQ(entriesIn(folder.path()), 2u);  // the source and the patch, no temporary file
+}
+
+// Runs an operation with at most 1 GiB of address space and ends the process
+// with the message of the FileError it throws: status 0, or 1 for any other outcome.
+template <typename Operation>
+[[noreturn]] void runShortOfMemory(Operation operation)
+{
+    rlimit space {};
+    ::getrlimit(RLIMIT_AS, &space);
+    space.rlim_cur = rlim_t{1} << 30;
+    ::setrlimit(RLIMIT_AS, &space);
+    try {
+        operation();
+    } catch (const FileError& error) {
+        std::fprintf(stderr, "FileError: %s\n", error.what());
+        std::_Exit(0);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "other: %s\n", error.what());
+    }
+    std::_Exit(1);
+}
+
+TEST_F(ProcessFixture, OutOfMemoryIsAFileErrorNamingTheFile)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under an address-space limit";
+#endif
+    GTEST_FLAG_SET(death_test_style, "fast");
+    // Sparse files larger than the limit: nothing is written to the disk.
+    const std::filesystem::path huge = folder / "Huge.gba";
+    test::writeBytes(huge, test::makeImage(0x1000));
+    std::filesystem::resize_file(huge, std::uintmax_t{4} << 30);
+    const std::filesystem::path hugePatch = folder / "huge.wnt";
+    test::writeBytes(hugePatch, patch);
+    std::filesystem::resize_file(hugePatch, std::uintmax_t{4} << 30);
+    const std::filesystem::path hugePatched = folder / "HugePatched.gba";
+    test::writeBytes(hugePatched, Bytes{0x11, 0x22, 0x33, 0xEA});
+    std::filesystem::resize_file(hugePatched, std::uintmax_t{4} << 30);
+    test::writeBytes(source, test::makeImage(0x1000));
+
+    EXPECT_EXIT(runShortOfMemory([&] { Process(huge, output, {.truncate = true}, patchFile); }),
+                testing::ExitedWithCode(0), "FileError: " + huge.string());
+    EXPECT_EXIT(runShortOfMemory([&] { Process(source, output, {.applyExitHack = true}, hugePatch); }),
+                testing::ExitedWithCode(0), "FileError: " + hugePatch.string());
+    EXPECT_EXIT(runShortOfMemory([&] { RemoveEH(hugePatched, output); }), testing::ExitedWithCode(0),
+                "FileError: " + hugePatched.string());
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kst {
 namespace {
@@ -114,6 +116,50 @@ TEST(ProfileFileLineEnds, CrLfCrAndLfAllEndALineAndEachKeepsItsKind)
         writeText(file.path(), w.before);
         file.writeString("Options", w.key, "1");
         EXPECT_EQ(readText(file.path()), w.after) << w.before;
+    }
+}
+
+// Aborts a test that would hang instead of failing.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds) { ::alarm(seconds); }
+    ~Watchdog() { ::alarm(0); }
+};
+
+TEST(ProfileFileRefusal, OnlyARegularFileOfAtMost1MiBIsUsed)
+{
+    enum Kind { Fifo, LinkToDevZero, OneByteTooLarge, Largest };
+    const Kind kinds[] = {Fifo, LinkToDevZero, OneByteTooLarge, Largest};
+    const std::string entry = "[Options]\nprefix=X\n";
+    for (Kind kind : kinds) {
+        test::TempFolder folder;
+        const std::filesystem::path path = folder / "options.ini";
+        if (kind == Fifo) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        }
+        if (kind == LinkToDevZero)
+            std::filesystem::create_symlink("/dev/zero", path);
+        if (kind == OneByteTooLarge || kind == Largest)
+            writeText(path, entry + std::string((1 << 20) - entry.size() + (kind == Largest ? 0 : 1), ';'));
+
+        Watchdog watchdog(20);
+        ProfileFile file(path);
+        EXPECT_EQ(file.readString("Options", "prefix", "default"), kind == Largest ? "X" : "default") << kind;
+        if (kind == Largest)
+            continue;
+        try {
+            file.writeString("Options", "prefix", "Y");
+            ADD_FAILURE() << "no error for " << kind;
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.path(), path);
+        }
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(),
+                  kind == Fifo ? std::filesystem::file_type::fifo
+                  : kind == LinkToDevZero ? std::filesystem::file_type::symlink
+                                          : std::filesystem::file_type::regular) << kind;
+        if (kind == OneByteTooLarge) {
+            EXPECT_EQ(std::filesystem::file_size(path), (1u << 20) + 1);
+        }
     }
 }
 
