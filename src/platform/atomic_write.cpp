@@ -1,5 +1,5 @@
 // The atomic write of platform/files.h: a temporary file in the target's
-// folder, renamed over the target only when complete.
+// folder, renamed over the target (or the file it links to) only when complete.
 
 #include "platform/files.h"
 
@@ -22,15 +22,36 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+// The file that opening target for writing would reach: symbolic links are
+// followed, a relative one from the folder it lies in. A link that leads
+// nowhere gives the path a new file would be created at.
+std::filesystem::path followLinks(const std::filesystem::path& target)
+{
+    std::filesystem::path current = target;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::error_code ec;
+        std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+        if (ec)
+            throw FileError(target, ec.message());
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    errno = ELOOP;
+    throw fileErrorFromErrno(target);
+}
+
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::filesystem::path& target) : target_(target)
+    TemporaryFile(const std::filesystem::path& target, const std::filesystem::path& real)
+        : target_(target), real_(real)
     {
-        std::filesystem::path folder = target.parent_path();
+        std::filesystem::path folder = real.parent_path();
         if (folder.empty())
             folder = ".";
-        std::string pattern = (folder / ("." + target.filename().string() + ".kst-XXXXXX")).string();
+        std::string pattern = (folder / ("." + real.filename().string() + ".kst-XXXXXX")).string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         fd_ = ::mkstemp(name.data());
@@ -63,17 +84,15 @@ public:
         }
     }
 
-    void commit()
+    void commit(mode_t mode)
     {
-        struct stat old {};
-        mode_t mode = ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
         if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
             throw fileErrorFromErrno(target_);
         int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0)
             throw fileErrorFromErrno(target_);
-        if (::rename(path_.c_str(), target_.c_str()) != 0)
+        if (::rename(path_.c_str(), real_.c_str()) != 0)
             throw fileErrorFromErrno(target_);
         committed_ = true;
     }
@@ -91,7 +110,8 @@ private:
         written_ += justWritten;
     }
 
-    std::filesystem::path target_;
+    std::filesystem::path target_;  // as the caller named it, for errors
+    std::filesystem::path real_;    // the file the write replaces or creates
     std::string path_;
     int fd_ = -1;
     std::size_t written_ = 0;
@@ -102,9 +122,21 @@ private:
 
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes)
 {
-    TemporaryFile file(target);
+    const std::filesystem::path real = followLinks(target);
+    struct stat old {};
+    const bool replaces = ::stat(real.c_str(), &old) == 0;
+    // A file the user may not write to stays as it is, whatever its folder allows.
+    if (replaces && S_ISREG(old.st_mode)) {
+        if (isReadOnly(real)) {
+            errno = EACCES;
+            throw fileErrorFromErrno(target);
+        }
+        if (::faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0)
+            throw fileErrorFromErrno(target);
+    }
+    TemporaryFile file(target, real);
     file.write(bytes.data(), bytes.size());
-    file.commit();
+    file.commit(replaces ? (old.st_mode & 07777) : newFileMode());
 }
 
 void writeFileAtomically(const std::filesystem::path& target, std::string_view text)

@@ -50,9 +50,12 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
 
 // Writes a whole file so that it is either complete or not there at all: the
 // bytes go to a temporary file in the target's folder, which is renamed over
-// the target only once everything is written. On failure the temporary file is
-// removed, any old target stays as it was, and FileError is thrown.
-// A replaced file keeps its permission bits; a new one gets the usual 0666 & ~umask.
+// the target only once everything is written and flushed; on failure it is
+// removed. The target is treated as opening it for writing would treat it:
+// a symbolic link is followed and the file it leads to is replaced (in that
+// file's own folder), and a read-only file is refused. On failure any old
+// target stays as it was and FileError is thrown. A replaced file keeps its
+// permission bits; a new one gets the usual 0666 & ~umask.
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view text);
 

@@ -88,5 +88,73 @@ TEST(FilesTest, CreatesOneFolderLevelOnly)
     EXPECT_EQ(createFolder(folder / "file"), FolderCreation::Failed);
 }
 
+// A folder on another file system when the machine has one at hand (a rename
+// from the link's folder into it would then fail), else beside the link.
+class OtherFolder {
+public:
+    explicit OtherFolder(const test::TempFolder& local)
+    {
+        struct stat here {}, shm {};
+        std::string pattern = "/dev/shm/kestrom-test-XXXXXX";
+        if (::stat(local.path().c_str(), &here) == 0 && ::stat("/dev/shm", &shm) == 0 &&
+            here.st_dev != shm.st_dev && ::mkdtemp(pattern.data())) {
+            path_ = pattern;
+            own_ = true;
+        } else {
+            path_ = local / "elsewhere";
+            std::filesystem::create_directory(path_);
+        }
+    }
+    ~OtherFolder()
+    {
+        std::error_code ec;
+        if (own_)
+            std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    bool besideTheLink() const { return !own_; }
+
+private:
+    std::filesystem::path path_;
+    bool own_ = false;
+};
+
+TEST(AtomicWriteTargets, ReadOnlyTargetsFailAndLinksAreFollowed)
+{
+    enum Target { ReadOnlyFile, LinkToReadOnlyFile, LinkToFile, DanglingLink };
+    struct Case {
+        Target target;
+        bool fails;
+    };
+    const Case cases[] = {{ReadOnlyFile, true}, {LinkToReadOnlyFile, true}, {LinkToFile, false}, {DanglingLink, false}};
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        const OtherFolder other(folder);
+        const std::filesystem::path& elsewhere = other.path();
+        const std::filesystem::path output = folder / "out.gba";
+        const std::filesystem::path real = c.target == ReadOnlyFile ? output : elsewhere / "real.gba";
+        const Bytes old(100, 7);
+        if (c.target != DanglingLink)
+            test::writeBytes(real, old);
+        if (c.target == ReadOnlyFile || c.target == LinkToReadOnlyFile)
+            test::makeReadOnly(real);
+        if (c.target != ReadOnlyFile)
+            std::filesystem::create_symlink(real, output);
+
+        if (c.fails) {
+            EXPECT_THROW(writeFileAtomically(output, Bytes{1, 2, 3}), FileError) << c.target;
+            EXPECT_EQ(test::readBytes(real), old) << c.target;
+        } else {
+            EXPECT_NO_THROW(writeFileAtomically(output, Bytes{1, 2, 3})) << c.target;
+            EXPECT_TRUE(std::filesystem::exists(real) && test::readBytes(real) == (Bytes{1, 2, 3})) << c.target;
+        }
+        if (c.target != ReadOnlyFile) {
+            EXPECT_TRUE(std::filesystem::is_symlink(output)) << c.target;
+            EXPECT_EQ(entriesIn(elsewhere), 1u) << c.target;
+        }
+        EXPECT_EQ(entriesIn(folder.path()), other.besideTheLink() ? 2u : 1u) << c.target;
+    }
+}
+
 }  // namespace
 }  // namespace kst
