@@ -1,19 +1,22 @@
 // The atomic write of platform/files.h: a temporary file in the target's
-// folder, renamed over the target (or the file it links to) only when complete.
+// folder that takes the target's name only when complete.
 
 #include "platform/files.h"
+#include "platform/leftover_cleanup.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace kst {
 namespace {
+
+std::atomic<bool> unnamedAllowed = true;
 
 mode_t newFileMode()
 {
@@ -42,7 +45,25 @@ std::filesystem::path followLinks(const std::filesystem::path& target)
     throw fileErrorFromErrno(target);
 }
 
-// Owns the temporary file until it has been renamed into place.
+// A name for the temporary file beside the target, hidden and not yet taken
+// when it was made (links to it fail with EEXIST if it has been since).
+std::string temporaryName(const std::filesystem::path& real)
+{
+    static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::atomic<unsigned> serial = 0;
+    unsigned char random[6] = {};
+    if (::getrandom(random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
+        unsigned seed = ++serial * 2654435761u ^ static_cast<unsigned>(::getpid());
+        for (unsigned char& r : random)
+            r = static_cast<unsigned char>(seed >>= 5);
+    }
+    std::string suffix;
+    for (unsigned char r : random)
+        suffix += Letters[r % (sizeof Letters - 1)];
+    return (real.parent_path() / ("." + real.filename().string() + ".kst-" + suffix)).string();
+}
+
+// Owns the temporary file until it has taken the target's name.
 class TemporaryFile {
 public:
     TemporaryFile(const std::filesystem::path& target, const std::filesystem::path& real)
@@ -51,21 +72,23 @@ public:
         std::filesystem::path folder = real.parent_path();
         if (folder.empty())
             folder = ".";
-        std::string pattern = (folder / ("." + real.filename().string() + ".kst-XXXXXX")).string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        fd_ = ::mkstemp(name.data());
+        // A file system without unnamed files refuses O_TMPFILE (EOPNOTSUPP, or
+        // EISDIR from kernels that predate it); linking one into place needs /proc.
+        static const bool procFds = ::access("/proc/self/fd", X_OK) == 0;
+        if (unnamedAllowed && procFds)
+            fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (fd_ < 0)
-            throw fileErrorFromErrno(target);
-        path_ = name.data();
+            openNamed();
     }
 
     ~TemporaryFile()
     {
         if (fd_ >= 0)
             ::close(fd_);
-        if (!committed_)
-            ::unlink(path_.c_str());
+        if (!name_.empty()) {
+            ::unlink(name_.c_str());
+            cleanup_.reset();
+        }
     }
 
     void write(const std::uint8_t* data, std::size_t size)
@@ -88,19 +111,77 @@ public:
     {
         if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
             throw fileErrorFromErrno(target_);
+        if (name_.empty() && linkUnnamed(real_.string())) {
+            // In place under its own name, its bytes already on the disk: what
+            // close might still report changes nothing.
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        if (name_.empty())
+            linkToTemporaryName();
         int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0)
             throw fileErrorFromErrno(target_);
-        if (::rename(path_.c_str(), real_.c_str()) != 0)
+        if (::rename(name_.c_str(), real_.c_str()) != 0)
             throw fileErrorFromErrno(target_);
-        committed_ = true;
+        name_.clear();
+        cleanup_.reset();
     }
 
 private:
     // Large files are handed to the disk while the rest is still being
     // written, so that the flush before the rename has little left to wait for.
     static constexpr std::size_t WritebackChunk = 4 << 20;
+
+    void openNamed()
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            // Watched before it exists, so that no moment leaves it unwatched.
+            std::string name = temporaryName(real_);
+            cleanup_.watch(name);
+            fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd_ >= 0) {
+                name_ = name;
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        int reason = errno;
+        cleanup_.reset();
+        errno = reason;
+        throw fileErrorFromErrno(target_);
+    }
+
+    // Gives the unnamed file a name; false when the name is taken.
+    bool linkUnnamed(const std::string& name)
+    {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            throw fileErrorFromErrno(target_);
+        return false;
+    }
+
+    // A link cannot replace a file, so an existing target is replaced through
+    // a temporary name and a rename; only that moment has a name to leave behind.
+    void linkToTemporaryName()
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = temporaryName(real_);
+            cleanup_.watch(name);
+            if (linkUnnamed(name)) {
+                name_ = name;
+                return;
+            }
+        }
+        cleanup_.reset();
+        errno = EEXIST;
+        throw fileErrorFromErrno(target_);
+    }
 
     void startWriteback(std::size_t justWritten)
     {
@@ -112,13 +193,18 @@ private:
 
     std::filesystem::path target_;  // as the caller named it, for errors
     std::filesystem::path real_;    // the file the write replaces or creates
-    std::string path_;
+    std::string name_;              // the temporary file's name, while it has one
+    LeftoverCleanup cleanup_;
     int fd_ = -1;
     std::size_t written_ = 0;
-    bool committed_ = false;
 };
 
 }  // namespace
+
+void allowUnnamedTemporaryFiles(bool allowed)
+{
+    unnamedAllowed = allowed;
+}
 
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes)
 {

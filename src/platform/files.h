@@ -49,9 +49,12 @@ inline constexpr std::uint64_t NoSizeLimit = std::numeric_limits<std::uint64_t>:
 std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::uint64_t maxSize = NoSizeLimit);
 
 // Writes a whole file so that it is either complete or not there at all: the
-// bytes go to a temporary file in the target's folder, which is renamed over
-// the target only once everything is written and flushed; on failure it is
-// removed. The target is treated as opening it for writing would treat it:
+// bytes go to a temporary file in the target's folder, which takes the
+// target's name only once everything is written and flushed. Where the file
+// system allows, the temporary file has no name until then, so that nothing
+// can be left behind whatever ends the process; elsewhere it is a hidden file
+// beside the target, removed on failure and on SIGINT, SIGTERM, SIGHUP and
+// SIGXFSZ. The target is treated as opening it for writing would treat it:
 // a symbolic link is followed and the file it leads to is replaced (in that
 // file's own folder), and a read-only file is refused. On failure any old
 // target stays as it was and FileError is thrown. A replaced file keeps its
@@ -61,6 +64,10 @@ void writeFileAtomically(const std::filesystem::path& target, std::string_view t
 
 // Copies a regular file byte for byte the same way.
 void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Whether writes may use a temporary file without a name. On by default; off
+// stands in for a file system that has none, so that the fallback can be tested.
+void allowUnnamedTemporaryFiles(bool allowed);
 
 // A regular file opened for byte-wise access. By default it is opened the way
 // images are, for reading and writing: the open fails for a file the user

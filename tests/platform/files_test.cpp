@@ -156,5 +156,48 @@ TEST(AtomicWriteTargets, ReadOnlyTargetsFailAndLinksAreFollowed)
     }
 }
 
+volatile std::sig_atomic_t interruption = 0;
+
+// Ends the process in the middle of a write: the file-size limit stops the
+// write after 64 KiB, and its signal either ends the process itself or raises
+// the interruption under test.
+[[noreturn]] void writeUntilInterrupted(const std::filesystem::path& target, int signal, bool named)
+{
+    allowUnnamedTemporaryFiles(!named);
+    interruption = signal;
+    if (signal != SIGXFSZ)
+        std::signal(SIGXFSZ, [](int) { ::raise(interruption); });
+    rlimit small {};
+    ::getrlimit(RLIMIT_FSIZE, &small);
+    small.rlim_cur = 64 * 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    try {
+        writeFileAtomically(target, Bytes(1 << 20, 9));
+    } catch (...) {
+    }
+    std::_Exit(0);
+}
+
+TEST(AtomicWriteInterruptionDeathTest, NoNamedTemporaryFileOutlivesTheProcess)
+{
+    // Forked, not re-run: the child must write into this test's folder.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    struct Case {
+        int signal;
+        bool named;  // the fallback for file systems without unnamed files
+    };
+    const Case cases[] = {{SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGXFSZ, false}, {SIGKILL, false},
+                          {SIGINT, true},  {SIGTERM, true},  {SIGHUP, true},  {SIGXFSZ, true}};
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        const std::filesystem::path target = folder / "out.gba";
+        test::writeBytes(target, Bytes(10, 1));
+        const std::string row = std::string(strsignal(c.signal)) + (c.named ? ", named" : ", unnamed");
+        EXPECT_EXIT(writeUntilInterrupted(target, c.signal, c.named), testing::KilledBySignal(c.signal), "") << row;
+        EXPECT_EQ(test::readBytes(target), Bytes(10, 1)) << row;
+        EXPECT_EQ(entriesIn(folder.path()), 1u) << row;
+    }
+}
+
 }  // namespace
 }  // namespace kst
