@@ -1,102 +1,19 @@
-#include "unzdll/unzdll.h"
+#include "unzdll_fixture.h"
 
-#include "support/synthetic_image.h"
-#include "support/temp_folder.h"
-
-#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstring>
-#include <ctime>
-#include <dlfcn.h>
-#include <filesystem>
-#include <functional>
-#include <gtest/gtest.h>
-#include <ostream>
-#include <string>
 #include <sys/stat.h>
-#include <vector>
-#include <zip.h>
 
 extern "C" const size_t unzdllCLayout[10];
 
 namespace {
 
-namespace fs = std::filesystem;
-using kst::test::Bytes;
-using kst::test::makeImage;
-using kst::test::readBytes;
-using kst::test::writeBytes;
+using namespace kst::test;
+using kst::test::PrintTo;
 
-constexpr std::time_t kArchived = 1577880000;  // 2020-01-01, the time of every member
 constexpr std::time_t kOlder = kArchived - 10 * 365 * 86400;
 constexpr std::time_t kNewer = kArchived + 365 * 86400;
-
-struct Member {
-    std::string name;
-    Bytes data;
-    zip_int32_t method = ZIP_CM_DEFLATE;
-    zip_uint16_t encryption = ZIP_EM_NONE;
-    std::string password = {};
-};
-
-void makeArchive(const fs::path& path, const std::vector<Member>& members)
-{
-    int error = 0;
-    zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(zip, nullptr);
-    for (const Member& member : members) {
-        zip_source_t* source = zip_source_buffer(zip, member.data.data(), member.data.size(), 0);
-        zip_int64_t index = zip_file_add(zip, member.name.c_str(), source, ZIP_FL_ENC_UTF_8);
-        ASSERT_GE(index, 0) << member.name;
-        auto at = static_cast<zip_uint64_t>(index);
-        zip_set_file_compression(zip, at, member.method, 0);
-        // This libzip derives the traditional method's check byte from the
-        // data's own time, not from a time set here: such members keep "now".
-        if (member.encryption != ZIP_EM_TRAD_PKWARE)
-            zip_file_set_mtime(zip, at, kArchived, 0);
-        if (member.encryption != ZIP_EM_NONE) {
-            ASSERT_EQ(zip_file_set_encryption(zip, at, member.encryption, member.password.c_str()), 0);
-        }
-    }
-    ASSERT_EQ(zip_close(zip), 0) << zip_strerror(zip);
-}
-
-struct Event {
-    std::int32_t action;
-    std::int32_t flag;
-    std::int32_t number;
-    std::string text;
-};
-
-// The caller's side: records every report as it came in, then answers as the
-// test says. The record finds its way back here through the caller value.
-struct Caller {
-    std::vector<Event> events;
-    std::function<std::int32_t(UnzCallbackInfo&)> answer;
-
-    std::vector<std::int32_t> actions() const
-    {
-        std::vector<std::int32_t> result;
-        for (const Event& event : events)
-            result.push_back(event.action);
-        return result;
-    }
-    std::vector<Event> only(std::int32_t action) const
-    {
-        std::vector<Event> result;
-        std::copy_if(events.begin(), events.end(), std::back_inserter(result),
-                     [&](const Event& event) { return event.action == action; });
-        return result;
-    }
-};
-
-std::int32_t record(UnzCallbackInfo* info)
-{
-    auto* caller = static_cast<Caller*>(info->caller);
-    caller->events.push_back({info->action, info->flag, info->number, info->text});
-    return caller->answer ? caller->answer(*info) : UNZ_CONTINUE;
-}
 
 // Answers a password question the way the program does.
 void typePassword(UnzCallbackInfo& info, const std::string& password)
@@ -106,88 +23,6 @@ void typePassword(UnzCallbackInfo& info, const std::string& password)
     if (info.number > 0 && !password.empty())
         --info.number;
 }
-
-const Bytes kBig = makeImage(100 * 1024, "BIG");  // two progress reports
-const Bytes kSmall = makeImage(4096, "SMALL");
-const Bytes kSub = makeImage(4096, "SUB");
-const Bytes kOld = {'o', 'l', 'd'};
-
-// Table rows print as their label.
-template <typename Row>
-    requires requires(const Row& row) { row.label; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.label;
-}
-
-const auto byLabel = [](const auto& info) { return std::string(info.param.label); };
-
-class UnzDllTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        module = ::dlopen(UNZDLL_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(module, nullptr) << ::dlerror();
-        exec = reinterpret_cast<UnzDllExecFn>(::dlsym(module, UNZ_EXEC_SYMBOL));
-        version = reinterpret_cast<GetUnzDllVersionFn>(::dlsym(module, UNZ_VERSION_SYMBOL));
-    }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(exec && version);
-        fs::create_directory(out());
-    }
-
-    fs::path archive() const { return folder.path() / "game.zip"; }
-    fs::path out() const { return folder.path() / "out"; }
-
-    void makeGame() { makeArchive(archive(), {{"a.gba", kBig}, {"b.gba", kSmall}, {"sub/c.gba", kSub}}); }
-
-    // Extracts as the program does: the destination is the current folder,
-    // existing files are asked about.
-    std::int32_t extract(const std::vector<std::string>& names, const std::function<void(UnzParams&)>& adjust = {})
-    {
-        std::vector<UnzMember> members(names.size());
-        for (std::size_t i = 0; i < names.size(); ++i)
-            members[i].name = names[i].c_str();
-        std::string path = archive().string();
-        UnzParams params {};
-        params.caller = &caller;
-        params.version = UNZ_VERSION;
-        params.callback = record;
-        params.use_folder_names = UNZ_TRUE;
-        params.ask_overwrite = UNZ_TRUE;
-        params.member_count = static_cast<std::int32_t>(members.size());
-        params.archive_path = path.c_str();
-        params.members = members.data();
-        params.password_tries = 3;
-        params.reports = UNZ_REPORT_ALL;
-        if (adjust)
-            adjust(params);
-        fs::path previous = fs::current_path();
-        fs::current_path(out());
-        std::int32_t result = exec(&params);
-        fs::current_path(previous);
-        return result;
-    }
-
-    // Every file below a folder, temporary ones included.
-    static std::vector<std::string> filesIn(const fs::path& root)
-    {
-        std::vector<std::string> files;
-        for (const auto& entry : fs::recursive_directory_iterator(root))
-            if (!entry.is_directory())
-                files.push_back(entry.path().lexically_relative(root).string());
-        std::sort(files.begin(), files.end());
-        return files;
-    }
-
-    kst::test::TempFolder folder;
-    Caller caller;
-    static inline void* module = nullptr;
-    static inline UnzDllExecFn exec = nullptr;
-    static inline GetUnzDllVersionFn version = nullptr;
-};
 
 TEST_F(UnzDllTest, ExportsItsVersionAndCSeesTheSameLayout)
 {
