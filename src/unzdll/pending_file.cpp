@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -57,20 +56,20 @@ bool PendingFile::commit(const std::filesystem::path& target, std::optional<std:
 {
     if (fd_ < 0)
         return false;
-    // Synced before the rename, so that after a crash the target is either the
-    // old file or the complete new one.
-    if (::fsync(fd_) != 0 || ::close(fd_) != 0) {
+    if (modified) {
+        // A file without its archived time is still a good file: errors pass.
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {*modified, 0}};
+        ::futimens(fd_, times);
+    }
+    // No flush to the disk: the file is a copy of data that the archive still
+    // holds. The rename alone keeps a half-written file from ever lying under
+    // the member's name.
+    if (::close(fd_) != 0) {
         fd_ = -1;
         ::unlink(temp_.c_str());
         return false;
     }
     fd_ = -1;
-    if (modified) {
-        // A file without its archived time is still a good file: errors pass.
-        std::error_code ignored;
-        std::filesystem::last_write_time(
-            temp_, std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(*modified)), ignored);
-    }
     if (::rename(temp_.c_str(), target.c_str()) != 0) {
         ::unlink(temp_.c_str());
         return false;
