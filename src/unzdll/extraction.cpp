@@ -1,11 +1,11 @@
 #include "unzdll/extraction.h"
 
+#include "unzdll/member_folders.h"
 #include "unzdll/member_path.h"
 #include "unzdll/pending_file.h"
 #include "unzdll/reporter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <limits>
@@ -56,31 +56,6 @@ struct Member {
     std::uint16_t encryption = ZIP_EM_NONE;
 };
 
-// Walks the folders of a member below root, making the missing ones when
-// asked to. Anything on the way that is not a real folder, a symbolic link in
-// particular, fails the walk: following a link could lead out of the
-// extraction folder, and so could looking at what lies behind it.
-bool walkFolders(const fs::path& root, const fs::path& folders, bool create)
-{
-    fs::path current = root;
-    for (const fs::path& part : folders) {
-        current /= part;
-        struct stat info {};
-        if (::lstat(current.c_str(), &info) == 0) {
-            if (!S_ISDIR(info.st_mode))
-                return false;
-            continue;
-        }
-        if (errno != ENOENT)
-            return false;
-        if (!create)
-            return true;
-        if (::mkdir(current.c_str(), 0777) != 0)
-            return false;
-    }
-    return true;
-}
-
 class Extraction {
 public:
     Extraction(const UnzParams& params, fs::path root)
@@ -96,10 +71,14 @@ public:
     std::int32_t extracted() const { return extracted_; }
 
 private:
-    enum class Outcome { Extracted, Skipped, Stopped };
+    // Failed: not extracted, to be reported as skipped once nothing of it is left.
+    enum class Outcome { Extracted, Skipped, Failed, Stopped };
 
     std::vector<Member> chosenMembers() const;
+    std::optional<fs::path> placeOf(const Member& member, bool keepFolders) const;
     Outcome extractOne(const Member& member, const fs::path& place);
+    Outcome writeMember(const Member& member, const fs::path& place);
+    Outcome copyData(const Member& member, zip_file_t* file, PendingFile& out);
     std::optional<bool> mayReplace(const Member& member, const fs::path& target);
     MemberHandle openMember(const Member& member, Outcome& failure);
     bool isPasswordError() const;
@@ -129,7 +108,7 @@ void Extraction::run()
     std::vector<Member> refused;
     std::int64_t totalBytes = 0;
     for (Member& member : chosenMembers()) {
-        if (auto place = memberPath(member.name, keepFolders)) {
+        if (auto place = placeOf(member, keepFolders)) {
             // Sizes come from the archive: added without ever overflowing.
             totalBytes += std::min(member.size, std::numeric_limits<std::int64_t>::max() - totalBytes);
             batch.emplace_back(std::move(member), std::move(*place));
@@ -197,6 +176,15 @@ std::vector<Member> Extraction::chosenMembers() const
     return members;
 }
 
+// Where a member goes below the extraction folder; nothing when it is refused.
+std::optional<fs::path> Extraction::placeOf(const Member& member, bool keepFolders) const
+{
+    std::optional<fs::path> place = memberPath(member.name, keepFolders);
+    if (place && !fitsTheSystem(root_ / *place))
+        return std::nullopt;
+    return place;
+}
+
 // Whether the file may be written, by the rule for files already there;
 // nothing when the caller stopped while being asked.
 std::optional<bool> Extraction::mayReplace(const Member& member, const fs::path& target)
@@ -222,7 +210,7 @@ std::optional<bool> Extraction::mayReplace(const Member& member, const fs::path&
 Extraction::Outcome Extraction::extractOne(const Member& member, const fs::path& place)
 {
     fs::path target = root_ / place;
-    if (!walkFolders(root_, place.parent_path(), false))
+    if (!foldersArePassable(root_, place.parent_path()))
         return skip(member);
     std::optional<bool> replace = mayReplace(member, target);
     if (!replace)
@@ -231,48 +219,84 @@ Extraction::Outcome Extraction::extractOne(const Member& member, const fs::path&
         return skip(member);
     if (!reporter_.beginFile(member.name, member.size))
         return Outcome::Stopped;
-    if (!walkFolders(root_, place.parent_path(), true))
-        return skip(member);
+    Outcome outcome = writeMember(member, place);
+    return outcome == Outcome::Failed ? skip(member) : outcome;
+}
 
-    Outcome failure = Outcome::Skipped;
+// Writes the member's file. Whatever does not end in the complete file under
+// its name, a stop included, leaves nothing: no temporary file, and none of
+// the folders made for it.
+Extraction::Outcome Extraction::writeMember(const Member& member, const fs::path& place)
+{
+    MadeFolders folders;
+    if (!folders.make(root_, place.parent_path()))
+        return Outcome::Failed;
+    Outcome failure = Outcome::Failed;
     MemberHandle file = openMember(member, failure);
     if (!file)
-        return failure == Outcome::Stopped ? failure : skip(member);
-    PendingFile out(target.parent_path());
+        return failure;
+    PendingFile out(root_ / place.parent_path());
     if (!out.isOpen())
-        return skip(member);
+        return Outcome::Failed;
+    Outcome copied = copyData(member, file.get(), out);
+    if (copied != Outcome::Extracted)
+        return copied;
+    if (!out.commit(root_ / place, member.modified))
+        return Outcome::Failed;
+    folders.keep();
+    return Outcome::Extracted;
+}
 
+// Copies the member's data, at most its declared size. Data that disagrees
+// with the header (a failed check, more or fewer bytes than declared) is kept
+// only when the caller says so, and then only up to the declared size: a
+// header that lies about the size cannot make a file grow past it. The
+// question comes after the last byte, so a file kept is complete.
+Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file, PendingFile& out)
+{
+    std::int64_t left = member.size;
+    bool damaged = false;
     for (;;) {
-        zip_int64_t got = zip_fread(file.get(), buffer_.data(), buffer_.size());
-        if (got == 0)
+        zip_int64_t got = zip_fread(file, buffer_.data(), buffer_.size());
+        if (got == 0) {
+            damaged = left != 0;
             break;
-        if (got < 0) {
-            // The check comes after the last bytes, so the file is complete
-            // when the caller chooses to keep it.
-            if (zip_error_code_zip(zip_file_get_error(file.get())) == ZIP_ER_CRC) {
-                std::optional<bool> keep = reporter_.keepDespiteCrcError(member.name);
-                if (!keep)
-                    return Outcome::Stopped;
-                if (*keep)
-                    break;
-            }
-            return skip(member);
         }
+        if (got < 0) {
+            // libzip checks a stored member's size itself: "inconsistent".
+            int code = zip_error_code_zip(zip_file_get_error(file));
+            if (code != ZIP_ER_CRC && code != ZIP_ER_INCONS)
+                return Outcome::Failed;
+            damaged = true;
+            break;
+        }
+        bool tooLong = got > left;
+        if (tooLong)
+            got = left;
         if (!out.write(buffer_.data(), static_cast<std::size_t>(got)))
-            return skip(member);
-        if (!reporter_.progress(got))
+            return Outcome::Failed;
+        left -= got;
+        if (got > 0 && !reporter_.progress(got))
             return Outcome::Stopped;
+        if (tooLong) {
+            damaged = true;
+            break;
+        }
     }
-    return out.commit(target, member.modified) ? Outcome::Extracted : skip(member);
+    if (!damaged)
+        return Outcome::Extracted;
+    std::optional<bool> keep = reporter_.keepDespiteCrcError(member.name);
+    if (!keep)
+        return Outcome::Stopped;
+    return *keep ? Outcome::Extracted : Outcome::Failed;
 }
 
 // Opens a member for reading, asking for its password when the ones at hand
-// do not fit. On failure, tells whether the member is to be skipped or the
-// caller stopped.
+// do not fit. On failure, tells whether the member failed or the caller stopped.
 MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
 {
     zip_t* zip = archive_.get();
-    failure = Outcome::Skipped;
+    failure = Outcome::Failed;
     if (member.encryption == ZIP_EM_NONE)
         return MemberHandle(zip_fopen_index(zip, member.index, 0));
     if (!zip_encryption_method_supported(member.encryption, 0))

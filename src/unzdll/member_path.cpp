@@ -1,5 +1,6 @@
 #include "unzdll/member_path.h"
 
+#include <climits>
 #include <vector>
 
 namespace kst::unz {
@@ -36,7 +37,9 @@ bool isFolderEntry(std::string_view name)
 
 std::optional<std::filesystem::path> memberPath(std::string_view name, bool keepFolders)
 {
-    if (name.empty() || isSeparator(name.front()))
+    // A NUL would end the name early for the system, so that "..\0x" reached
+    // it as "..": no such name is taken, whatever follows the NUL.
+    if (name.empty() || isSeparator(name.front()) || name.find('\0') != std::string_view::npos)
         return std::nullopt;
     if (name.size() >= 2 && isAsciiLetter(name[0]) && name[1] == ':')
         return std::nullopt;
@@ -63,6 +66,16 @@ std::optional<std::filesystem::path> memberPath(std::string_view name, bool keep
     for (std::string_view part : parts)
         path /= part;
     return path;
+}
+
+bool fitsTheSystem(const std::filesystem::path& path)
+{
+    if (path.native().size() >= PATH_MAX)
+        return false;
+    for (const std::filesystem::path& part : path)
+        if (part.native().size() > NAME_MAX)
+            return false;
+    return true;
 }
 
 }  // namespace kst::unz

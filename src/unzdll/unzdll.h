@@ -64,7 +64,8 @@ enum {
     UNZ_ACTION_FILE_COUNT = 5,  /* number = files in the batch; before the first file */
     UNZ_ACTION_TOTAL_BYTES = 6, /* number = their total size; before the first file */
     UNZ_ACTION_PASSWORD = 8,    /* text = member name, number = tries left; answer: flag 1, password in text */
-    UNZ_ACTION_CRC_ERROR = 9,   /* text = member name; flag answer 1 keeps the file anyway */
+    UNZ_ACTION_CRC_ERROR = 9,   /* text = member name; the data failed its check or is not the declared size;
+                                   flag answer 1 keeps the file anyway, never longer than declared */
     UNZ_ACTION_OVERWRITE = 10,  /* text = member name, flag bit 0 = existing file is older; number answer 1 overwrites */
     UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted */
 };
@@ -128,8 +129,9 @@ typedef struct UnzParams {
 
 /* Extracts the members named in the block from the archive into the current
    folder, each under the name it was asked for, with its folders. Names that
-   would leave that folder are refused (action 11). Returns the number of files
-   extracted; 0 for a block it refuses, without calling back. */
+   would leave that folder are refused (action 11); a member that is not
+   extracted leaves neither a file nor a folder behind. Returns the number of
+   files extracted; 0 for a block it refuses, without calling back. */
 UNZDLL_EXPORT int32_t UNZDLL_CALL UnzDllExec(UnzParams* params);
 
 /* The parameter-block version this module speaks (UNZ_VERSION). */

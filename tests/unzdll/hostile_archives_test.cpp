@@ -1,0 +1,212 @@
+// Hostile and damaged archives, built here byte by byte, each with what the
+// module must make of it; and what a failure in the middle of a member leaves.
+// Whatever the archive, nothing is written outside the extraction folder and
+// nothing of a member that was not extracted is left in it.
+#include "unzdll_fixture.h"
+#include "zip_writer.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using namespace kst::test;
+using kst::test::PrintTo;
+
+const Bytes kData = makeImage(5000, "DATA");
+
+ZipEntry withDeclaredSize(ZipEntry entry, std::uint32_t size)
+{
+    entry.size = size;
+    return entry;
+}
+
+std::string deepName(int depth)
+{
+    std::string name;
+    for (int i = 0; i < depth; ++i)
+        name += "d/";
+    return name + "x.gba";
+}
+
+struct Case {
+    const char* label;
+    std::function<void(const fs::path&)> write;  // the archive
+    std::vector<std::string> requested;
+    int crcAnswer;                        // to action 9: 1 keeps the file
+    std::vector<std::string> expected;    // everything below the extraction folder afterwards
+    std::vector<std::string> crcAsked;    // names of the action-9 questions
+    std::size_t skipped;                  // action-11 reports
+    std::uint64_t firstFileSize;          // of expected[0], when it is a file
+};
+
+void raw(const fs::path& path, const std::vector<ZipEntry>& entries)
+{
+    writeBytes(path, zipArchive(entries));
+}
+
+std::vector<ZipEntry> manyEntries(int count)
+{
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < count; ++i)
+        entries.push_back(storedEntry("f" + std::to_string(i) + ".gba", {static_cast<std::uint8_t>(i)}));
+    return entries;
+}
+
+class HostileArchives : public UnzDllTest, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(HostileArchives, GiveTheirOutcomeAndWriteNothingElse)
+{
+    const Case& test = GetParam();
+    test.write(archive());
+    caller.answer = [&](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_CRC_ERROR)
+            info.flag = test.crcAnswer;
+        return UNZ_CONTINUE;
+    };
+
+    std::size_t files = std::count_if(test.expected.begin(), test.expected.end(),
+                                      [](const std::string& name) { return name.back() != '/'; });
+    EXPECT_EQ(extract(test.requested), static_cast<std::int32_t>(files));
+    EXPECT_EQ(everythingIn(out()), test.expected);
+    EXPECT_EQ(everythingIn(folder.path()).size(), test.expected.size() + 2);  // game.zip and out/
+    std::vector<std::string> asked;
+    for (const Event& event : caller.only(UNZ_ACTION_CRC_ERROR))
+        asked.push_back(event.text);
+    EXPECT_EQ(asked, test.crcAsked);
+    EXPECT_EQ(caller.only(UNZ_ACTION_SKIPPED).size(), test.skipped);
+    if (test.firstFileSize) {
+        EXPECT_EQ(fs::file_size(out() / test.expected[0]), test.firstFileSize);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corpus, HostileArchives,
+    ::testing::Values(
+        Case {"truncated",
+              [](const fs::path& path) {
+                  Bytes bytes = zipArchive({deflatedEntry("a.gba", kData), deflatedEntry("b.gba", kData)});
+                  bytes.resize(bytes.size() * 3 / 5);
+                  writeBytes(path, bytes);
+              },
+              {"a.gba", "b.gba"}, 1, {}, {}, 0, 0},
+        Case {"empty_archive", [](const fs::path& path) { raw(path, {}); }, {"a.gba"}, 1, {}, {}, 0, 0},
+        // Deflated data longer than declared: cut at the declared size.
+        Case {"declared_too_small_kept",
+              [](const fs::path& path) { raw(path, {withDeclaredSize(deflatedEntry("a.gba", kData), 100)}); },
+              {"a.gba"}, 1, {"a.gba"}, {"a.gba"}, 0, 100},
+        Case {"declared_too_small_refused",
+              [](const fs::path& path) { raw(path, {withDeclaredSize(deflatedEntry("a.gba", kData), 100)}); },
+              {"a.gba"}, 0, {}, {"a.gba"}, 1, 0},
+        Case {"stored_declared_too_small",
+              [](const fs::path& path) { raw(path, {withDeclaredSize(storedEntry("a.gba", kData), 100)}); },
+              {"a.gba"}, 1, {"a.gba"}, {"a.gba"}, 0, 100},
+        Case {"declared_too_large",
+              [](const fs::path& path) { raw(path, {withDeclaredSize(deflatedEntry("a.gba", kData), 9000)}); },
+              {"a.gba"}, 0, {}, {"a.gba"}, 1, 0},
+        Case {"stored_declared_too_large",
+              [](const fs::path& path) { raw(path, {withDeclaredSize(storedEntry("a.gba", kData), 9000)}); },
+              {"a.gba"}, 0, {}, {"a.gba"}, 1, 0},
+        // 256 MiB of zeros behind a header that promises 4 KiB: the disk sees 4 KiB.
+        Case {"inflates_to_256_MiB",
+              [](const fs::path& path) {
+                  ZipEntry bomb;
+                  bomb.name = "bomb.gba";
+                  bomb.method = 8;
+                  bomb.stored = deflatedZeros(256u << 20);
+                  bomb.size = 4096;
+                  raw(path, {bomb, deflatedEntry("ok.gba", kData)});
+              },
+              {"bomb.gba", "ok.gba"}, 1, {"bomb.gba", "ok.gba"}, {"bomb.gba"}, 0, 4096},
+        Case {"bad_crc",
+              [](const fs::path& path) {
+                  ZipEntry entry = deflatedEntry("a.gba", kData);
+                  entry.crc ^= 1;
+                  raw(path, {entry, deflatedEntry("b.gba", kData)});
+              },
+              {"a.gba", "b.gba"}, 0, {"b.gba"}, {"a.gba"}, 1, 0},
+        Case {"encrypted_without_password",
+              [](const fs::path& path) {
+                  makeArchive(path, {{"a.gba", kData, ZIP_CM_DEFLATE, ZIP_EM_AES_256, "secret"}});
+              },
+              {"a.gba"}, 1, {}, {}, 1, 0},
+        // The first of two equal names is the member; asking twice extracts it once.
+        Case {"duplicate_names",
+              [](const fs::path& path) {
+                  raw(path, {deflatedEntry("a.gba", kData), deflatedEntry("a.gba", makeImage(7000))});
+              },
+              {"a.gba", "a.gba"}, 1, {"a.gba"}, {}, 0, 5000},
+        Case {"seventy_thousand_entries", [](const fs::path& path) { raw(path, manyEntries(70000)); },
+              {"f69999.gba", "f0.gba"}, 1, {"f0.gba", "f69999.gba"}, {}, 0, 1},
+        // Refused before a single one of its 2,100 folders is made.
+        Case {"too_deep_for_the_system",
+              [](const fs::path& path) { raw(path, {deflatedEntry(deepName(2100), kData)}); },
+              {deepName(2100)}, 1, {}, {}, 1, 0},
+        Case {"name_too_long_for_the_system",
+              [](const fs::path& path) { raw(path, {deflatedEntry("sub/" + std::string(300, 'n'), kData)}); },
+              {"sub/" + std::string(300, 'n')}, 1, {}, {}, 1, 0}),
+    byLabel);
+
+enum class Interruption { DiskFull, CrcRefused, Cancelled };
+
+struct Failure {
+    const char* label;
+    Interruption interruption;
+};
+
+class FailuresInAMember : public UnzDllTest, public ::testing::WithParamInterface<Failure> {};
+
+// The member replaces a file and goes into a new folder beside other files:
+// after the failure the old file is as it was, the new folder is gone, and
+// nothing else has moved.
+TEST_P(FailuresInAMember, LeaveNoPartialFileAndDeleteNothing)
+{
+    Interruption interruption = GetParam().interruption;
+    ZipEntry first = deflatedEntry("keep/a.gba", kBig);
+    if (interruption == Interruption::CrcRefused)
+        first.crc ^= 1;
+    writeBytes(archive(), zipArchive({first, deflatedEntry("new/b.gba", kBig)}));
+    fs::create_directory(out() / "keep");
+    writeBytes(out() / "keep" / "a.gba", kOld);
+    writeBytes(out() / "keep" / "other.gba", kOld);
+    std::vector<std::string> before = everythingIn(folder.path());
+
+    caller.answer = [&](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_OVERWRITE)
+            info.number = 1;
+        if (info.action == UNZ_ACTION_CRC_ERROR)
+            info.flag = 0;
+        return interruption == Interruption::Cancelled && info.action == UNZ_ACTION_PROGRESS ? UNZ_STOP
+                                                                                             : UNZ_CONTINUE;
+    };
+    // A file-size limit fails writes as a full disk does.
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    rlimit small = limit;
+    if (interruption == Interruption::DiskFull)
+        small.rlim_cur = 16 * 1024;
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    std::int32_t extracted = extract({"keep/a.gba", "new/b.gba"});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(extracted, interruption == Interruption::CrcRefused ? 1 : 0);
+    EXPECT_EQ(readBytes(out() / "keep" / "a.gba"), kOld);
+    if (interruption == Interruption::CrcRefused) {
+        // The next member is not touched by the first one's failure.
+        before.push_back("out/new/");
+        before.push_back("out/new/b.gba");
+        std::sort(before.begin(), before.end());
+        EXPECT_EQ(readBytes(out() / "new" / "b.gba"), kBig);
+    }
+    EXPECT_EQ(everythingIn(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Interruptions, FailuresInAMember,
+                         ::testing::Values(Failure {"disk_full", Interruption::DiskFull},
+                                           Failure {"crc_error_refused", Interruption::CrcRefused},
+                                           Failure {"cancelled", Interruption::Cancelled}),
+                         byLabel);
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include "zip_writer.h"
+
+#include <stdexcept>
+#include <zlib.h>
+
+namespace kst::test {
+namespace {
+
+constexpr std::uint16_t kDosTime = 0;
+constexpr std::uint16_t kDosDate = (40 << 9) | (1 << 5) | 1;  // 2020-01-01
+
+void put16(Bytes& out, std::uint32_t value)
+{
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void put32(Bytes& out, std::uint32_t value)
+{
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+void put64(Bytes& out, std::uint64_t value)
+{
+    put32(out, static_cast<std::uint32_t>(value));
+    put32(out, static_cast<std::uint32_t>(value >> 32));
+}
+
+void putBytes(Bytes& out, const void* data, std::size_t size)
+{
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    out.insert(out.end(), bytes, bytes + size);
+}
+
+// Raw deflate (no zlib header) of data; flush decides whether the stream ends.
+Bytes deflateRaw(const Bytes& data, int flush)
+{
+    z_stream stream {};
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::runtime_error("deflateInit2");
+    Bytes out(deflateBound(&stream, data.size()) + 64);
+    stream.next_in = const_cast<Bytef*>(data.data());
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = out.data();
+    stream.avail_out = static_cast<uInt>(out.size());
+    int result = deflate(&stream, flush);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    if (result != Z_OK && result != Z_STREAM_END)
+        throw std::runtime_error("deflate");
+    return out;
+}
+
+// From "version needed" to the extra field's length: the same in the local
+// and the central header.
+void putSharedFields(Bytes& out, const ZipEntry& entry)
+{
+    put16(out, 20);
+    put16(out, entry.flags);
+    put16(out, entry.method);
+    put16(out, kDosTime);
+    put16(out, kDosDate);
+    put32(out, entry.crc);
+    put32(out, static_cast<std::uint32_t>(entry.stored.size()));
+    put32(out, entry.size);
+    put16(out, static_cast<std::uint32_t>(entry.name.size()));
+    put16(out, 0);  // extra field
+}
+
+std::uint32_t crcOf(const Bytes& data)
+{
+    return static_cast<std::uint32_t>(crc32(0, data.data(), static_cast<uInt>(data.size())));
+}
+
+}  // namespace
+
+ZipEntry storedEntry(std::string name, const Bytes& data)
+{
+    ZipEntry entry;
+    entry.name = std::move(name);
+    entry.stored = data;
+    entry.crc = crcOf(data);
+    entry.size = static_cast<std::uint32_t>(data.size());
+    return entry;
+}
+
+ZipEntry deflatedEntry(std::string name, const Bytes& data)
+{
+    ZipEntry entry = storedEntry(std::move(name), data);
+    entry.method = 8;
+    entry.stored = deflateRaw(data, Z_FINISH);
+    return entry;
+}
+
+Bytes deflatedZeros(std::uint64_t size)
+{
+    // Blocks ended by a full flush are byte-aligned and refer to nothing
+    // before them, so one compressed mebibyte can simply be repeated.
+    constexpr std::uint64_t kBlock = 1 << 20;
+    const Bytes block = deflateRaw(Bytes(kBlock, 0), Z_FULL_FLUSH);
+    Bytes out;
+    for (std::uint64_t done = 0; done + kBlock <= size; done += kBlock)
+        out.insert(out.end(), block.begin(), block.end());
+    Bytes rest = deflateRaw(Bytes(size % kBlock, 0), Z_FULL_FLUSH);
+    out.insert(out.end(), rest.begin(), rest.end());
+    Bytes end = deflateRaw({}, Z_FINISH);
+    out.insert(out.end(), end.begin(), end.end());
+    return out;
+}
+
+Bytes zipArchive(const std::vector<ZipEntry>& entries)
+{
+    Bytes out;
+    std::vector<std::uint32_t> offsets;
+    for (const ZipEntry& entry : entries) {
+        offsets.push_back(static_cast<std::uint32_t>(out.size()));
+        put32(out, 0x04034B50);
+        putSharedFields(out, entry);
+        putBytes(out, entry.name.data(), entry.name.size());
+        putBytes(out, entry.stored.data(), entry.stored.size());
+    }
+
+    std::uint64_t directoryStart = out.size();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const ZipEntry& entry = entries[i];
+        put32(out, 0x02014B50);
+        put16(out, entry.version | (entry.host << 8));
+        putSharedFields(out, entry);
+        put16(out, 0);  // comment
+        put16(out, 0);  // disk
+        put16(out, 0);  // internal attributes
+        put32(out, entry.host == 3 ? 0100644u << 16 : 0);
+        put32(out, offsets[i]);
+        putBytes(out, entry.name.data(), entry.name.size());
+    }
+    std::uint64_t directorySize = out.size() - directoryStart;
+
+    bool zip64 = entries.size() > 0xFFFF;
+    if (zip64) {
+        std::uint64_t recordAt = out.size();
+        put32(out, 0x06064B50);
+        put64(out, 44);
+        put16(out, 45);
+        put16(out, 45);
+        put32(out, 0);
+        put32(out, 0);
+        put64(out, entries.size());
+        put64(out, entries.size());
+        put64(out, directorySize);
+        put64(out, directoryStart);
+        put32(out, 0x07064B50);
+        put32(out, 0);
+        put64(out, recordAt);
+        put32(out, 1);
+    }
+    std::uint32_t count = zip64 ? 0xFFFF : static_cast<std::uint32_t>(entries.size());
+    put32(out, 0x06054B50);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, count);
+    put16(out, count);
+    put32(out, static_cast<std::uint32_t>(directorySize));
+    put32(out, static_cast<std::uint32_t>(directoryStart));
+    put16(out, 0);
+    return out;
+}
+
+}  // namespace kst::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "support/temp_folder.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kst::test {
+
+// One member of an archive written byte by byte, so that a test can store what
+// no well-behaved tool writes: any name bytes, any flags and host system, and
+// sizes or checksums that lie about the data.
+struct ZipEntry {
+    std::string name;               // the stored bytes of the name
+    std::uint16_t flags = 0;        // general-purpose flags
+    std::uint8_t version = 20;      // "version made by": version byte ...
+    std::uint8_t host = 3;          // ... and host system (3: Unix)
+    std::uint16_t method = 0;       // 0 stored, 8 deflated
+    Bytes stored;                   // the data as it lies in the archive
+    std::uint32_t crc = 0;
+    std::uint32_t size = 0;         // uncompressed size written in both headers
+};
+
+// A member holding data, stored or deflated, with honest size and checksum.
+ZipEntry storedEntry(std::string name, const Bytes& data);
+ZipEntry deflatedEntry(std::string name, const Bytes& data);
+
+// A raw deflate stream that inflates to the given number of zero bytes, built
+// from repeated blocks without ever holding the inflated data.
+Bytes deflatedZeros(std::uint64_t size);
+
+// The whole archive: local headers and data, central directory, end record;
+// the zip64 end records too when there are more entries than 16 bits can count.
+Bytes zipArchive(const std::vector<ZipEntry>& entries);
+
+}  // namespace kst::test
