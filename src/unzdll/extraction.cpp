@@ -1,5 +1,8 @@
 #include "unzdll/extraction.h"
 
+#include "archive/member_name.h"
+#include "unzdll/archive_source.h"
+#include "unzdll/central_directory.h"
 #include "unzdll/member_folders.h"
 #include "unzdll/member_path.h"
 #include "unzdll/pending_file.h"
@@ -7,12 +10,14 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -48,9 +53,28 @@ struct MemberCloser {
 using ArchiveHandle = std::unique_ptr<zip_t, ArchiveCloser>;
 using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
 
+class FileHandle {
+public:
+    FileHandle() = default;
+    ~FileHandle() { reset(-1); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+    void reset(int fd)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
 struct Member {
     zip_uint64_t index = 0;
-    std::string name;  // as the caller asked for it: reports and the file's place use this spelling
+    std::string name;    // as the caller asked for it: reports and the file's place use this spelling
+    std::string stored;  // the member's own name, decoded; it may hold what a C string cannot
     std::int64_t size = 0;
     std::optional<std::time_t> modified;
     std::uint16_t encryption = ZIP_EM_NONE;
@@ -74,6 +98,7 @@ private:
     // Failed: not extracted, to be reported as skipped once nothing of it is left.
     enum class Outcome { Extracted, Skipped, Failed, Stopped };
 
+    bool openArchive();
     std::vector<Member> chosenMembers() const;
     std::optional<fs::path> placeOf(const Member& member, bool keepFolders) const;
     Outcome extractOne(const Member& member, const fs::path& place);
@@ -89,16 +114,41 @@ private:
     Reporter reporter_;
     ExistingRule rule_;
     std::string password_;  // the last one that worked, tried first on the next encrypted member
+    FileHandle file_;       // outlives the archive, which reads through it
+    StoredDirectory directory_;
     ArchiveHandle archive_;
     std::vector<char> buffer_;
     std::int32_t extracted_ = 0;
 };
 
+// Opens the archive for libzip, after reading its directory for what libzip
+// does not tell: names byte for byte, flags, the host system of the first entry.
+bool Extraction::openArchive()
+{
+    // Not blocking, so that a FIFO in the archive's place cannot hang the
+    // caller before it is found not to be a regular file.
+    file_.reset(::open(params_.archive_path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (file_.get() < 0 || ::fstat(file_.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    std::optional<StoredDirectory> directory = readStoredDirectory(file_.get());
+    if (!directory)
+        return false;
+    directory_ = std::move(*directory);
+
+    std::vector<std::uint64_t> badUtf8;
+    for (const StoredEntry& entry : directory_.entries)
+        if (entry.badUtf8)
+            badUtf8.push_back(entry.flagsOffset);
+    archive_.reset(unz::openArchive(file_.get(), std::move(badUtf8)));
+    // Both readings must see the same entries, or an index would name
+    // different members to each.
+    return archive_ && zip_get_num_entries(archive_.get(), 0) == static_cast<zip_int64_t>(directory_.entries.size());
+}
+
 void Extraction::run()
 {
-    int error = 0;
-    archive_.reset(zip_open(params_.archive_path, ZIP_RDONLY, &error));
-    if (!archive_) {
+    if (!openArchive()) {
         reporter_.endBatch();
         return;
     }
@@ -135,21 +185,23 @@ void Extraction::run()
 
 // The members the block names, in its order, each once. A name that matches no
 // member, or a folder entry, is left out: folders come with their files.
+// Members are known by their names as the program lists them: decoded by the
+// same rule, and as far as a C string can spell them (up to a NUL).
 std::vector<Member> Extraction::chosenMembers() const
 {
     bool ignoreCase = params_.ignore_case != 0;
-    zip_t* zip = archive_.get();
-    // Names are matched both as stored and as decoded from the archive's code
-    // page, since callers may know a member by either.
+    std::vector<std::string> decoded(directory_.entries.size());
     std::unordered_map<std::string, zip_uint64_t> byName;
-    zip_int64_t count = zip_get_num_entries(zip, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        auto index = static_cast<zip_uint64_t>(i);
-        for (zip_flags_t flags : {ZIP_FL_ENC_RAW, ZIP_FL_ENC_GUESS})
-            if (const char* name = zip_get_name(zip, index, flags))
-                byName.emplace(matchKey(name, ignoreCase), index);  // the first of equal names wins
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const StoredEntry& entry = directory_.entries[i];
+        decoded[i] = decodeMemberText(entry.rawName, entry.flags, directory_.oemNames);
+        if (decoded[i].empty())
+            continue;  // flagged UTF-8 but not: it has no name to be asked for
+        std::string_view spelled = std::string_view(decoded[i]).substr(0, decoded[i].find('\0'));
+        byName.emplace(matchKey(spelled, ignoreCase), i);  // the first of equal names wins
     }
 
+    zip_t* zip = archive_.get();
     std::vector<Member> members;
     std::unordered_set<zip_uint64_t> taken;
     for (std::int32_t i = 0; i < params_.member_count; ++i) {
@@ -164,6 +216,7 @@ std::vector<Member> Extraction::chosenMembers() const
         Member member;
         member.index = found->second;
         member.name = requested;
+        member.stored = std::move(decoded[found->second]);
         if (details.valid & ZIP_STAT_SIZE)
             member.size = static_cast<std::int64_t>(
                 std::min<zip_uint64_t>(details.size, std::numeric_limits<std::int64_t>::max()));
@@ -177,8 +230,18 @@ std::vector<Member> Extraction::chosenMembers() const
 }
 
 // Where a member goes below the extraction folder; nothing when it is refused.
+// Its own name must pass as well as the requested spelling: a NUL in it, for
+// one, never reaches the request.
 std::optional<fs::path> Extraction::placeOf(const Member& member, bool keepFolders) const
 {
+    // libzip shows a NUL of a stored name as a blank. Any other difference
+    // means the two readings took different directories: the bytes libzip
+    // would extract are not those of the member named here.
+    const char* seenByLibzip = zip_get_name(archive_.get(), member.index, ZIP_FL_ENC_RAW);
+    std::string raw = directory_.entries[member.index].rawName;
+    std::replace(raw.begin(), raw.end(), '\0', ' ');
+    if (!seenByLibzip || raw != seenByLibzip || !memberPath(member.stored, keepFolders))
+        return std::nullopt;
     std::optional<fs::path> place = memberPath(member.name, keepFolders);
     if (place && !fitsTheSystem(root_ / *place))
         return std::nullopt;

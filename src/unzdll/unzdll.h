@@ -95,7 +95,8 @@ typedef int32_t(UNZDLL_CALL* UnzCallback)(UnzCallbackInfo* info);
 
 /* One member to extract. */
 typedef struct UnzMember {
-    const char* name;      /* zero-terminated member name; "/" and "\" both separate folders */
+    const char* name;      /* zero-terminated member name as the program lists it: UTF-8, decoded by
+                              the rule of archive/member_name.h; "/" and "\" both separate folders */
     int32_t reserved4[17];
 } UnzMember;
 

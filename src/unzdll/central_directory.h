@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kst::unz {
+
+// What libzip does not tell about a member: its name as stored, byte for
+// byte (a NUL included), and its general-purpose flags.
+struct StoredEntry {
+    std::string rawName;
+    std::uint16_t flags = 0;
+    // Where the flags lie in the file, and whether libzip would refuse the
+    // whole archive for this entry: flagged UTF-8, but its name or comment is not.
+    std::uint64_t flagsOffset = 0;
+    bool badUtf8 = false;
+};
+
+struct StoredDirectory {
+    std::vector<StoredEntry> entries;  // in central-directory order, as libzip indexes them
+    bool oemNames = false;             // decided by the first entry's "version made by"
+};
+
+// Reads the central directory of the archive open on fd, itself, with every
+// length checked against what is left of the file. Nothing when the archive
+// has no readable directory.
+std::optional<StoredDirectory> readStoredDirectory(int fd);
+
+}  // namespace kst::unz
