@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -91,6 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
               },
               {"a.gba", "b.gba"}, 1, {}, {}, 0, 0},
         Case {"empty_archive", [](const fs::path& path) { raw(path, {}); }, {"a.gba"}, 1, {}, {}, 0, 0},
+        // Opening a FIFO for reading would wait for a writer that never comes.
+        Case {"fifo_in_its_place", [](const fs::path& path) { ::mkfifo(path.c_str(), 0600); }, {"a.gba"}, 1, {},
+              {}, 0, 0},
         // Deflated data longer than declared: cut at the declared size.
         Case {"declared_too_small_kept",
               [](const fs::path& path) { raw(path, {withDeclaredSize(deflatedEntry("a.gba", kData), 100)}); },
