@@ -10,6 +10,7 @@
 // With UNZDLL_BASELINE, another build of the module (an older one, say) is
 // timed in the same run too.
 
+#include "unzdll/import_block.h"
 #include "unzdll/unzdll.h"
 
 #include <benchmark/benchmark.h>
@@ -124,17 +125,7 @@ void BM_UnzDllExtractAll(benchmark::State& state, const std::string& modulePath)
         fs::current_path(f.emptyOutput());
         state.ResumeTiming();
 
-        // As the archive import sets it: ask before overwriting, every report.
-        UnzParams params {};
-        params.version = UNZ_VERSION;
-        params.callback = quietCallback;
-        params.use_folder_names = UNZ_TRUE;
-        params.ask_overwrite = UNZ_TRUE;
-        params.member_count = static_cast<std::int32_t>(members.size());
-        params.archive_path = path.c_str();
-        params.members = members.data();
-        params.password_tries = 3;
-        params.reports = UNZ_REPORT_ALL;
+        UnzParams params = kst::test::importBlock(nullptr, quietCallback, path, members);
         if (exec(&params) != MemberCount)
             state.SkipWithError("not every member was extracted");
 

@@ -4,6 +4,7 @@
 // loads it, archives written by libzip, a caller that records every report,
 // and a temporary folder holding the archive and the extraction folder "out".
 
+#include "import_block.h"
 #include "unzdll/unzdll.h"
 
 #include "support/synthetic_image.h"
@@ -136,17 +137,7 @@ protected:
         for (std::size_t i = 0; i < names.size(); ++i)
             members[i].name = names[i].c_str();
         std::string path = archive().string();
-        UnzParams params {};
-        params.caller = &caller;
-        params.version = UNZ_VERSION;
-        params.callback = record;
-        params.use_folder_names = UNZ_TRUE;
-        params.ask_overwrite = UNZ_TRUE;
-        params.member_count = static_cast<std::int32_t>(members.size());
-        params.archive_path = path.c_str();
-        params.members = members.data();
-        params.password_tries = 3;
-        params.reports = UNZ_REPORT_ALL;
+        UnzParams params = importBlock(&caller, record, path, members);
         if (adjust)
             adjust(params);
         fs::path previous = fs::current_path();
