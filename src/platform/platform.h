@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kst {
@@ -12,6 +13,12 @@ public:
     virtual ~LoadedModule() = default;
     // Address of an exported symbol, or nullptr when the module has none of that name.
     virtual void* symbol(const char* name) const = 0;
+};
+
+// The mounted file system that holds a path: what a drive is elsewhere.
+struct Volume {
+    bool removable = false;  // the device behind it says it can be taken out
+    std::string label;       // its file-system label; empty when it has none
 };
 
 // The platform services the program uses, behind one interface so that tests
@@ -30,6 +37,10 @@ public:
     virtual bool fileExists(const std::filesystem::path& path) const = 0;
     // Copies byte for byte, never leaving a half-written destination; throws FileError.
     virtual void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    // The volume holding the path, or its nearest existing folder when the
+    // path does not exist yet; nothing when that volume cannot be queried.
+    virtual std::optional<Volume> volumeOf(const std::filesystem::path& path) const = 0;
 
     // Loads a module by path; nullptr with a reason when it cannot be loaded.
     virtual std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) = 0;
@@ -51,6 +62,7 @@ public:
     std::filesystem::path temporaryFolder() const override;
     bool fileExists(const std::filesystem::path& path) const override;
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    std::optional<Volume> volumeOf(const std::filesystem::path& path) const override;
     std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
     bool launchProgram(const std::string& program, const std::string& argument) override;
 };

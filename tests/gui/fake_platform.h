@@ -20,6 +20,7 @@ public:
     std::filesystem::path temporaryFolder() const override { return temporary; }
     bool fileExists(const std::filesystem::path& path) const override;
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    std::optional<Volume> volumeOf(const std::filesystem::path&) const override { return volume; }
     std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
     bool launchProgram(const std::string& program, const std::string& argument) override;
 
@@ -29,6 +30,8 @@ public:
     bool copyFails = false;
     int copies = 0;
     bool launchSucceeds = true;
+    // Every path lies on this volume; nothing: no volume can be queried.
+    std::optional<Volume> volume = Volume{};
     std::vector<std::pair<std::string, std::string>> launches;
 };
 
