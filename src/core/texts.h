@@ -165,6 +165,18 @@ KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exit
 KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
 KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
 
+// The archive component
+KST_TEXT(ZipDriveUnreadable, "Unable to access the selected drive!");
+KST_TEXT(ZipCannotCreate, "Unable to create \n\"%s\"");
+KST_TEXT(ZipCannotOpen, "Unable to open \n\"%s\"");
+KST_TEXT(ZipNotValid, "\"%s\"\nis not a valid Zip file.");
+KST_TEXT(ZipDirectoryUnreadable, "Error reading 'CentralFileHeader'!");
+KST_TEXT(ZipIndexRange, "Index range error");
+KST_TEXT(ZipCannotLoad, "Unable to load %s");
+KST_TEXT(ZipModuleArgument, "\"UnzDll.dll\".");
+KST_TEXT(ZipCannotEnterFolder, "Unable to extract files to:\n\"%s\"\n%s");
+KST_TEXT(ZipBusy, "The archive is being extracted; wait until that has finished.");
+
 #undef KST_TEXT
 }  // namespace texts
 

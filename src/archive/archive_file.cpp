@@ -1,0 +1,110 @@
+#include "archive/archive_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kst {
+namespace {
+
+constexpr std::size_t BufferSize = 64 * 1024;
+
+}  // namespace
+
+ArchiveFile::ArchiveFile(const std::filesystem::path& path)
+{
+    // Non-blocking, so that opening a FIFO returns at once; it is refused below.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0)
+        return;
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) {
+        regular_ = true;
+        size_ = static_cast<std::uint64_t>(st.st_size);
+    }
+}
+
+ArchiveFile::~ArchiveFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::size_t ArchiveFile::readAt(std::uint64_t offset, std::uint8_t* into, std::size_t n) const
+{
+    std::size_t done = 0;
+    while (done < n && regular_) {
+        ssize_t got = ::pread(fd_, into + done, n - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+BoundedReader::BoundedReader(const ArchiveFile& file, std::uint64_t start)
+    : file_(file), position_(std::min(start, file.size()))
+{
+}
+
+std::uint64_t BoundedReader::left() const
+{
+    return failed_ ? 0 : file_.size() - position_;
+}
+
+bool BoundedReader::read(std::uint8_t* into, std::size_t n)
+{
+    if (n > left()) {
+        failed_ = true;
+        return false;
+    }
+    std::size_t fromBuffer = std::min(n, end_ - begin_);
+    if (fromBuffer > 0) {
+        std::memcpy(into, buffer_.data() + begin_, fromBuffer);
+        begin_ += fromBuffer;
+        position_ += fromBuffer;
+        into += fromBuffer;
+        n -= fromBuffer;
+    }
+    if (n == 0)
+        return true;
+    // The buffer is used up. Large reads go straight to their destination.
+    if (n >= BufferSize) {
+        if (file_.readAt(position_, into, n) != n) {
+            failed_ = true;
+            return false;
+        }
+        position_ += n;
+        return true;
+    }
+    buffer_.resize(BufferSize);
+    std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(BufferSize, left()));
+    std::size_t got = file_.readAt(position_, buffer_.data(), wanted);
+    begin_ = 0;
+    end_ = got;
+    if (got < n) {  // the file shrank since it was opened
+        failed_ = true;
+        return false;
+    }
+    std::memcpy(into, buffer_.data(), n);
+    begin_ = n;
+    position_ += n;
+    return true;
+}
+
+bool BoundedReader::readText(std::size_t n, std::string& into)
+{
+    if (n > left()) {
+        failed_ = true;
+        return false;
+    }
+    into.resize(n);
+    return read(reinterpret_cast<std::uint8_t*>(into.data()), n);
+}
+
+}  // namespace kst

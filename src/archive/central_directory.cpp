@@ -1,0 +1,59 @@
+#include "archive/central_directory.h"
+
+#include "archive/archive_file.h"
+#include "archive/member_name.h"
+#include "archive/zip_records.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+namespace kst {
+
+std::optional<CentralDirectory> readCentralDirectory(std::unique_ptr<ArchiveFile>& file, std::uint64_t start,
+                                                     std::uint64_t count, const NextDisk& nextDisk)
+{
+    CentralDirectory directory;
+    std::optional<BoundedReader> reader(std::in_place, *file, start);
+    directory.entries.reserve(static_cast<std::size_t>(std::min(count, reader->left() / zip::entry::Size)));
+    std::string rawName;
+    std::string rawComment;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        std::array<std::uint8_t, zip::entry::Size> header;
+        while (!reader->read(header.data(), header.size())) {
+            if (!nextDisk)
+                return std::nullopt;
+            // The file is closed before the user is asked for the next disk.
+            reader.reset();
+            file.reset();
+            file = nextDisk();
+            if (!file)
+                return std::nullopt;
+            reader.emplace(*file, 0);
+        }
+        const std::uint8_t* h = header.data();
+        if (zip::le32(h) != zip::entry::Signature)
+            return std::nullopt;
+        if (i == 0)
+            directory.oemNames = namesAreOem(h[zip::entry::HostSystem], h[zip::entry::Version]);
+
+        TFileInfo& entry = directory.entries.emplace_back();
+        if (!reader->readText(zip::le16(h + zip::entry::NameLength), rawName)
+            || !reader->readText(zip::le16(h + zip::entry::ExtraLength), entry.extraField)
+            || !reader->readText(zip::le16(h + zip::entry::CommentLength), rawComment))
+            return std::nullopt;
+
+        const std::uint16_t flags = zip::le16(h + zip::entry::Flags);
+        entry.name = decodeMemberText(rawName, flags, directory.oemNames);
+        // The unzip module takes "\" for a folder separator as well; the name
+        // the program keeps is the path the module writes.
+        std::replace(entry.name.begin(), entry.name.end(), '\\', '/');
+        entry.comment = decodeMemberText(rawComment, flags, directory.oemNames);
+        entry.header = header;
+        entry.encrypted = static_cast<std::uint8_t>(flags & zip::FlagEncrypted);
+    }
+    return directory;
+}
+
+}  // namespace kst

@@ -1,0 +1,241 @@
+#include "archive/tzip.h"
+
+#include "archive/current_folder.h"
+#include "archive/end_record.h"
+#include "archive/parameter_block.h"
+#include "archive/tzip_state.h"
+#include "core/texts.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <utility>
+
+namespace kst {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Marks the component busy for as long as an extraction runs.
+class Busy {
+public:
+    explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Busy() { flag_ = false; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// Extraction options, by bit.
+constexpr std::uint8_t OptionUpdate = 0x01;
+constexpr std::uint8_t OptionFreshen = 0x02;
+constexpr std::uint8_t OptionAsk = 0x08;
+
+}  // namespace
+
+int TZip::Extract()
+{
+    State& s = *state_;
+    if (s.extracting)
+        throw ZipException(tr(texts::ZipBusy));
+    // Busy from here on: a notice or prompt lets events through.
+    Busy busy(s.extracting);
+    s.cancelFlag = false;
+    if (s.entries.empty())
+        return 0;
+    if (thisDisk(s.endRecord) > 0) {
+        if (s.ui)
+            s.ui->multiDiskNotice();
+        return 0;
+    }
+    std::error_code ec;
+    if (!ExtractFolder.empty() && !fs::is_directory(ExtractFolder, ec)) {
+        if (s.ui)
+            s.ui->missingFolderNotice(ExtractFolder);
+        return 0;
+    }
+    if (!s.module) {
+        s.module = UnzipModule::load(DllFolder);
+        if (!s.module)
+            throw ZipException(format(tr(texts::ZipCannotLoad), {tr(texts::ZipModuleArgument)}));
+    }
+
+    // The module extracts into the current folder. Paths are made whole
+    // before it moves, so that relative ones keep naming what they named.
+    ExtractRequest request;
+    request.caller = &s;
+    request.callback = &State::callback;
+    request.password = Password;
+    request.options = ExtractOptions;
+    request.members = FileSpecs;
+    request.archivePath = fs::absolute(s.archiveName, ec).string();
+    ParameterBlock block(std::move(request));
+
+    const std::string target = ExtractFolder.empty() ? fs::path(s.archiveName).parent_path().string() : ExtractFolder;
+    std::optional<CurrentFolderChange> folder;
+    if (!target.empty()) {
+        folder.emplace(target);
+        // Extracting anyway would put the files wherever the process happens to be.
+        if (!folder->entered())
+            throw ZipException(format(tr(texts::ZipCannotEnterFolder), {target, folder->reason()}));
+    }
+
+    s.currentFile.clear();
+    s.fileCount = s.totalBytes = s.bytesDone = s.skippedCount = 0;
+    s.callbackError = nullptr;
+    std::int32_t result = 0;
+    if (ShowProgressDialog && s.ui) {
+        s.ui->createProgressWindow();
+        s.progressWindow = true;
+        try {
+            s.ui->showProgressWindow();
+            result = s.module->exec(block.get());
+        } catch (...) {
+            s.progressWindow = false;
+            s.ui->destroyProgressWindow();
+            throw;
+        }
+        s.progressWindow = false;
+        s.ui->destroyProgressWindow();
+    } else {
+        result = s.module->exec(block.get());
+    }
+    if (s.callbackError)
+        std::rethrow_exception(std::exchange(s.callbackError, nullptr));
+    FileSpecs.clear();
+    return result;
+}
+
+std::int32_t UNZDLL_CALL TZip::State::callback(UnzCallbackInfo* info)
+{
+    if (!info || !info->caller)
+        return UNZ_CONTINUE;
+    return static_cast<State*>(info->caller)->onCallback(*info);
+}
+
+// Nothing may be thrown back through the module: a failure of the user
+// interface or of an event handler cancels, and Extract throws it afterwards.
+std::int32_t TZip::State::onCallback(UnzCallbackInfo& info)
+{
+    try {
+        if (!cancelFlag)
+            handleAction(info);
+    } catch (...) {
+        if (!callbackError)
+            callbackError = std::current_exception();
+        cancelFlag = true;
+    }
+    const std::int32_t answer = cancelFlag ? UNZ_STOP : UNZ_CONTINUE;
+    try {
+        if (ui)
+            ui->processEvents();
+    } catch (...) {
+        if (!callbackError)
+            callbackError = std::current_exception();
+        cancelFlag = true;
+    }
+    return answer;
+}
+
+void TZip::State::handleAction(UnzCallbackInfo& info)
+{
+    const std::string text(info.text, ::strnlen(info.text, UNZ_TEXT_SIZE));
+    // Prompts must not sit under the progress window, which stays on top.
+    auto hideForPrompt = [this] {
+        if (windowShowing())
+            ui->hideProgressWindow();
+    };
+    auto showAfterPrompt = [this] {
+        if (windowShowing())
+            ui->showProgressWindow();
+    };
+
+    switch (info.action) {
+    case UNZ_ACTION_BEGIN_FILE:
+        currentFile = text;
+        if (owner.OnZEDBeginFileEvent)
+            owner.OnZEDBeginFileEvent(owner, currentFile, info.number, fileCount, totalBytes);
+        if (windowShowing())
+            ui->setProgressStatus(currentFile);
+        break;
+    case UNZ_ACTION_PROGRESS:
+        bytesDone += info.number;
+        if (owner.OnZEDProgressEvent)
+            owner.OnZEDProgressEvent(owner, currentFile, info.number, totalBytes);
+        if (windowShowing())
+            ui->setProgressPosition(bytesDone);
+        break;
+    case UNZ_ACTION_END_BATCH:
+        if (owner.OnZEDEndBatchEvent)
+            owner.OnZEDEndBatchEvent(owner, skippedCount, fileCount, totalBytes);
+        if (windowShowing())
+            ui->hideProgressWindow();
+        break;
+    case UNZ_ACTION_FILE_COUNT:
+        fileCount = info.number;
+        break;
+    case UNZ_ACTION_TOTAL_BYTES:
+        totalBytes = info.number;
+        bytesDone = 0;
+        skippedCount = 0;
+        if (windowShowing())
+            ui->setProgressEnd(totalBytes);
+        break;
+    case UNZ_ACTION_PASSWORD: {
+        hideForPrompt();
+        const std::string password = ui ? ui->password(text) : std::string();
+        if (!password.empty()) {
+            // The record's text holds at most 511 characters and the terminating zero.
+            const std::size_t length = std::min<std::size_t>(password.size(), UNZ_TEXT_SIZE - 1);
+            std::memcpy(info.text, password.data(), length);
+            info.text[length] = '\0';
+            info.flag = 1;
+            if (info.number > 0)
+                --info.number;
+        } else {
+            info.flag = 0;
+            info.number = 0;
+        }
+        showAfterPrompt();
+        break;
+    }
+    case UNZ_ACTION_CRC_ERROR: {
+        hideForPrompt();
+        const ZipUi::Answer answer = ui ? ui->crcError(text) : ZipUi::Answer::No;
+        info.flag = answer == ZipUi::Answer::Yes ? 1 : 0;
+        if (answer == ZipUi::Answer::Cancel)
+            cancelFlag = true;
+        else
+            showAfterPrompt();
+        break;
+    }
+    case UNZ_ACTION_OVERWRITE: {
+        const std::uint8_t options = owner.ExtractOptions;
+        const bool existingIsOlder = info.flag & 1;
+        if (!(options & (OptionUpdate | OptionFreshen | OptionAsk))) {
+            info.number = 1;
+        } else if (options & (OptionUpdate | OptionFreshen)) {
+            info.number = existingIsOlder ? 1 : 0;
+        } else {
+            hideForPrompt();
+            const ZipUi::Answer answer = ui ? ui->overwrite(text, existingIsOlder) : ZipUi::Answer::No;
+            info.number = answer == ZipUi::Answer::Yes ? 1 : 0;
+            if (answer == ZipUi::Answer::Cancel)
+                cancelFlag = true;
+            else
+                showAfterPrompt();
+        }
+        break;
+    }
+    case UNZ_ACTION_SKIPPED:
+        ++skippedCount;
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace kst

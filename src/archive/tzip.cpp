@@ -1,0 +1,167 @@
+#include "archive/tzip.h"
+
+#include "archive/central_directory.h"
+#include "archive/end_record.h"
+#include "archive/spanned_disks.h"
+#include "archive/tzip_state.h"
+#include "core/texts.h"
+#include "platform/files.h"
+#include "platform/file_error.h"
+#include "platform/platform.h"
+
+namespace kst {
+namespace {
+
+ZipException notValid(const std::string& path)
+{
+    return ZipException(format(tr(texts::ZipNotValid), {path}));
+}
+
+}  // namespace
+
+TZip::TZip() : state_(std::make_unique<State>(*this))
+{
+    state_->endRecord = emptyEndRecord();
+}
+
+TZip::~TZip() = default;
+
+void TZip::setUi(ZipUi* ui)
+{
+    state_->ui = ui;
+}
+
+const std::string& TZip::ArchiveName() const
+{
+    return state_->archiveName;
+}
+
+void TZip::setArchiveName(const std::string& path)
+{
+    State& s = *state_;
+    if (s.extracting)
+        throw ZipException(tr(texts::ZipBusy));
+    Password.clear();
+    s.oemNames = false;
+    s.endRecord = emptyEndRecord();
+    s.entries.clear();
+    s.archiveName = path;
+
+    if (!path.empty()) {
+        if (!platform().volumeOf(path))
+            throw ZipException(tr(texts::ZipDriveUnreadable));
+        if (!platform().fileExists(path)) {
+            try {
+                writeFileAtomically(path, std::span<const std::uint8_t>(s.endRecord.record));
+            } catch (const FileError&) {
+                throw ZipException(format(tr(texts::ZipCannotCreate), {path}));
+            }
+        }
+        s.readDirectory();
+    }
+    if (OnContentsChanged)
+        OnContentsChanged(*this);
+}
+
+int TZip::Count() const
+{
+    return static_cast<int>(state_->entries.size());
+}
+
+TFileInfo TZip::GetEntry(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw ZipException(tr(texts::ZipIndexRange));
+    return state_->entries[static_cast<std::size_t>(index)];
+}
+
+const TEOCHInfo& TZip::endRecord() const
+{
+    return state_->endRecord;
+}
+
+bool TZip::extracting() const
+{
+    return state_->extracting;
+}
+
+void TZip::cancel()
+{
+    state_->cancelFlag = true;
+}
+
+bool TZip::cancelled() const
+{
+    return state_->cancelFlag;
+}
+
+std::unique_ptr<ArchiveFile> TZip::State::openArchive() const
+{
+    auto file = std::make_unique<ArchiveFile>(archiveName);
+    if (!file->isOpen())
+        throw ZipException(format(tr(texts::ZipCannotOpen), {archiveName}));
+    if (!file->isRegularFile())
+        throw notValid(archiveName);
+    return file;
+}
+
+void TZip::State::readDirectory()
+{
+    entries.clear();
+    if (archiveName.empty())
+        return;
+
+    std::unique_ptr<ArchiveFile> file = openArchive();
+    std::optional<TEOCHInfo> found;
+    while (!(found = findEndRecord(*file))) {
+        // No end record: on a disk of a set, the user may have the wrong one in.
+        file.reset();
+        int disk = diskNumberOf(archiveName);
+        if (disk == 0)
+            throw notValid(archiveName);
+        if (!ui || !ui->lastDisk(disk))
+            return;
+        file = openArchive();
+    }
+    endRecord = *found;
+    if (isImplausible(endRecord))
+        throw notValid(archiveName);
+    std::optional<DirectoryPlace> place = directoryPlace(*file, endRecord);
+    if (!place)
+        throw notValid(archiveName);
+    if (place->entries == 0)
+        return;
+
+    const int lastDisk = thisDisk(endRecord);
+    if (directoryDisk(endRecord) != lastDisk) {
+        // Disks are labelled from 1, while the record counts them from 0.
+        file.reset();
+        if (!insertDisk(archiveName, directoryDisk(endRecord) + 1, ui))
+            return;
+        file = openArchive();
+    }
+
+    // On a single disk the directory is found back from the record that
+    // follows it, so that data put in front of the archive does not matter.
+    std::uint64_t start = place->offset;
+    if (lastDisk == 0)
+        start = place->size <= place->end ? place->end - place->size : file->size();
+
+    NextDisk nextDisk;
+    if (lastDisk > 0) {
+        nextDisk = [this, lastDisk]() -> std::unique_ptr<ArchiveFile> {
+            int disk = diskNumberOf(archiveName);
+            if (disk == 0 || disk > lastDisk || !insertDisk(archiveName, disk + 1, ui))
+                return nullptr;
+            auto next = std::make_unique<ArchiveFile>(archiveName);
+            return next->isOpen() && next->isRegularFile() ? std::move(next) : nullptr;
+        };
+    }
+    std::optional<CentralDirectory> directory = readCentralDirectory(file, start, place->entries, nextDisk);
+    if (!directory)
+        throw ZipException(tr(texts::ZipDirectoryUnreadable));
+    entries = std::move(directory->entries);
+    oemNames = directory->oemNames;
+}
+
+}  // namespace kst

@@ -1,0 +1,114 @@
+// Broken and hostile archives against the directory reader: each gives its
+// message, lists nothing and leaves the file as it was.
+#include "archive/archive_platform.h"
+#include "archive/archive_test_support.h"
+#include "archive/tzip.h"
+#include "support/temp_folder.h"
+#include "support/zip_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kst::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<ZipMember> members(int count)
+{
+    std::vector<ZipMember> result(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "roms/game-%05d.gba", i);
+        result[static_cast<std::size_t>(i)].name = name;
+    }
+    return result;
+}
+
+// Cuts out the bytes [from, to) and keeps the rest, end record included.
+void cutOut(BuiltZip& z, std::size_t from, std::size_t to)
+{
+    z.bytes.erase(z.bytes.begin() + static_cast<std::ptrdiff_t>(from), z.bytes.begin() + static_cast<std::ptrdiff_t>(to));
+    z.endRecord -= to - from;
+}
+
+TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
+{
+    TempFolder temp;
+    InstalledArchivePlatform platform;
+    const std::size_t firstEntry = buildZip(members(3)).directoryStart;
+    const std::size_t secondEntry = firstEntry + 46 + 19;  // "roms/game-00000.gba"
+
+    struct Case {
+        const char* what;
+        std::function<void(BuiltZip&)> damage;
+        bool notValid;  // else the directory is unreadable
+    } cases[] = {
+        {"cut in half", [](BuiltZip& z) { z.bytes.resize(z.bytes.size() / 2); }, true},
+        {"cut inside the end record", [](BuiltZip& z) { z.bytes.resize(z.bytes.size() - 3); }, true},
+        {"directory cut short, end record kept", [&](BuiltZip& z) { cutOut(z, secondEntry + 10, secondEntry + 40); },
+         false},
+        {"more entries counted than stored", [](BuiltZip& z) { z.put16(z.endRecord + 10, 4); }, false},
+        {"65,535 entries counted in a small file", [](BuiltZip& z) { z.put16(z.endRecord + 10, 0xFFFF); }, false},
+        {"name length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 28, 0xFFFF); }, false},
+        {"extra length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 30, 0xFFFF); }, false},
+        {"comment length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 32, 0xFFFF); }, false},
+        {"name length running into the next entry", [&](BuiltZip& z) { z.put16(firstEntry + 28, 25); }, false},
+        {"wrong entry signature", [&](BuiltZip& z) { z.put32(secondEntry, 0x04034B50); }, false},
+        {"directory size pointing into an entry", [&](BuiltZip& z) { z.put32(z.endRecord + 12, 46 * 3 + 19 * 3 - 7); },
+         false},
+        {"Zip64 locator in front of a record with full fields, no Zip64 record",
+         [](BuiltZip& z) {
+             z.put16(z.endRecord + 10, 0xFFFF);
+             z.put32(z.endRecord - 20, 0x07064B50);
+             z.put32(z.endRecord - 4, 1);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        BuiltZip built = buildZip(members(3));
+        c.damage(built);
+        fs::path path = temp / "damaged.zip";
+        writeBytes(path, built.bytes);
+        TZip zip;
+        Listing listing = listArchive(zip, path);
+        EXPECT_EQ(listing.error, c.notValid ? notValidMessage(path) : DirectoryUnreadable) << c.what;
+        EXPECT_TRUE(listing.names.empty()) << c.what;
+        EXPECT_EQ(readBytes(path), built.bytes) << c.what;
+    }
+}
+
+// The end record's 16-bit count and 32-bit sizes do not limit the listing: a
+// large directory is read whole, through the Zip64 record when there is one.
+TEST(DamagedArchives, LargeDirectoriesAreReadWhole)
+{
+    TempFolder temp;
+    InstalledArchivePlatform platform;
+    struct Case {
+        const char* what;
+        int count;
+        bool zip64;
+    } cases[] = {
+        {"65,535 entries, a directory of 4 MB", 65535, false},
+        {"70,000 entries through the Zip64 record", 70000, true},
+    };
+    for (const Case& c : cases) {
+        fs::path path = temp / "large.zip";
+        ZipLayout layout;
+        layout.prefix = Bytes(100, 0xAA);
+        layout.zip64 = c.zip64;
+        writeBytes(path, buildZip(members(c.count), layout).bytes);
+        TZip zip;
+        Listing listing = listArchive(zip, path);
+        EXPECT_EQ(listing.error, "") << c.what;
+        ASSERT_EQ(listing.names.size(), static_cast<std::size_t>(c.count)) << c.what;
+        EXPECT_EQ(listing.names.front(), "roms/game-00000.gba") << c.what;
+        char last[32];
+        std::snprintf(last, sizeof last, "roms/game-%05d.gba", c.count - 1);
+        EXPECT_EQ(listing.names.back(), last) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace kst::test
