@@ -1,12 +1,12 @@
 #pragma once
 
-#include "support/temp_folder.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kst::test {
+
+using Bytes = std::vector<std::uint8_t>;
 
 // One member of an archive written by ZipBuilder: stored, not compressed.
 struct ZipMember {
