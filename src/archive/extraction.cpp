@@ -4,6 +4,7 @@
 #include "archive/end_record.h"
 #include "archive/parameter_block.h"
 #include "archive/tzip_state.h"
+#include "core/paths.h"
 #include "core/texts.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ int TZip::Extract()
     request.archivePath = fs::absolute(s.archiveName, ec).string();
     ParameterBlock block(std::move(request));
 
-    const std::string target = ExtractFolder.empty() ? fs::path(s.archiveName).parent_path().string() : ExtractFolder;
+    const std::string target = ExtractFolder.empty() ? folderOf(s.archiveName) : ExtractFolder;
     std::optional<CurrentFolderChange> folder;
     if (!target.empty()) {
         folder.emplace(target);

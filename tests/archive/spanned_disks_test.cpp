@@ -5,7 +5,6 @@
 #include "archive/recording_zip_ui.h"
 #include "archive/spanned_disks.h"
 #include "archive/tzip.h"
-#include "platform/volume_label.h"
 #include "support/temp_folder.h"
 #include "support/zip_builder.h"
 
@@ -28,22 +27,6 @@ TEST(SpannedDisks, LabelsNameTheirDisk)
     };
     for (const Case& c : cases)
         EXPECT_EQ(diskNumberOfLabel(c.label), c.disk) << c.label;
-}
-
-TEST(SpannedDisks, LinkNamesOfLabelsAreDecoded)
-{
-    struct Case {
-        const char* link;
-        const char* label;
-    } cases[] = {
-        {"PKBACK#\\x20002", "PKBACK# 002"},
-        {"My\\x20Disk\\x2fTwo", "My Disk/Two"},
-        {"plain", "plain"},
-        {"cut\\x2", "cut\\x2"},
-        {"not\\xZZhex", "not\\xZZhex"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(labelFromLinkName(c.link), c.label) << c.link;
 }
 
 // A two-disk set: disk 1 holds the members and the first directory entry,
