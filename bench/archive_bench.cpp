@@ -3,7 +3,7 @@
 // (to /dev/null) in the same run. The archive is written at start-up.
 
 #include "archive/tzip.h"
-#include "support/zip_builder.h"
+#include "support/zip_writer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,14 +36,14 @@ struct Fixture {
             throw std::runtime_error("cannot create a temporary folder");
         folder = pattern;
         path = (folder / "many.zip").string();
-        std::vector<kst::test::ZipMember> members;
+        std::vector<kst::test::ZipEntry> members;
         members.reserve(MemberCount);
         for (int i = 0; i < MemberCount; ++i) {
             char name[64];
             std::snprintf(name, sizeof name, "roms/%04d - Some Game Title (Europe).gba", i);
-            members.push_back(kst::test::zipMember(name, "a few bytes"));
+            members.push_back(kst::test::storedEntry(name, {1, 2, 3, 4, 5, 6, 7, 8}));
         }
-        const kst::test::Bytes bytes = kst::test::buildZip(members).bytes;
+        const kst::test::Bytes bytes = kst::test::zipArchive(members);
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                     static_cast<std::streamsize>(bytes.size()));
     }

@@ -1,11 +1,7 @@
 #include "archive/archive_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kst {
 namespace {
@@ -15,34 +11,23 @@ constexpr std::size_t BufferSize = 64 * 1024;
 }  // namespace
 
 ArchiveFile::ArchiveFile(const std::filesystem::path& path)
+    : file_(path, RomFile::Access::ReadOnly), size_(file_.size())
 {
-    // Non-blocking, so that opening a FIFO returns at once; it is refused below.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0)
-        return;
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) {
-        regular_ = true;
-        size_ = static_cast<std::uint64_t>(st.st_size);
-    }
-}
-
-ArchiveFile::~ArchiveFile()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
 }
 
 std::size_t ArchiveFile::readAt(std::uint64_t offset, std::uint8_t* into, std::size_t n) const
 {
     std::size_t done = 0;
-    while (done < n && regular_) {
-        ssize_t got = ::pread(fd_, into + done, n - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += static_cast<std::size_t>(got);
+    try {
+        file_.seek(offset);
+        while (done < n) {
+            std::size_t got = file_.read(into + done, n - done);
+            if (got == 0)
+                break;
+            done += got;
+        }
+    } catch (const FileError&) {
+        // What arrived so far is all there is; the caller sees a short read.
     }
     return done;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -8,27 +10,21 @@
 
 namespace kst {
 
-// An archive opened for reading only; closed when destroyed. Only a regular
-// file counts as readable: a FIFO or a device could block or never end.
+// An archive opened for reading only, read at any offset.
 class ArchiveFile {
 public:
+    // Throws FileError when the path names no readable regular file.
     explicit ArchiveFile(const std::filesystem::path& path);
-    ~ArchiveFile();
-    ArchiveFile(const ArchiveFile&) = delete;
-    ArchiveFile& operator=(const ArchiveFile&) = delete;
 
-    // False when the file could not be opened at all.
-    bool isOpen() const { return fd_ >= 0; }
-    bool isRegularFile() const { return regular_; }
     std::uint64_t size() const { return size_; }
 
-    // Reads up to n bytes from offset; returns how many arrived.
+    // Reads up to n bytes from offset; returns how many arrived (fewer when
+    // the file ends or a read fails).
     std::size_t readAt(std::uint64_t offset, std::uint8_t* into, std::size_t n) const;
 
 private:
-    int fd_ = -1;
-    bool regular_ = false;
-    std::uint64_t size_ = 0;
+    mutable RomFile file_;
+    std::uint64_t size_;
 };
 
 // Reads a file front to back through one buffer. Every read is checked

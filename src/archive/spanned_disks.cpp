@@ -1,6 +1,7 @@
 #include "archive/spanned_disks.h"
 
 #include "archive/zip_ui.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace kst {
@@ -27,7 +28,7 @@ int diskNumberOfLabel(std::string_view label)
 
 int diskNumberOf(const std::string& archivePath)
 {
-    if (!platform().fileExists(archivePath))
+    if (!fileExists(archivePath))
         return 0;
     std::optional<Volume> volume = platform().volumeOf(archivePath);
     if (!volume || !volume->removable)

@@ -6,7 +6,6 @@
 #include "archive/tzip_state.h"
 #include "core/texts.h"
 #include "platform/files.h"
-#include "platform/file_error.h"
 #include "platform/platform.h"
 
 namespace kst {
@@ -50,7 +49,7 @@ void TZip::setArchiveName(const std::string& path)
     if (!path.empty()) {
         if (!platform().volumeOf(path))
             throw ZipException(tr(texts::ZipDriveUnreadable));
-        if (!platform().fileExists(path)) {
+        if (!fileExists(path)) {
             try {
                 writeFileAtomically(path, std::span<const std::uint8_t>(s.endRecord.record));
             } catch (const FileError&) {
@@ -97,12 +96,11 @@ bool TZip::cancelled() const
 
 std::unique_ptr<ArchiveFile> TZip::State::openArchive() const
 {
-    auto file = std::make_unique<ArchiveFile>(archiveName);
-    if (!file->isOpen())
+    try {
+        return std::make_unique<ArchiveFile>(archiveName);
+    } catch (const FileError&) {
         throw ZipException(format(tr(texts::ZipCannotOpen), {archiveName}));
-    if (!file->isRegularFile())
-        throw notValid(archiveName);
-    return file;
+    }
 }
 
 void TZip::State::readDirectory()
@@ -153,8 +151,11 @@ void TZip::State::readDirectory()
             int disk = diskNumberOf(archiveName);
             if (disk == 0 || disk > lastDisk || !insertDisk(archiveName, disk + 1, ui))
                 return nullptr;
-            auto next = std::make_unique<ArchiveFile>(archiveName);
-            return next->isOpen() && next->isRegularFile() ? std::move(next) : nullptr;
+            try {
+                return std::make_unique<ArchiveFile>(archiveName);
+            } catch (const FileError&) {
+                return nullptr;
+            }
         };
     }
     std::optional<CentralDirectory> directory = readCentralDirectory(file, start, place->entries, nextDisk);

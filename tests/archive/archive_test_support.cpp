@@ -2,6 +2,14 @@
 
 namespace kst::test {
 
+ZipEntry member(std::string name, const std::string& data, std::uint8_t host, std::uint16_t flags)
+{
+    ZipEntry entry = storedEntry(std::move(name), Bytes(data.begin(), data.end()));
+    entry.host = host;
+    entry.flags = flags;
+    return entry;
+}
+
 Listing listArchive(TZip& zip, const std::filesystem::path& path)
 {
     Listing listing;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/tzip.h"
+#include "support/zip_writer.h"
 
 #include <filesystem>
 #include <string>
@@ -14,6 +15,9 @@ struct Listing {
     std::string error;
     std::vector<std::string> names;
 };
+
+// A stored member holding the text, made on the given host (3: Unix).
+ZipEntry member(std::string name, const std::string& data = "data", std::uint8_t host = 3, std::uint16_t flags = 0);
 
 Listing listArchive(TZip& zip, const std::filesystem::path& path);
 

@@ -4,7 +4,7 @@
 #include "archive/archive_test_support.h"
 #include "archive/tzip.h"
 #include "support/temp_folder.h"
-#include "support/zip_builder.h"
+#include "support/zip_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<ZipMember> members(int count)
+std::vector<ZipEntry> members(int count)
 {
-    std::vector<ZipMember> result(static_cast<std::size_t>(count));
+    std::vector<ZipEntry> result(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "roms/game-%05d.gba", i);
@@ -27,7 +27,7 @@ std::vector<ZipMember> members(int count)
 }
 
 // Cuts out the bytes [from, to) and keeps the rest, end record included.
-void cutOut(BuiltZip& z, std::size_t from, std::size_t to)
+void cutOut(LaidOutZip& z, std::size_t from, std::size_t to)
 {
     z.bytes.erase(z.bytes.begin() + static_cast<std::ptrdiff_t>(from), z.bytes.begin() + static_cast<std::ptrdiff_t>(to));
     z.endRecord -= to - from;
@@ -37,29 +37,29 @@ TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
 {
     TempFolder temp;
     InstalledArchivePlatform platform;
-    const std::size_t firstEntry = buildZip(members(3)).directoryStart;
+    const std::size_t firstEntry = zipArchive(members(3), {}).directoryStart;
     const std::size_t secondEntry = firstEntry + 46 + 19;  // "roms/game-00000.gba"
 
     struct Case {
         const char* what;
-        std::function<void(BuiltZip&)> damage;
+        std::function<void(LaidOutZip&)> damage;
         bool notValid;  // else the directory is unreadable
     } cases[] = {
-        {"cut in half", [](BuiltZip& z) { z.bytes.resize(z.bytes.size() / 2); }, true},
-        {"cut inside the end record", [](BuiltZip& z) { z.bytes.resize(z.bytes.size() - 3); }, true},
-        {"directory cut short, end record kept", [&](BuiltZip& z) { cutOut(z, secondEntry + 10, secondEntry + 40); },
+        {"cut in half", [](LaidOutZip& z) { z.bytes.resize(z.bytes.size() / 2); }, true},
+        {"cut inside the end record", [](LaidOutZip& z) { z.bytes.resize(z.bytes.size() - 3); }, true},
+        {"directory cut short, end record kept", [&](LaidOutZip& z) { cutOut(z, secondEntry + 10, secondEntry + 40); },
          false},
-        {"more entries counted than stored", [](BuiltZip& z) { z.put16(z.endRecord + 10, 4); }, false},
-        {"65,535 entries counted in a small file", [](BuiltZip& z) { z.put16(z.endRecord + 10, 0xFFFF); }, false},
-        {"name length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 28, 0xFFFF); }, false},
-        {"extra length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 30, 0xFFFF); }, false},
-        {"comment length past the end of the file", [&](BuiltZip& z) { z.put16(secondEntry + 32, 0xFFFF); }, false},
-        {"name length running into the next entry", [&](BuiltZip& z) { z.put16(firstEntry + 28, 25); }, false},
-        {"wrong entry signature", [&](BuiltZip& z) { z.put32(secondEntry, 0x04034B50); }, false},
-        {"directory size pointing into an entry", [&](BuiltZip& z) { z.put32(z.endRecord + 12, 46 * 3 + 19 * 3 - 7); },
+        {"more entries counted than stored", [](LaidOutZip& z) { z.put16(z.endRecord + 10, 4); }, false},
+        {"65,535 entries counted in a small file", [](LaidOutZip& z) { z.put16(z.endRecord + 10, 0xFFFF); }, false},
+        {"name length past the end of the file", [&](LaidOutZip& z) { z.put16(secondEntry + 28, 0xFFFF); }, false},
+        {"extra length past the end of the file", [&](LaidOutZip& z) { z.put16(secondEntry + 30, 0xFFFF); }, false},
+        {"comment length past the end of the file", [&](LaidOutZip& z) { z.put16(secondEntry + 32, 0xFFFF); }, false},
+        {"name length running into the next entry", [&](LaidOutZip& z) { z.put16(firstEntry + 28, 25); }, false},
+        {"wrong entry signature", [&](LaidOutZip& z) { z.put32(secondEntry, 0x04034B50); }, false},
+        {"directory size pointing into an entry", [&](LaidOutZip& z) { z.put32(z.endRecord + 12, 46 * 3 + 19 * 3 - 7); },
          false},
         {"Zip64 locator in front of a record with full fields, no Zip64 record",
-         [](BuiltZip& z) {
+         [](LaidOutZip& z) {
              z.put16(z.endRecord + 10, 0xFFFF);
              z.put32(z.endRecord - 20, 0x07064B50);
              z.put32(z.endRecord - 4, 1);
@@ -67,7 +67,7 @@ TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
          true},
     };
     for (const Case& c : cases) {
-        BuiltZip built = buildZip(members(3));
+        LaidOutZip built = zipArchive(members(3), {});
         c.damage(built);
         fs::path path = temp / "damaged.zip";
         writeBytes(path, built.bytes);
@@ -98,7 +98,7 @@ TEST(DamagedArchives, LargeDirectoriesAreReadWhole)
         ZipLayout layout;
         layout.prefix = Bytes(100, 0xAA);
         layout.zip64 = c.zip64;
-        writeBytes(path, buildZip(members(c.count), layout).bytes);
+        writeBytes(path, zipArchive(members(c.count), layout).bytes);
         TZip zip;
         Listing listing = listArchive(zip, path);
         EXPECT_EQ(listing.error, "") << c.what;

@@ -1,10 +1,11 @@
 // Extract: the parameter block handed to the unzip module, every report of
 // its callback, the prompts and the progress window, and loading the module.
 #include "archive/archive_platform.h"
+#include "archive/archive_test_support.h"
 #include "archive/recording_zip_ui.h"
 #include "archive/tzip.h"
 #include "support/temp_folder.h"
-#include "support/zip_builder.h"
+#include "support/zip_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ protected:
         platform->fakeModule = ScriptedUnzip::exports();
         platform->system = temp / "system";
         zip.setUi(&ui);
-        writeBytes(archive, buildZip({zipMember("a.gba", "0123456789"), zipMember("b.gba")}).bytes);
+        writeBytes(archive, zipArchive({member("a.gba", "0123456789"), member("b.gba")}, {}).bytes);
         zip.setArchiveName(archive.string());
         fs::create_directory(out);
         zip.ExtractFolder = out.string();

@@ -6,7 +6,7 @@
 #include "archive/spanned_disks.h"
 #include "archive/tzip.h"
 #include "support/temp_folder.h"
-#include "support/zip_builder.h"
+#include "support/zip_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -38,14 +38,14 @@ struct DiskSet {
 
 DiskSet twoDisks()
 {
-    ZipMember a = zipMember("a.gba", "first member");
-    ZipMember b = zipMember("b.gba", "second member");
-    BuiltZip whole = buildZip({a, b});
+    ZipEntry a = member("a.gba", "first member");
+    ZipEntry b = member("b.gba", "second member");
+    LaidOutZip whole = zipArchive({a, b}, {});
     const std::size_t secondEntry = whole.directoryStart + 46 + a.name.size();
     DiskSet set;
     set.first.assign(whole.bytes.begin(), whole.bytes.begin() + static_cast<std::ptrdiff_t>(secondEntry));
     set.last.assign(whole.bytes.begin() + static_cast<std::ptrdiff_t>(secondEntry), whole.bytes.end());
-    BuiltZip last{set.last, 0, set.last.size() - 22};
+    LaidOutZip last{set.last, 0, set.last.size() - 22};
     last.put16(last.endRecord + 4, 1);  // this disk: the second, counted from 0
     last.put16(last.endRecord + 6, 0);  // the directory starts on the first
     set.last = last.bytes;

@@ -1,10 +1,12 @@
 // The component with the unzip module built by this project: listed names
-// are where the module puts the files, and the prompts work end to end.
+// are where the module puts the files, whatever their encoding (code page
+// 437, flagged UTF-8, raw bytes), and the prompts work end to end.
 #include "archive/archive_platform.h"
+#include "archive/archive_test_support.h"
 #include "archive/recording_zip_ui.h"
 #include "archive/tzip.h"
 #include "support/temp_folder.h"
-#include "support/zip_builder.h"
+#include "support/zip_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +28,16 @@ TEST(RealModule, ListedNamesAreWhereTheFilesLand)
     const fs::path before = fs::current_path();
 
     auto dos = [](std::string name, std::string data, std::uint16_t flags = 0) {
-        return zipMember(std::move(name), data, 0, flags);
+        return member(std::move(name), data, 0, flags);
     };
     const fs::path archive = temp / "names.zip";
-    writeBytes(archive, buildZip({
+    writeBytes(archive, zipArchive({
                                      dos("x.gba", "x data"),
                                      dos("sub\\y.gba", "y data"),                     // a DOS folder separator
                                      dos("\x81" "ber.gba", "u data"),                 // code page 437
                                      dos("\xC3\xA9t\xC3\xA9.gba", "e data", 0x0800),  // flagged UTF-8
                                      dos("readme.txt", "text"),
-                                 })
+                                 }, {})
                             .bytes);
     const fs::path out = temp / "out";
     fs::create_directory(out);
@@ -83,6 +85,16 @@ TEST(RealModule, ListedNamesAreWhereTheFilesLand)
                                                  "overwrite \u00fcber.gba newer"}));
     EXPECT_EQ(std::distance(fs::recursive_directory_iterator(out), fs::recursive_directory_iterator()), 5)
         << "four files and one folder: no temporary file left behind";
+
+    // Raw bytes from a Unix host: the listed name is the file's name too.
+    const fs::path unix = temp / "unix.zip";
+    writeBytes(unix, zipArchive({member("caf\xE9.gba", "raw data")}));
+    zip.setArchiveName(unix.string());
+    ASSERT_EQ(zip.Count(), 1);
+    EXPECT_EQ(zip.GetEntry(0).name, "caf\u00e9.gba");
+    zip.FileSpecs = {zip.GetEntry(0).name};
+    EXPECT_EQ(zip.Extract(), 1);
+    EXPECT_EQ(readBytes(out / "caf\u00e9.gba"), bytesOf("raw data"));
 }
 
 }  // namespace

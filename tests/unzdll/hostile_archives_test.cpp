@@ -3,7 +3,7 @@
 // Whatever the archive, nothing is written outside the extraction folder and
 // nothing of a member that was not extracted is left in it.
 #include "unzdll_fixture.h"
-#include "zip_writer.h"
+#include "support/zip_writer.h"
 
 #include <csignal>
 #include <sys/resource.h>

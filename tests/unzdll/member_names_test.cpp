@@ -2,7 +2,7 @@
 // it, decoded by the same rule, and writes its file exactly there. Names that
 // would leave the extraction folder are refused, whatever their spelling.
 #include "unzdll_fixture.h"
-#include "zip_writer.h"
+#include "support/zip_writer.h"
 
 namespace {
 

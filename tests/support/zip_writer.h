@@ -1,12 +1,13 @@
 #pragma once
 
-#include "support/temp_folder.h"
-
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kst::test {
+
+using Bytes = std::vector<std::uint8_t>;
 
 // One member of an archive written byte by byte, so that a test can store what
 // no well-behaved tool writes: any name bytes, any flags and host system, and
@@ -20,6 +21,8 @@ struct ZipEntry {
     Bytes stored;                   // the data as it lies in the archive
     std::uint32_t crc = 0;
     std::uint32_t size = 0;         // uncompressed size written in both headers
+    std::string extra;              // extra field of the central header
+    std::string comment;            // the member's comment
 };
 
 // A member holding data, stored or deflated, with honest size and checksum.
@@ -30,8 +33,29 @@ ZipEntry deflatedEntry(std::string name, const Bytes& data);
 // from repeated blocks without ever holding the inflated data.
 Bytes deflatedZeros(std::uint64_t size);
 
+// How the archive around the entries is laid out.
+struct ZipLayout {
+    Bytes prefix;         // data in front of the archive; its offsets do not count it
+    std::string comment;  // the archive's comment
+    bool zip64 = false;   // zip64 end records (and full fields in the end record) in any case
+    std::uint16_t thisDisk = 0;
+    std::uint16_t directoryDisk = 0;
+};
+
+// An archive with the places of its records, for tests that break it on purpose.
+struct LaidOutZip {
+    Bytes bytes;
+    std::size_t directoryStart = 0;
+    std::size_t endRecord = 0;  // position of the end-of-central-directory record
+
+    // Overwrites a little-endian field.
+    void put16(std::size_t at, std::uint16_t value);
+    void put32(std::size_t at, std::uint32_t value);
+};
+
 // The whole archive: local headers and data, central directory, end record;
 // the zip64 end records too when there are more entries than 16 bits can count.
+LaidOutZip zipArchive(const std::vector<ZipEntry>& entries, const ZipLayout& layout);
 Bytes zipArchive(const std::vector<ZipEntry>& entries);
 
 }  // namespace kst::test

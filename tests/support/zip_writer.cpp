@@ -1,4 +1,4 @@
-#include "zip_writer.h"
+#include "support/zip_writer.h"
 
 #include <stdexcept>
 #include <zlib.h>
@@ -53,8 +53,8 @@ Bytes deflateRaw(const Bytes& data, int flush)
 }
 
 // From "version needed" to the extra field's length: the same in the local
-// and the central header.
-void putSharedFields(Bytes& out, const ZipEntry& entry)
+// and the central header but for the extra field, which only the central one has.
+void putSharedFields(Bytes& out, const ZipEntry& entry, std::size_t extraLength)
 {
     put16(out, 20);
     put16(out, entry.flags);
@@ -65,7 +65,7 @@ void putSharedFields(Bytes& out, const ZipEntry& entry)
     put32(out, static_cast<std::uint32_t>(entry.stored.size()));
     put32(out, entry.size);
     put16(out, static_cast<std::uint32_t>(entry.name.size()));
-    put16(out, 0);  // extra field
+    put16(out, static_cast<std::uint32_t>(extraLength));
 }
 
 std::uint32_t crcOf(const Bytes& data)
@@ -109,36 +109,54 @@ Bytes deflatedZeros(std::uint64_t size)
     return out;
 }
 
-Bytes zipArchive(const std::vector<ZipEntry>& entries)
+void LaidOutZip::put16(std::size_t at, std::uint16_t value)
 {
-    Bytes out;
+    bytes.at(at) = static_cast<std::uint8_t>(value);
+    bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
+}
+
+void LaidOutZip::put32(std::size_t at, std::uint32_t value)
+{
+    put16(at, static_cast<std::uint16_t>(value));
+    put16(at + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+LaidOutZip zipArchive(const std::vector<ZipEntry>& entries, const ZipLayout& layout)
+{
+    LaidOutZip zip;
+    Bytes& out = zip.bytes;
+    out = layout.prefix;
+    const std::size_t base = layout.prefix.size();
     std::vector<std::uint32_t> offsets;
     for (const ZipEntry& entry : entries) {
-        offsets.push_back(static_cast<std::uint32_t>(out.size()));
+        offsets.push_back(static_cast<std::uint32_t>(out.size() - base));
         put32(out, 0x04034B50);
-        putSharedFields(out, entry);
+        putSharedFields(out, entry, 0);
         putBytes(out, entry.name.data(), entry.name.size());
         putBytes(out, entry.stored.data(), entry.stored.size());
     }
 
-    std::uint64_t directoryStart = out.size();
+    zip.directoryStart = out.size();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const ZipEntry& entry = entries[i];
         put32(out, 0x02014B50);
         put16(out, entry.version | (entry.host << 8));
-        putSharedFields(out, entry);
-        put16(out, 0);  // comment
+        putSharedFields(out, entry, entry.extra.size());
+        put16(out, static_cast<std::uint32_t>(entry.comment.size()));
         put16(out, 0);  // disk
         put16(out, 0);  // internal attributes
         put32(out, entry.host == 3 ? 0100644u << 16 : 0);
         put32(out, offsets[i]);
         putBytes(out, entry.name.data(), entry.name.size());
+        putBytes(out, entry.extra.data(), entry.extra.size());
+        putBytes(out, entry.comment.data(), entry.comment.size());
     }
-    std::uint64_t directorySize = out.size() - directoryStart;
+    const std::uint64_t directorySize = out.size() - zip.directoryStart;
+    const std::uint64_t directoryOffset = zip.directoryStart - base;
 
-    bool zip64 = entries.size() > 0xFFFF;
+    const bool zip64 = layout.zip64 || entries.size() > 0xFFFF;
     if (zip64) {
-        std::uint64_t recordAt = out.size();
+        std::uint64_t recordAt = out.size() - base;
         put32(out, 0x06064B50);
         put64(out, 44);
         put16(out, 45);
@@ -148,22 +166,29 @@ Bytes zipArchive(const std::vector<ZipEntry>& entries)
         put64(out, entries.size());
         put64(out, entries.size());
         put64(out, directorySize);
-        put64(out, directoryStart);
+        put64(out, directoryOffset);
         put32(out, 0x07064B50);
         put32(out, 0);
         put64(out, recordAt);
         put32(out, 1);
     }
+    zip.endRecord = out.size();
     std::uint32_t count = zip64 ? 0xFFFF : static_cast<std::uint32_t>(entries.size());
     put32(out, 0x06054B50);
-    put16(out, 0);
-    put16(out, 0);
+    put16(out, layout.thisDisk);
+    put16(out, layout.directoryDisk);
     put16(out, count);
     put16(out, count);
-    put32(out, static_cast<std::uint32_t>(directorySize));
-    put32(out, static_cast<std::uint32_t>(directoryStart));
-    put16(out, 0);
-    return out;
+    put32(out, layout.zip64 ? 0xFFFFFFFFu : static_cast<std::uint32_t>(directorySize));
+    put32(out, layout.zip64 ? 0xFFFFFFFFu : static_cast<std::uint32_t>(directoryOffset));
+    put16(out, static_cast<std::uint32_t>(layout.comment.size()));
+    putBytes(out, layout.comment.data(), layout.comment.size());
+    return zip;
+}
+
+Bytes zipArchive(const std::vector<ZipEntry>& entries)
+{
+    return zipArchive(entries, ZipLayout()).bytes;
 }
 
 }  // namespace kst::test
