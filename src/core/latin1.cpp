@@ -17,20 +17,32 @@ std::string latin1ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string utf8ToLatin1(std::string_view utf8)
+std::optional<std::string> utf8ToLatin1(std::string_view utf8, std::string* refused)
 {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-        if (length == 2 && i + 1 < utf8.size()) {
-            unsigned code = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-            out += code <= 0xFF ? static_cast<char>(code) : '?';
-        } else {
-            out += length == 1 && lead < 0x80 ? static_cast<char>(lead) : '?';
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out += static_cast<char>(lead);
+            ++i;
+            continue;
         }
-        i += length;
+        // U+0080 to U+00FF are the two-byte sequences led by 0xC2 and 0xC3;
+        // anything else is a wider character or not UTF-8 at all.
+        const bool secondFollows = i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80;
+        if ((lead == 0xC2 || lead == 0xC3) && secondFollows) {
+            out += static_cast<char>(((lead & 0x03u) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu));
+            i += 2;
+            continue;
+        }
+        if (refused) {
+            std::size_t end = i + 1;
+            while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+                ++end;
+            *refused = std::string(utf8.substr(i, end - i));
+        }
+        return std::nullopt;
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,9 @@ namespace kst {
 // Header bytes are single-byte characters: each byte maps to the Unicode
 // character of the same number, and back.
 std::string latin1ToUtf8(std::string_view bytes);
-// Characters above U+00FF, which no header byte can hold, become '?'.
-std::string utf8ToLatin1(std::string_view utf8);
+// The single-byte form of a UTF-8 text; nullopt when a character has none
+// (above U+00FF) or the text is not valid UTF-8. refused, when given,
+// receives the first character that could not be converted.
+std::optional<std::string> utf8ToLatin1(std::string_view utf8, std::string* refused = nullptr);
 
 }  // namespace kst

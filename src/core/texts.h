@@ -135,6 +135,12 @@ KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");
 KST_TEXT(EhEntryNotFound, "%s\nCannot find entry of EH patch data.");
 KST_TEXT(FileIsEmpty, "The file is empty.");
 
+// The internal name
+KST_TEXT(NameFieldMissing, "%s\nThis file is too short to hold an internal name; it was not changed.");
+KST_TEXT(NameNotSingleByte,
+         "The internal name cannot hold the character \"%s\": only characters of one byte each "
+         "(Latin-1) fit in the header.");
+
 // The command-line tool
 KST_TEXT(CliUsage,
          "Usage:\n"
