@@ -1,5 +1,6 @@
-// kestrom-cli: the image pipeline, ExitHack removal and the header read,
-// without windows, for scripts that work through large collections.
+// kestrom-cli: the image pipeline, ExitHack removal, the header read and the
+// internal-name edit, without windows, for scripts that work through large
+// collections.
 
 #include "core/kilobytes.h"
 #include "core/latin1.h"
@@ -9,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/files.h"
 #include "romheader/header.h"
+#include "romheader/internal_name.h"
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
@@ -37,6 +39,7 @@ struct Options {
     std::string prefix;
     std::string suffix;
     std::optional<std::string> outputFolder;
+    std::optional<std::string> name;
     std::vector<std::string> files;
 };
 
@@ -58,10 +61,12 @@ Options parse(const std::vector<std::string>& args)
 {
     Options options;
     options.command = args.front();
-    if (options.command != "process" && options.command != "remove-eh" && options.command != "info")
+    if (options.command != "process" && options.command != "remove-eh" && options.command != "info" &&
+        options.command != "rename")
         throw UsageProblem{format(tr(texts::CliUnknownCommand), {options.command})};
     const bool process = options.command == "process";
-    const bool writes = options.command != "info";
+    const bool rename = options.command == "rename";
+    const bool writes = process || options.command == "remove-eh";
 
     bool onlyFiles = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -86,6 +91,8 @@ Options parse(const std::vector<std::string>& args)
             options.suffix = *value;
         } else if (auto value = writes ? optionValue("--output", args, i) : std::nullopt) {
             options.outputFolder = *value;
+        } else if (auto value = rename ? optionValue("--name", args, i) : std::nullopt) {
+            options.name = *value;
         } else {
             throw UsageProblem{format(tr(texts::CliUnknownOption), {arg})};
         }
@@ -93,6 +100,8 @@ Options parse(const std::vector<std::string>& args)
 
     if (writes && !options.outputFolder)
         throw UsageProblem{tr(texts::CliNoOutput)};
+    if (rename && !options.name)
+        throw UsageProblem{tr(texts::CliNoName)};
     if (options.files.empty())
         throw UsageProblem{tr(texts::CliNoFiles)};
     if (process && !options.actions.any())
@@ -216,6 +225,27 @@ int runInfo(const Options& options)
     return status;
 }
 
+int runRename(const Options& options)
+{
+    std::string refused;
+    const std::optional<InternalNameField> field = internalNameField(*options.name, &refused);
+    if (!field)
+        throw UsageProblem{format(tr(texts::NameNotSingleByte), {refused})};
+    int status = Success;
+    for (const std::string& file : options.files) {
+        try {
+            if (renameImageFile(file, *field) == RenameOutcome::TooShort) {
+                std::cerr << format(tr(texts::NameFieldMissing), {file}) << '\n';
+                status = SomeFileFailed;
+            }
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
 bool asksForHelp(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args) {
@@ -237,12 +267,14 @@ int run(const std::vector<std::string>& args)
         if (args.empty())
             throw UsageProblem{};
         Options options = parse(args);
-        if (options.command != "info")
+        if (options.outputFolder)
             refuseSharedOutputs(options);
         if (options.command == "process")
             return runProcess(options);
         if (options.command == "remove-eh")
             return runRemoveEH(options);
+        if (options.command == "rename")
+            return runRename(options);
         return runInfo(options);
     } catch (const UsageProblem& problem) {
         if (!problem.message.empty())

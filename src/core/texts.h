@@ -148,6 +148,7 @@ KST_TEXT(CliUsage,
          "                      [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  kestrom-cli info FILE...\n"
+         "  kestrom-cli rename --name TEXT FILE...\n"
          "  kestrom-cli --help\n"
          "\n"
          "process    writes a processed copy of each FILE to DIR/<P><name><S>.gba, <name>\n"
@@ -158,6 +159,9 @@ KST_TEXT(CliUsage,
          "remove-eh  writes a copy of each FILE without its ExitHack patch, named the same way.\n"
          "info       prints the path, size, internal name, country and maker of each FILE,\n"
          "           separated by tabs.\n"
+         "rename     writes TEXT into the internal name of each FILE, in place: its first 12\n"
+         "           characters, filled up with zero bytes. The header's check byte is\n"
+         "           corrected when it was right before.\n"
          "\n"
          "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
          "unpatched or unprocessed, 2 for a usage error.\n");
@@ -167,6 +171,7 @@ KST_TEXT(CliUnknownOption, "Unknown option: %s");
 KST_TEXT(CliMissingValue, "The option %s needs a value.");
 KST_TEXT(CliNoOutput, "No output folder given (--output DIR).");
 KST_TEXT(CliNoFiles, "No file given.");
+KST_TEXT(CliNoName, "No internal name given (--name TEXT).");
 KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
 KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
 KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");

@@ -1,3 +1,4 @@
+#include "romheader/internal_name.h"
 #include "romops/exithack_removal.h"
 #include "support/program_run.h"
 #include "support/synthetic_image.h"
@@ -113,6 +114,49 @@ TEST_F(CliFixture, InfoPrintsTheCellsOfTheList)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n" + nameless + "\t1024 KB\t \tUnknown\tUnknown\n");
     EXPECT_NE(r.err.find(tooShort), std::string::npos);
+}
+
+TEST_F(CliFixture, RenameWritesTheNameInPlaceOrLeavesTheFileAlone)
+{
+    Bytes image = test::readBytes(game);
+    image[0xBD] = headerComplement(image);
+    test::writeBytes(game, image);
+    CliRun r = run({"rename", "--name", "Caf\xC3\xA9 Racer 2000", game});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    Bytes renamed = test::readBytes(game);
+    EXPECT_EQ(Bytes(renamed.begin() + 0xA0, renamed.begin() + 0xAC), Bytes({'C', 'a', 'f', 0xE9, ' ', 'R', 'a', 'c', 'e', 'r', ' ', '2'}));
+    EXPECT_EQ(renamed[0xBD], headerComplement(renamed));
+    std::copy(image.begin() + 0xA0, image.begin() + 0xAC, renamed.begin() + 0xA0);
+    renamed[0xBD] = image[0xBD];
+    EXPECT_EQ(renamed, image);  // nothing else changed
+
+    const std::string locked = (folder / "Locked.gba").string();
+    const std::string tooShort = (folder / "Short.gba").string();
+    test::writeBytes(locked, image);
+    test::makeReadOnly(locked);
+    test::writeBytes(tooShort, Bytes(0xAB, 0x41));
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;  // a part of the error output
+    };
+    const Case cases[] = {
+        {{"rename", game}, 2, "No internal name given (--name TEXT)."},
+        {{"rename", "--name", "\xE2\x82\xAC", game}, 2, "cannot hold the character \"\xE2\x82\xAC\""},
+        {{"rename", "--output", out, "--name", "X", game}, 2, "Unknown option: --output"},
+        {{"rename", "--name=X", locked}, 1, locked + ": File access denied."},
+        {{"rename", "--name=X", tooShort}, 1, tooShort + "\nThis file is too short to hold an internal name"},
+    };
+    const Bytes gameBefore = test::readBytes(game);
+    for (const Case& c : cases) {
+        CliRun failed = run(c.args);
+        EXPECT_EQ(failed.status, c.status) << ::testing::PrintToString(c.args);
+        EXPECT_NE(failed.err.find(c.err), std::string::npos) << failed.err;
+    }
+    EXPECT_EQ(test::readBytes(game), gameBefore);
+    EXPECT_EQ(test::readBytes(locked), image);
+    EXPECT_EQ(test::readBytes(tooShort), Bytes(0xAB, 0x41));
 }
 
 }  // namespace
