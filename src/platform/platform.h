@@ -45,8 +45,9 @@ public:
     // Loads a module by path; nullptr with a reason when it cannot be loaded.
     virtual std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) = 0;
 
-    // Starts a program with one argument and does not wait for it; false when it could not be started.
-    virtual bool launchProgram(const std::string& program, const std::string& argument) = 0;
+    // Starts a program with one argument, passed whole, and does not wait for
+    // it; false with the system's reason when it could not be started.
+    virtual bool launchProgram(const std::string& program, const std::string& argument, std::string* reason) = 0;
 };
 
 // The platform of this process: the real one unless a test installed another.
@@ -64,7 +65,7 @@ public:
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::optional<Volume> volumeOf(const std::filesystem::path& path) const override;
     std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
-    bool launchProgram(const std::string& program, const std::string& argument) override;
+    bool launchProgram(const std::string& program, const std::string& argument, std::string* reason) override;
 };
 
 }  // namespace kst

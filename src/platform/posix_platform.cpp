@@ -2,7 +2,9 @@
 
 #include "platform/files.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,18 +97,25 @@ std::unique_ptr<LoadedModule> PosixPlatform::loadModule(const std::filesystem::p
     return std::make_unique<DlModule>(handle);
 }
 
-bool PosixPlatform::launchProgram(const std::string& program, const std::string& argument)
+bool PosixPlatform::launchProgram(const std::string& program, const std::string& argument, std::string* reason)
 {
-    // A pipe closed on exec tells whether the grandchild's exec succeeded; the
-    // intermediate child exits at once so that nothing is left to reap.
+    auto fail = [reason](int error) {
+        if (reason)
+            *reason = std::strerror(error);
+        return false;
+    };
+    // A pipe closed on exec carries the grandchild's errno when its exec
+    // fails; the intermediate child exits at once so that nothing is left to
+    // reap, and the program runs on in a session of its own.
     int status[2];
     if (::pipe2(status, O_CLOEXEC) != 0)
-        return false;
+        return fail(errno);
     pid_t child = ::fork();
     if (child < 0) {
+        int error = errno;
         ::close(status[0]);
         ::close(status[1]);
-        return false;
+        return fail(error);
     }
     if (child == 0) {
         ::setsid();
@@ -114,19 +123,30 @@ bool PosixPlatform::launchProgram(const std::string& program, const std::string&
         if (grandchild == 0) {
             const char* argv[] = {program.c_str(), argument.c_str(), nullptr};
             ::execvp(program.c_str(), const_cast<char* const*>(argv));
-            char failed = 1;
-            [[maybe_unused]] auto n = ::write(status[1], &failed, 1);
+            int error = errno;
+            [[maybe_unused]] auto n = ::write(status[1], &error, sizeof error);
             ::_exit(127);
         }
-        ::_exit(grandchild < 0 ? 1 : 0);
+        if (grandchild < 0) {
+            int error = errno;
+            [[maybe_unused]] auto n = ::write(status[1], &error, sizeof error);
+        }
+        ::_exit(0);
     }
     ::close(status[1]);
     int childStatus = 0;
-    ::waitpid(child, &childStatus, 0);
-    char failed = 0;
-    ssize_t got = ::read(status[0], &failed, 1);
+    while (::waitpid(child, &childStatus, 0) < 0 && errno == EINTR) {
+    }
+    int error = 0;
+    ssize_t got;
+    while ((got = ::read(status[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
     ::close(status[0]);
-    return WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0 && got == 0;
+    if (got == static_cast<ssize_t>(sizeof error))
+        return fail(error);
+    if (!WIFEXITED(childStatus) || WEXITSTATUS(childStatus) != 0)
+        return fail(ECHILD);
+    return true;
 }
 
 }  // namespace kst

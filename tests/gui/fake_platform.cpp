@@ -30,9 +30,11 @@ std::unique_ptr<LoadedModule> FakePlatform::loadModule(const std::filesystem::pa
     return PosixPlatform().loadModule(path, reason);
 }
 
-bool FakePlatform::launchProgram(const std::string& programPath, const std::string& argument)
+bool FakePlatform::launchProgram(const std::string& programPath, const std::string& argument, std::string* reason)
 {
     launches.emplace_back(programPath, argument);
+    if (!launchSucceeds && reason)
+        *reason = launchFailure;
     return launchSucceeds;
 }
 

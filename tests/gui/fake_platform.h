@@ -22,7 +22,7 @@ public:
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::optional<Volume> volumeOf(const std::filesystem::path&) const override { return volume; }
     std::unique_ptr<LoadedModule> loadModule(const std::filesystem::path& path, std::string* reason) override;
-    bool launchProgram(const std::string& program, const std::string& argument) override;
+    bool launchProgram(const std::string& program, const std::string& argument, std::string* reason) override;
 
     std::filesystem::path program;
     std::filesystem::path system;
@@ -30,6 +30,7 @@ public:
     bool copyFails = false;
     int copies = 0;
     bool launchSucceeds = true;
+    std::string launchFailure = "No such file or directory";  // the reason a failing launch gives
     // Every path lies on this volume; nothing: no volume can be queried.
     std::optional<Volume> volume = Volume{};
     std::vector<std::pair<std::string, std::string>> launches;
