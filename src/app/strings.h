@@ -113,6 +113,12 @@ KST_TEXT(SelectionEmpty, "The current selection is empty.");
 KST_TEXT(EditNameCaption, "Edit name");
 KST_TEXT(EditNamePrompt, "Enter new name of the rom");
 
+// Internal name
+KST_TEXT(InternalNameCaption, "Internal name");
+KST_TEXT(InternalNamePrompt, "Type the new internal name (12 char.)");
+KST_TEXT(SavingModifications, "Saving modifications...");
+KST_TEXT(ImageModified, "Image %s modified and saved.");
+
 // Apply
 KST_TEXT(OutputDirectoryNotCreated, "Wrong output directory. Please change it in the options menu.");
 KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");

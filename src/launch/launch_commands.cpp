@@ -4,7 +4,6 @@
 
 namespace kst {
 
-void TForm1::EditInternalname1Click() {}
 void TForm1::Play1Click() {}
 void TForm1::Warnings1Click() {}
 void TForm1::Howdoesitworks1Click() {}
