@@ -228,6 +228,8 @@ private:
     void buildPopupMenu();
     // Adds one picked or dropped path (image or archive); false when the add must stop.
     bool addPath(const QString& path, AddOrigin origin);
+    // Starts the emulator on one file; an error dialog says why when it cannot start.
+    void launchEmulator(const std::string& rom);
 
     RomGrid grid_;
     RomListModel* model_ = nullptr;

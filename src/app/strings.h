@@ -119,6 +119,11 @@ KST_TEXT(InternalNamePrompt, "Type the new internal name (12 char.)");
 KST_TEXT(SavingModifications, "Saving modifications...");
 KST_TEXT(ImageModified, "Image %s modified and saved.");
 
+// Emulator launch
+KST_TEXT(EmulatorPathCaption, "Emulator path?");
+KST_TEXT(EmulatorPathPrompt, "Type the path of a GBA emulator:");
+KST_TEXT(EmulatorNotStarted, "The emulator %s could not be started:\n%s");
+
 // Apply
 KST_TEXT(OutputDirectoryNotCreated, "Wrong output directory. Please change it in the options menu.");
 KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");

@@ -1,10 +1,42 @@
-// Commands whose behaviour comes with later work: bound now, doing nothing yet.
+// Play: starts the user's emulator on the selected row's file.
 
 #include "app/form1.h"
+#include "app/strings.h"
+#include "platform/platform.h"
+#include "settings/form3.h"
 
 namespace kst {
 
-void TForm1::Play1Click() {}
+void TForm1::Play1Click()
+{
+    const int row = selectionTop();
+    if (grid_.isEmptyRow(row)) {
+        dialogs().message(qtr(strings::SelectionEmpty));
+        return;
+    }
+    const std::string rom = grid_.cell(ColInput, row);
+    if (!emulatorPath.empty()) {
+        launchEmulator(rom);
+        return;
+    }
+    std::optional<QString> typed =
+        dialogs().input(qtr(strings::EmulatorPathCaption), qtr(strings::EmulatorPathPrompt), toQt(emulatorPath));
+    if (!typed)
+        return;
+    emulatorPath = fromQt(*typed);
+    launchEmulator(rom);
+    Form3->acceptEmulatorPath(*typed);
+}
+
+void TForm1::launchEmulator(const std::string& rom)
+{
+    // The path goes over as one argument, whole: no quoting, no shell, no length limit.
+    std::string reason;
+    if (!platform().launchProgram(emulatorPath, rom, &reason))
+        dialogs().error(qformat(strings::EmulatorNotStarted, {toQt(emulatorPath), toQt(reason)}));
+}
+
+// Bound now, built with the information boxes.
 void TForm1::Warnings1Click() {}
 void TForm1::Howdoesitworks1Click() {}
 void TForm1::BetaTesters1Click() {}

@@ -250,6 +250,12 @@ void TForm3::BitBtn2Click()
     hide();
 }
 
+void TForm3::acceptEmulatorPath(const QString& path)
+{
+    Edit1->setText(path);
+    BitBtn2Click();
+}
+
 void TForm3::BitBtn3Click()
 {
     hide();

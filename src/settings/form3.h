@@ -53,6 +53,10 @@ public:
     QPushButton* BitBtn3 = nullptr;   // Cancel
     OpenFileRequest OpenDialog1;
 
+    // A path typed elsewhere (the first Play) goes into the emulator box and
+    // is applied and saved with the rest of the window, as OK does.
+    void acceptEmulatorPath(const QString& path);
+
 public slots:
     void BitBtn1Click();
     void BitBtn2Click();

@@ -1,0 +1,103 @@
+// Play: the emulator started on the selected row's file, the path asked for
+// on first use and stored through the Options window's OK, and a failing start.
+
+#include "app/form1.h"
+#include "gui/gui_fixture.h"
+#include "settings/form3.h"
+#include "settings/profile_file.h"
+
+#include <QLineEdit>
+
+#include <fstream>
+
+namespace kst::test {
+namespace {
+
+using Kind = ShownDialog::Kind;
+using Launch = std::pair<std::string, std::string>;
+
+class PlayTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        // A temporary folder that exists, so that the Options OK says nothing about it.
+        std::ofstream(platform->program / "options.ini") << "[Options]\ntemp=" << folder.path().string() << "/\n";
+        start();
+        rom = image("My Roms/Star Racer (E).gba");
+        add({QString::fromStdString(image("first.gba")), QString::fromStdString(rom)});
+        form().selectRows(2, 2);
+        dialogs->clearShown();
+    }
+    std::string storedPath() const
+    {
+        return ProfileFile(platform->program / "options.ini").readString("Options", "vbpath", "<missing>");
+    }
+
+    std::string rom;
+};
+
+TEST_F(PlayTest, AStoredEmulatorStartsOnTheInputPathWithoutAsking)
+{
+    form().emulatorPath = "/opt/emu/mgba qt";
+    form().Play1Click();
+    form().Play1Click();
+    EXPECT_EQ(platform->launches, (std::vector<Launch>{{"/opt/emu/mgba qt", rom}, {"/opt/emu/mgba qt", rom}}));
+    EXPECT_EQ(storedPath(), "<missing>");  // nothing written when nothing was asked
+}
+
+TEST_F(PlayTest, TheFirstPlayAsksOnceAndStoresThePathThroughOptionsOk)
+{
+    ASSERT_EQ(form().emulatorPath, "");
+    dialogs->expectInput(QString("/usr/games/emulator"));
+    form().Play1Click();
+    ASSERT_EQ(dialogs->shown().size(), 1u);
+    EXPECT_EQ(dialogs->shown()[0].caption, "Emulator path?");
+    EXPECT_EQ(dialogs->shown()[0].text, "Type the path of a GBA emulator:");
+    EXPECT_EQ(dialogs->lastInputInitial, "");
+    EXPECT_EQ(platform->launches, (std::vector<Launch>{{"/usr/games/emulator", rom}}));
+    EXPECT_EQ(form().emulatorPath, "/usr/games/emulator");
+    EXPECT_EQ(windows.form3->Edit1->text(), "/usr/games/emulator");
+    EXPECT_EQ(storedPath(), "/usr/games/emulator");
+    EXPECT_FALSE(windows.form3->isVisible());
+
+    form().Play1Click();  // asks nothing now
+    EXPECT_EQ(platform->launches.size(), 2u);
+}
+
+TEST_F(PlayTest, CancelStartsAndStoresNothing)
+{
+    dialogs->expectInput(std::nullopt);
+    form().Play1Click();
+    EXPECT_TRUE(platform->launches.empty());
+    EXPECT_EQ(form().emulatorPath, "");
+    EXPECT_EQ(storedPath(), "<missing>");
+
+    form().UnselectAll1Click();
+    dialogs->expect(Kind::Message);
+    form().Play1Click();
+    EXPECT_EQ(dialogs->shown().back().text, "The current selection is empty.");
+    EXPECT_TRUE(platform->launches.empty());
+}
+
+TEST_F(PlayTest, AFailingStartIsReportedAndTheTypedPathIsKept)
+{
+    platform->launchSucceeds = false;
+    platform->launchFailure = "Permission denied";
+
+    form().emulatorPath = "/home/me/emulator.txt";
+    dialogs->expect(Kind::Error);
+    form().Play1Click();
+    EXPECT_EQ(dialogs->shown().back().text,
+              "The emulator /home/me/emulator.txt could not be started:\nPermission denied");
+
+    form().emulatorPath.clear();
+    dialogs->expectInput(QString("/no/such/emulator"));
+    dialogs->expect(Kind::Error);
+    form().Play1Click();
+    EXPECT_EQ(dialogs->shown().back().text, "The emulator /no/such/emulator could not be started:\nPermission denied");
+    EXPECT_EQ(storedPath(), "/no/such/emulator");
+    EXPECT_EQ(form().emulatorPath, "/no/such/emulator");
+}
+
+}  // namespace
+}  // namespace kst::test
