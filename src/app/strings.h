@@ -124,6 +124,29 @@ KST_TEXT(EmulatorPathCaption, "Emulator path?");
 KST_TEXT(EmulatorPathPrompt, "Type the path of a GBA emulator:");
 KST_TEXT(EmulatorNotStarted, "The emulator %s could not be started:\n%s");
 
+// Information dialogs
+KST_TEXT(WarningsText,
+         "Warning: a rom to which the ExitHack patch %s has been applied cannot be played in an "
+         "emulator; it only runs from the flash cart's menu shell.\n");
+KST_TEXT(WarningsFragment, "(removable with EH. remover)");
+KST_TEXT(WarningsClosing,
+         "This comes from the patch data itself, and nothing can be done about it in this tool.\n Dravek.");
+KST_TEXT(HowItWorksFirst,
+         "Considerating that all is checked, there are 2 different stages:\nFirst, the program removes the intro "
+         "and trims the rom (at the same time).");
+KST_TEXT(HowItWorksSecond,
+         "\nThen it does apply the ExitHack patch, putting bytes at the end of the file.\n\nAll codes have been made "
+         "again, not copied from original NorvikShell tools.\nThat's why it might not work as usual.");
+KST_TEXT(BetaTestersText,
+         "Many thanks to the beta-testers team:\n"
+         "¦- Brassfinch (sharp eyes for broken headers)\n"
+         "¦- Nullwick\n"
+         "¦- Tamarok (tried every flash cart twice)\n"
+         "¦- Quillby\n"
+         "\n"
+         "You can reach them all on the Cartridge Workbench forum.\n"
+         "Dravek.");
+
 // Apply
 KST_TEXT(OutputDirectoryNotCreated, "Wrong output directory. Please change it in the options menu.");
 KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");

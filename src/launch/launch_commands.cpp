@@ -36,9 +36,4 @@ void TForm1::launchEmulator(const std::string& rom)
         dialogs().error(qformat(strings::EmulatorNotStarted, {toQt(emulatorPath), toQt(reason)}));
 }
 
-// Bound now, built with the information boxes.
-void TForm1::Warnings1Click() {}
-void TForm1::Howdoesitworks1Click() {}
-void TForm1::BetaTesters1Click() {}
-
 }  // namespace kst
