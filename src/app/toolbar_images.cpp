@@ -11,13 +11,13 @@ namespace {
 
 using Draw = std::function<void(QPainter&)>;
 
-QIcon paint(const Draw& draw)
+QIcon paint(const Draw& draw, int pixels)
 {
-    QPixmap pixmap(32, 32);
+    QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(2, 2);  // drawn on a 16 x 16 grid, kept sharp at twice the size
+    p.scale(pixels / 16.0, pixels / 16.0);  // drawn on a 16 x 16 grid, kept sharp at any size
     draw(p);
     p.end();
     return QIcon(pixmap);
@@ -88,7 +88,7 @@ void returnArc(QPainter& p, const QColor& box)
 
 }  // namespace
 
-ToolbarImages::ToolbarImages()
+ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
 {
     const QColor red(0xc6, 0x28, 0x28), green(0x2e, 0x7d, 0x32), blue(0x15, 0x65, 0xc0), navy(0x1a, 0x23, 0x7e),
         amber(0xf9, 0xa8, 0x25), grey(0x54, 0x6e, 0x7a);
@@ -260,7 +260,7 @@ ToolbarImages::ToolbarImages()
 
 void ToolbarImages::draw(ToolbarImage image, const std::function<void(QPainter&)>& drawing)
 {
-    icons_[static_cast<std::size_t>(image)] = paint(drawing);
+    icons_[static_cast<std::size_t>(image)] = paint(drawing, pixels_);
 }
 
 }  // namespace kst

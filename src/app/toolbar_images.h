@@ -34,16 +34,18 @@ enum class ToolbarImage {
     Count,
 };
 
-// Every image drawn once, at 16 x 16 pixels, for the menus and the toolbar to share.
+// Every image drawn once, on a 16 x 16 grid, for the menus and the toolbar to
+// share; pixels is the size of the pixmaps they are drawn into.
 class ToolbarImages {
 public:
-    ToolbarImages();
+    explicit ToolbarImages(int pixels = 32);
 
     const QIcon& operator[](ToolbarImage image) const { return icons_[static_cast<std::size_t>(image)]; }
 
 private:
     void draw(ToolbarImage image, const std::function<void(QPainter&)>& drawing);
 
+    int pixels_;
     std::array<QIcon, static_cast<std::size_t>(ToolbarImage::Count)> icons_;
 };
 
