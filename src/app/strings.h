@@ -181,6 +181,20 @@ KST_TEXT(OptionsFileMissing, "options.ini file not found in the Kestrom path.");
 KST_TEXT(CreatedDirectory, "%s\nCreated directory.");
 KST_TEXT(WrongOutputDirectory, "Wrong output directory. Please change it.");
 
+// About window
+KST_TEXT(AboutCaption, "About");
+KST_TEXT(AboutProduct, "Kestrom ");
+KST_TEXT(AboutVersion, "1.1 Public");
+KST_TEXT(AboutAuthor, "By Dravek");
+KST_TEXT(AboutOrigin, "From original NorvikShell tools");
+KST_TEXT(AboutException, "* Except ExitHack remover");
+KST_TEXT(AboutThanks, "Thanks:");
+KST_TEXT(AboutThanksFirst, "Orrin - Vesk - Pollux - Dimsum");
+KST_TEXT(AboutThanksSecond, "Kaddo - Ferrule - Yanto");
+KST_TEXT(AboutCommunity, "THANKS TO ALL CARTBENCH !");
+KST_TEXT(AboutPictureHint, "Remember ;) The easter egg is no longer here ! Sorry guy.");
+KST_TEXT(EasterEgg, "I assure you the easter egg is no longer here !!");
+
 // Folder chooser
 KST_TEXT(FolderListCaption, "Folder list...");
 KST_TEXT(SelectDirectory, "Select Directory");

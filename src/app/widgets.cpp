@@ -2,17 +2,52 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace kst {
+namespace {
+
+// The named family where it is installed; the platform's sans otherwise.
+QFont installedOrSans(const QString& family)
+{
+    return QFontDatabase::families().contains(family) ? QFont(family)
+                                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+}
+
+}  // namespace
 
 QFont tahomaFont(bool bold)
 {
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Tahoma"))
-                     ? QFont(QStringLiteral("Tahoma"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = installedOrSans(QStringLiteral("Tahoma"));
     font.setPointSize(8);
     font.setBold(bold);
     return font;
+}
+
+QFont msSansSerifFont()
+{
+    QFont font = installedOrSans(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    return font;
+}
+
+QFont arialBlackFont(int pixelSize)
+{
+    QFont font = installedOrSans(QStringLiteral("Arial Black"));
+    if (font.family() != QStringLiteral("Arial Black"))
+        font.setWeight(QFont::Black);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+int stretchToFit(std::initializer_list<TextRoom> places)
+{
+    double worst = 1.0;
+    for (const TextRoom& place : places)
+        worst = std::max(worst, static_cast<double>(place.widget->sizeHint().width()) / place.room);
+    return worst <= 1.0 ? 100 : std::max(75, static_cast<int>(100 / worst));
 }
 
 }  // namespace kst

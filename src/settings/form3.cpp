@@ -147,24 +147,16 @@ void TForm3::buildControls()
 void TForm3::fitCaptions()
 {
     constexpr int Gap = 2;
-    struct Place {
-        QWidget* widget;
-        int room;
-    };
-    const Place places[] = {
+    const int stretch = stretchToFit({
         {Label1, Edit1->x() - Gap - Label1->x()},
         {Label2, Edit2->x() - Gap - Label2->x()},
         {Label3, Edit3->x() - Gap - Label3->x()},
         {CheckBox1, CheckBox1->width()},
         {CheckBox2, CheckBox2->width()},
-    };
-    double worst = 1.0;
-    for (const Place& place : places)
-        worst = std::max(worst, static_cast<double>(place.widget->sizeHint().width()) / place.room);
-    if (worst <= 1.0)
+    });
+    if (stretch == 100)
         return;
 
-    const int stretch = std::max(75, static_cast<int>(100 / worst));
     QFont bold = font();
     bold.setStretch(stretch);
     setFont(bold);
