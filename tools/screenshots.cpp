@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -136,6 +137,25 @@ int main(int argc, char* argv[])
     form->About1Click();
     save(windows.form4, out.filePath(QStringLiteral("about.png")));
     windows.form4->hide();
+
+    // Each modal box is saved as it pops up, then closed (an input box so cancelled).
+    auto saveModal = [&](const char* name, const std::function<void()>& open) {
+        const QString path = out.filePath(QString::fromLatin1(name));
+        QTimer::singleShot(300, [path] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                save(box, path);
+                box->close();
+            }
+        });
+        open();
+    };
+    saveModal("warnings.png", [&] { form->Warnings1Click(); });
+    saveModal("how-does-it-work.png", [&] { form->Howdoesitworks1Click(); });
+    saveModal("beta-testers.png", [&] { form->BetaTesters1Click(); });
+    form->selectRows(1, 1);
+    saveModal("internal-name-input.png", [&] { form->EditInternalname1Click(); });
+    form->emulatorPath.clear();
+    saveModal("emulator-path-input.png", [&] { form->Play1Click(); });
 
     kst::destroyWindows(windows);
     return 0;
