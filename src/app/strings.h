@@ -108,6 +108,9 @@ KST_TEXT(AddReadError, "%s\nI/O Error reading this rom. Check if the file is not
 KST_TEXT(IoError, "I/O Error. Check if the file you entered still exists.");
 KST_TEXT(ArchivesNotSupported, "%s\nZip archives cannot be imported yet.");
 
+// Archives
+KST_TEXT(ProgressCancel, "&Cancel");
+
 // List editing
 KST_TEXT(SelectionEmpty, "The current selection is empty.");
 KST_TEXT(EditNameCaption, "Edit name");
