@@ -61,37 +61,55 @@ TProgressForm::TProgressForm(TZip& component, QWidget* mainWindow)
     CancelButton->resize(CancelButton->sizeHint());
     CancelButton->move((ClientWidth - CancelButton->width()) / 2, ButtonTop);
     connect(CancelButton, &QPushButton::clicked, this, &TProgressForm::CancelButtonClick);
+    text_ = StatusLabel->text();
+    refreshTimer_.setSingleShot(true);
+    connect(&refreshTimer_, &QTimer::timeout, this, &TProgressForm::refresh);
     // The title bar's close button (and Escape) reject the dialog, which only hides it.
 }
 
 void TProgressForm::setStatusText(const QString& text)
 {
-    StatusLabel->setText(text);
-    StatusLabel->move((ClientWidth - StatusLabel->width()) / 2, StatusLabel->y());
+    text_ = text;
+    refreshSoon();
 }
 
 void TProgressForm::setBarEnd(std::int64_t total)
 {
     total_ = std::max<std::int64_t>(total, 0);
-    updateBar();
+    refreshSoon();
 }
 
 void TProgressForm::setBarPosition(std::int64_t done)
 {
     done_ = std::max<std::int64_t>(done, 0);
-    updateBar();
+    refreshSoon();
 }
 
-void TProgressForm::updateBar()
+void TProgressForm::refreshSoon()
 {
+    pending_ = true;
+    if (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= RefreshMs)
+        refresh();
+    else if (!refreshTimer_.isActive())
+        refreshTimer_.start(std::max(0, RefreshMs - static_cast<int>(sinceRefresh_.elapsed())));
+}
+
+void TProgressForm::refresh()
+{
+    if (!pending_)
+        return;
+    pending_ = false;
+    sinceRefresh_.start();
+    StatusLabel->setText(text_);
+    StatusLabel->move((ClientWidth - StatusLabel->width()) / 2, StatusLabel->y());
     // An empty range would make Qt's bar run its busy animation; a batch of
     // no bytes shows an empty bar instead.
     if (total_ == 0) {
         ProgressBar->setRange(0, 1);
         ProgressBar->setValue(0);
-        return;
+    } else {
+        showByteProgress(ProgressBar, static_cast<std::uint64_t>(done_), static_cast<std::uint64_t>(total_));
     }
-    showByteProgress(ProgressBar, static_cast<std::uint64_t>(done_), static_cast<std::uint64_t>(total_));
 }
 
 void TProgressForm::CancelButtonClick()

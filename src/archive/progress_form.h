@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <cstdint>
 
@@ -27,6 +29,11 @@ public:
 
     TProgressForm(TZip& component, QWidget* mainWindow);
 
+    // Repainting for every small file of a large batch would cost more than
+    // unpacking it: the controls take the newest values at most every
+    // RefreshMs, the last ones once that time has passed.
+    static constexpr int RefreshMs = 40;
+
     // The label keeps its width, so a long name is cut off at its edge.
     void setStatusText(const QString& text);
     // The bar's range ends at the batch's total bytes.
@@ -42,11 +49,16 @@ private slots:
     void CancelButtonClick();
 
 private:
-    void updateBar();
+    void refreshSoon();
+    void refresh();
 
     TZip& component_;
+    QString text_;
     std::int64_t total_ = 0;
     std::int64_t done_ = 0;
+    bool pending_ = false;
+    QElapsedTimer sinceRefresh_;
+    QTimer refreshTimer_;
 };
 
 // Where a window of the given outer size goes to sit centred over another

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -141,6 +142,7 @@ TEST_F(ArchiveImportTest, TheProgressWindowShowsTheFileBeingUnpacked)
     form().Zip1.OnZEDEndBatchEvent = [&](TZip&, std::int64_t, std::int64_t, std::int64_t) {
         auto* window = form().findChild<TProgressForm*>();
         ASSERT_NE(window, nullptr);
+        QTest::qWait(TProgressForm::RefreshMs * 2);  // the window catches up with the last reports
         EXPECT_EQ(window->StatusLabel->text(), "second.gba");
         EXPECT_EQ(window->ProgressBar->value(), window->ProgressBar->maximum());
     };

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
 #include <QPushButton>
 
 #include <functional>
@@ -79,14 +80,21 @@ TEST_F(ZipUiTest, ProgressWindowIsBuiltToItsMeasures)
 
     // A long name is cut at the label's edge: the label neither grows nor moves.
     ui->setProgressStatus(std::string(400, 'W') + ".gba");
+    QTest::qWait(TProgressForm::RefreshMs * 2);
     EXPECT_EQ(w->StatusLabel->geometry(), QRect(10, 15, 280, w->StatusLabel->height()));
     EXPECT_TRUE(w->StatusLabel->text().endsWith(".gba"));
 
-    // Totals beyond the bar's int range still show the right share.
+    // A burst of reports ends with the newest values shown. Totals beyond
+    // the bar's int range still show the right share.
+    for (int file = 0; file < 100; ++file)
+        ui->setProgressStatus("file" + std::to_string(file) + ".gba");
     ui->setProgressEnd(std::int64_t(1) << 40);
     ui->setProgressPosition(std::int64_t(1) << 39);
+    QTest::qWait(TProgressForm::RefreshMs * 2);
+    EXPECT_EQ(w->StatusLabel->text(), "file99.gba");
     EXPECT_NEAR(double(w->ProgressBar->value()) / w->ProgressBar->maximum(), 0.5, 1e-6);
     ui->setProgressEnd(0);
+    QTest::qWait(TProgressForm::RefreshMs * 2);
     EXPECT_GT(w->ProgressBar->maximum(), w->ProgressBar->minimum());  // no busy animation
 
     ui->destroyProgressWindow();
