@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "app/strings.h"
 #include "archive/archive_import.h"
+#include "support/synthetic_image.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -52,28 +53,19 @@ public:
     std::optional<kst::OpenFileAnswer> openFile(const kst::OpenFileRequest&) override { return std::nullopt; }
 };
 
-std::vector<std::uint8_t> header(std::size_t size, int number)
-{
-    std::vector<std::uint8_t> image(size, 0);
-    image[0] = 0x2E;
-    image[3] = 0xEA;
-    std::snprintf(reinterpret_cast<char*>(image.data()) + 0xA0, 12, "GAME%07d", number);
-    image[0xAF] = 'E';
-    image[0xB0] = '0';
-    image[0xB1] = '1';
-    return image;
-}
-
+// 11 MiB of random data (it does not compress), 11 MiB of the builder's
+// repeating game pattern, then 0xFF padding.
 std::vector<std::uint8_t> bigImage()
 {
-    std::vector<std::uint8_t> image = header(BigSize, 0);
+    kst::test::ImageSpec spec;
+    spec.size = BigSize;
+    spec.internalName = "BIGGAME";
+    spec.dataEnd = 22u << 20;
+    spec.padding = 0xFF;
+    std::vector<std::uint8_t> image = kst::test::makeImage(spec);
     std::mt19937 random(7);
-    const std::size_t randomEnd = 11u << 20, repeatEnd = 22u << 20;
-    for (std::size_t i = 0xC0; i < randomEnd; ++i)
+    for (std::size_t i = 0xC0; i < (11u << 20); ++i)
         image[i] = static_cast<std::uint8_t>(random());
-    for (std::size_t i = randomEnd; i < repeatEnd; ++i)
-        image[i] = static_cast<std::uint8_t>((i % 4096) * 13 + (i / 65536));
-    std::fill(image.begin() + repeatEnd, image.end(), 0xFF);
     return image;
 }
 
@@ -103,9 +95,11 @@ struct Fixture {
         writeArchive(big, {{"Big Game.gba", bigImage()}});
         std::vector<std::pair<std::string, std::vector<std::uint8_t>>> members;
         for (int i = 0; i < SmallCount; ++i) {
-            std::vector<std::uint8_t> image = header(SmallSize, i);
-            for (std::size_t b = 0xC0; b < SmallSize / 2; ++b)
-                image[b] = static_cast<std::uint8_t>(b * 31 + i);
+            kst::test::ImageSpec spec;
+            spec.size = SmallSize;
+            spec.internalName = "GAME" + std::to_string(i);
+            spec.dataEnd = SmallSize / 2;
+            std::vector<std::uint8_t> image = kst::test::makeImage(spec);
             members.emplace_back("Game " + std::to_string(i) + ".gba", std::move(image));
         }
         writeArchive(small, members);
@@ -178,7 +172,9 @@ void BM_ImportBig(benchmark::State& state)
         state.ResumeTiming();
         importInto(fixture().big, state.range(0) != 0);
     }
-    if (mainWindow().grid().rowCount() != 2 || mainWindow().grid().cell(kst::ColName, 1) != "Big Game")
+    const kst::RomGrid& grid = mainWindow().grid();
+    if (grid.rowCount() != 2 || grid.cell(kst::ColName, 1) != "Big Game" || grid.cell(kst::ColSize, 1) != "32768 KB" ||
+        fs::file_size(fixture().unpacked / "Big Game.gba") != BigSize)
         state.SkipWithError("the image did not become a row");
 }
 
