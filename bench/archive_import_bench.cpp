@@ -15,18 +15,19 @@
 #include "app/strings.h"
 #include "archive/archive_import.h"
 #include "support/synthetic_image.h"
+#include "support/zip_writer.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <zip.h>
 
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,15 +70,12 @@ std::vector<std::uint8_t> bigImage()
     return image;
 }
 
-void writeArchive(const fs::path& path, const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& members)
+void writeArchive(const fs::path& path, const std::vector<kst::test::ZipEntry>& members)
 {
-    int error = 0;
-    zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    for (const auto& [name, data] : members) {
-        zip_source_t* source = zip_source_buffer(zip, data.data(), data.size(), 0);
-        zip_file_add(zip, name.c_str(), source, ZIP_FL_ENC_UTF_8);
-    }
-    if (!zip || zip_close(zip) != 0) {
+    const std::vector<std::uint8_t> bytes = kst::test::zipArchive(members);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);
     }
@@ -92,15 +90,15 @@ struct Fixture {
 
     Fixture()
     {
-        writeArchive(big, {{"Big Game.gba", bigImage()}});
-        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> members;
+        writeArchive(big, {kst::test::deflatedEntry("Big Game.gba", bigImage())});
+        std::vector<kst::test::ZipEntry> members;
         for (int i = 0; i < SmallCount; ++i) {
             kst::test::ImageSpec spec;
             spec.size = SmallSize;
             spec.internalName = "GAME" + std::to_string(i);
             spec.dataEnd = SmallSize / 2;
             std::vector<std::uint8_t> image = kst::test::makeImage(spec);
-            members.emplace_back("Game " + std::to_string(i) + ".gba", std::move(image));
+            members.push_back(kst::test::deflatedEntry("Game " + std::to_string(i) + ".gba", image));
         }
         writeArchive(small, members);
         std::fprintf(stderr, "big.zip: %.1f MB for a %zu MiB image\n", fs::file_size(big) / 1e6, BigSize >> 20);
