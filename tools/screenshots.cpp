@@ -185,9 +185,11 @@ int main(int argc, char* argv[])
     if (!writeArchive(archive, members))
         std::fprintf(stderr, "could not write %s\n", qPrintable(archive));
     bool progressSaved = false;
-    form->Zip1.OnZEDProgressEvent = [&](kst::TZip&, const std::string&, std::int64_t, std::int64_t) {
+    std::int64_t unpacked = 0;
+    form->Zip1.OnZEDProgressEvent = [&](kst::TZip&, const std::string&, std::int64_t bytes, std::int64_t total) {
+        unpacked += bytes;
         auto* progress = form->findChild<kst::TProgressForm*>();
-        if (progressSaved || !progress || progress->ProgressBar->value() < progress->ProgressBar->maximum() / 3)
+        if (progressSaved || !progress || unpacked * 3 < total)
             return;
         progressSaved = true;
         save(progress, out.filePath(QStringLiteral("progress-window.png")));
