@@ -7,20 +7,30 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/strings.h"
+#include "archive/progress_form.h"
 #include "romlist/list_editing.h"
 #include "romlist/rom_list_view.h"
 #include "settings/form2.h"
 #include "settings/form3.h"
 #include "settings/form4.h"
 #include "support/synthetic_image.h"
+#include "support/zip_writer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,6 +57,39 @@ void writeImage(const QString& path, std::size_t size, const char* name, char co
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// An archive of a few images, deflated as a zip tool writes them.
+bool writeArchive(const QString& path, const QStringList& images)
+{
+    std::vector<kst::test::ZipEntry> members;
+    for (const QString& image : images) {
+        std::ifstream in(image.toStdString(), std::ios::binary);
+        const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        members.push_back(kst::test::deflatedEntry(QFileInfo(image).fileName().toStdString(), data));
+    }
+    const std::vector<std::uint8_t> bytes = kst::test::zipArchive(members);
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// Drops local files on a window as the window system delivers a drop: enter,
+// move, then the drop itself (a drop that did not enter is not delivered).
+void dropFiles(QWidget* window, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QPoint at = window->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+}
+
 void settle()
 {
     for (int i = 0; i < 20; ++i) {
@@ -55,13 +98,25 @@ void settle()
     }
 }
 
-void save(QWidget* widget, const QString& path)
+void report(bool saved, const QString& path)
 {
-    settle();
-    if (widget->grab().save(path))
+    if (saved)
         std::printf("%s\n", qPrintable(path));
     else
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+}
+
+void save(QWidget* widget, const QString& path)
+{
+    settle();
+    report(widget->grab().save(path), path);
+}
+
+// The whole screen, for windows seen over one another.
+void saveScreen(const QString& path)
+{
+    settle();
+    report(QApplication::primaryScreen()->grabWindow(0).save(path), path);
 }
 
 }  // namespace
@@ -118,6 +173,58 @@ int main(int argc, char* argv[])
     form->BitBtn1Click();
     form->Timer1Timer();
     save(form, out.filePath(QStringLiteral("main-applied.png")));
+
+    // A real archive dropped on the window: the progress window over the main
+    // window while it unpacks, the report, and the rows of its members.
+    QTemporaryDir unpackInto;
+    form->temporaryFolder = unpackInto.path().toStdString() + "/";
+    QString archive = roms.filePath(QStringLiteral("Collection.zip"));
+    QStringList members;
+    for (const Demo& demo : demos)
+        members << roms.filePath(QString::fromLatin1(demo.file));
+    members.removeLast();
+    if (!writeArchive(archive, members))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(archive));
+    bool progressSaved = false;
+    std::int64_t unpacked = 0;
+    form->Zip1.OnZEDProgressEvent = [&](kst::TZip&, const std::string&, std::int64_t bytes, std::int64_t total) {
+        unpacked += bytes;
+        auto* progress = form->findChild<kst::TProgressForm*>();
+        if (progressSaved || !progress || unpacked * 3 < total)
+            return;
+        progressSaved = true;
+        save(progress, out.filePath(QStringLiteral("progress-window.png")));
+        saveScreen(out.filePath(QStringLiteral("progress-over-main.png")));
+    };
+    // Modal boxes that come up are saved under the name their turn gives, then answered.
+    QStringList boxNames = {QStringLiteral("archive-report.png"), QStringLiteral("prompt-overwrite.png"),
+                            QStringLiteral("archive-report-cancelled.png")};
+    QTimer boxes;
+    boxes.setInterval(200);
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || boxNames.isEmpty())
+            return;
+        boxes.stop();
+        save(box, out.filePath(boxNames.takeFirst()));
+        // Cancel the overwrite question, so that the report after it shows a cancelled extraction.
+        QAbstractButton* answer = box->button(QMessageBox::Cancel) ? box->button(QMessageBox::Cancel)
+                                                                    : box->button(QMessageBox::Ok);
+        if (answer)
+            answer->click();
+        boxes.start();
+    });
+    boxes.start();
+    form->UnselectAll1Click();
+    dropFiles(form, {archive});
+    settle();
+    form->Timer1Timer();
+    save(form, out.filePath(QStringLiteral("main-archive-rows.png")));
+    // Dropped again: its files are there, and the first one is asked about.
+    dropFiles(form, {archive});
+    settle();
+    boxes.stop();
+    form->Zip1.OnZEDProgressEvent = nullptr;
 
     for (QMenu* menu : {form->File1, form->Edit1, form->Action1, form->Extra1, form->Help1}) {
         menu->popup(form->mapToGlobal(QPoint(0, 0)));

@@ -20,6 +20,14 @@ namespace kst {
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // Closing in the middle of an add (its extraction lets the click through)
+    // stops the extraction and closes once the add has unwound.
+    if (addRunning_) {
+        closePending_ = true;
+        Zip1.cancel();
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     FormClose();
     event->accept();

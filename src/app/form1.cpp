@@ -4,6 +4,7 @@
 #include "app/strings.h"
 #include "app/toolbar_images.h"
 #include "app/widgets.h"
+#include "archive/qt_zip_ui.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
 #include "romlist/image_row.h"
@@ -70,6 +71,8 @@ TForm1::TForm1()
 
 TForm1::~TForm1()
 {
+    Zip1.setUi(nullptr);
+    zipUi_.reset();
     // The view and its model read the grid, which goes before the widgets
     // that Qt deletes with this window; they go first.
     delete centralWidget();
@@ -197,6 +200,9 @@ void TForm1::FormCreate()
         dialogs().message(qformat(strings::DllMissing, {qtr(strings::UnzipModuleName)}));
         requestTermination();
     }
+    Zip1.DllFolder = windowsFolder;
+    zipUi_ = std::make_unique<QtZipUi>(Zip1, this);
+    Zip1.setUi(zipUi_.get());
 
     setAcceptDrops(true);
     setWindowTitle(qformat(strings::CaptionFormat, {qtr(strings::Version)}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "archive/tzip.h"
 #include "romlist/rom_grid.h"
 #include "romops/actions.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -25,6 +27,7 @@ class QToolButton;
 
 namespace kst {
 
+class QtZipUi;
 class RomListModel;
 class RomListView;
 struct StoredSettings;
@@ -43,6 +46,9 @@ struct OpenFileDialog {
 
 // Where an image being added comes from; decides how a read error is reported.
 enum class AddOrigin { Picked, Dropped };
+
+// Says that an image could not be read, as the add command or the drop says it.
+void reportUnreadableImage(AddOrigin origin, const QString& pickedPath);
 
 // The main window: the ROM list, its commands and the state shared with the
 // other windows. Member definitions are spread over the subsystem folders.
@@ -94,6 +100,14 @@ public:
     // path of an unpacked archive member is also appended to TempFiles.
     void addImage(const std::string& path, bool unpackedMember);
 
+    // While an add or a drop is handled, its extraction lets events through:
+    // commands that would start a second one, or work on a list about to
+    // change, are refused with a message (true when refused).
+    bool refuseWhileAdding();
+    bool addRunning() const { return addRunning_; }
+    // The user closed the window during an add; it closes once the add ends.
+    bool closePending() const { return closePending_; }
+
     // Processing one ROM and removing the patch from one ROM, with the gauge and dialogs.
     void Process(const std::string& source, const std::string& output);
     void RemoveEH(const std::string& input, const std::string& output);
@@ -116,6 +130,7 @@ public:
     OpenFileDialog OpenDialog1;
     QStringList TempFiles;
     QStringList temp;
+    TZip Zip1;
 
     // Menu bar
     QMenu* File1 = nullptr;
@@ -230,9 +245,14 @@ private:
     bool addPath(const QString& path, AddOrigin origin);
     // Starts the emulator on one file; an error dialog says why when it cannot start.
     void launchEmulator(const std::string& rom);
+    // Marks an add or a drop as running, and closes the window after it when asked meanwhile.
+    class AddScope;
 
     RomGrid grid_;
     RomListModel* model_ = nullptr;
+    std::unique_ptr<QtZipUi> zipUi_;
+    bool addRunning_ = false;
+    bool closePending_ = false;
 };
 
 // The local files of a drop, in order, each path cut to 253 bytes.

@@ -106,7 +106,10 @@ KST_TEXT(UnzipModuleName, "unzdll.dll");
 KST_TEXT(ExtensionMismatch, "%s\nFile extension does not match.");
 KST_TEXT(AddReadError, "%s\nI/O Error reading this rom. Check if the file is not in read-only mode and try again.");
 KST_TEXT(IoError, "I/O Error. Check if the file you entered still exists.");
-KST_TEXT(ArchivesNotSupported, "%s\nZip archives cannot be imported yet.");
+
+// Archives
+KST_TEXT(ProgressCancel, "&Cancel");
+KST_TEXT(TemporaryFolderNotCreated, "%s\nThe temporary folder cannot be created: %s");
 
 // List editing
 KST_TEXT(SelectionEmpty, "The current selection is empty.");

@@ -1,10 +1,14 @@
 #include "app/widgets.h"
 
 #include <QFontDatabase>
+#include <QProgressBar>
 #include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
+
+#include <algorithm>
+#include <limits>
 
 namespace kst {
 namespace {
@@ -48,6 +52,16 @@ int stretchToFit(std::initializer_list<TextRoom> places)
     for (const TextRoom& place : places)
         worst = std::max(worst, static_cast<double>(place.widget->sizeHint().width()) / place.room);
     return worst <= 1.0 ? 100 : std::max(75, static_cast<int>(100 / worst));
+}
+
+void showByteProgress(QProgressBar* bar, std::uint64_t done, std::uint64_t total)
+{
+    int shift = 0;
+    while ((total >> shift) > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
+        ++shift;
+    bar->setMinimum(0);
+    bar->setMaximum(static_cast<int>(total >> shift));
+    bar->setValue(static_cast<int>(std::min(done, total) >> shift));
 }
 
 }  // namespace kst

@@ -8,6 +8,9 @@
 #include <initializer_list>
 
 class QWidget;
+#include <cstdint>
+
+class QProgressBar;
 
 namespace kst {
 
@@ -28,6 +31,10 @@ struct TextRoom {
 // applied to its font: 100 when all fit already, never below 75. The fonts
 // that stand in for missing Windows faces are wider than they.
 int stretchToFit(std::initializer_list<TextRoom> places);
+
+// Shows a byte count on a progress bar. The bar counts in int; totals beyond
+// its range are shown in coarser steps.
+void showByteProgress(QProgressBar* bar, std::uint64_t done, std::uint64_t total);
 
 // Gives a widget (or action) its name, so that the code and the tests find it by the same name.
 template <typename Widget>

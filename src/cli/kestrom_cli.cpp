@@ -2,6 +2,7 @@
 // internal-name edit, without windows, for scripts that work through large
 // collections.
 
+#include "cli/archive_sources.h"
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
@@ -119,25 +120,25 @@ std::string outputPath(const Options& options, const std::string& file)
 }
 
 // Two sources with the same name would overwrite each other's output.
-void refuseSharedOutputs(const Options& options)
+void refuseSharedOutputs(const Options& options, const std::vector<Source>& sources)
 {
     std::map<std::string, const std::string*> firstSource;
-    for (const std::string& file : options.files) {
-        auto [it, fresh] = firstSource.emplace(outputPath(options, file), &file);
+    for (const Source& source : sources) {
+        auto [it, fresh] = firstSource.emplace(outputPath(options, source.path), &source.shown);
         if (!fresh)
-            throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, file, it->first})};
+            throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, source.shown, it->first})};
     }
 }
 
-void reportFailure(const std::string& file, const std::exception& error)
+void reportFailure(const Source& source, const std::exception& error)
 {
     // A FileError names the file it was working on, which may be the output
-    // or the patch rather than the source.
+    // or the patch rather than the source; the source goes by its shown name.
     const auto* fileError = dynamic_cast<const FileError*>(&error);
-    if (fileError && fileError->path() == std::filesystem::path(file))
-        std::cerr << error.what() << '\n';
+    if (fileError && fileError->path() == std::filesystem::path(source.path))
+        std::cerr << format(tr(texts::CliFileMessage), {source.shown, fileError->reason()}) << '\n';
     else
-        std::cerr << format(tr(texts::CliFileMessage), {file, error.what()}) << '\n';
+        std::cerr << format(tr(texts::CliFileMessage), {source.shown, error.what()}) << '\n';
 }
 
 // Creates the output folder (one level) when it is missing, as Apply does.
@@ -150,7 +151,7 @@ bool makeOutputFolder(const std::string& folder)
     return false;
 }
 
-int runProcess(const Options& options)
+int runProcess(const Options& options, const std::vector<Source>& sources)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
@@ -164,61 +165,66 @@ int runProcess(const Options& options)
     };
 
     int status = Success;
-    for (const std::string& file : options.files) {
+    for (const Source& source : sources) {
         try {
             ops::ProcessOutcome outcome =
-                ops::Process(file, outputPath(options, file), options.actions, patchFile, hooks);
-            std::cout << outcome.logLine << '\n';
+                ops::Process(source.path, outputPath(options, source.path), options.actions, patchFile, hooks);
+            // The log line starts with the path read; a member goes by its shown name.
+            std::string_view line = outcome.logLine;
+            if (line.starts_with(source.path))
+                std::cout << source.shown << line.substr(source.path.size()) << '\n';
+            else
+                std::cout << line << '\n';
             if (outcome.patchMissing)
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(source, error);
             status = SomeFileFailed;
         }
     }
     return status;
 }
 
-int runRemoveEH(const Options& options)
+int runRemoveEH(const Options& options, const std::vector<Source>& sources)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
     int status = Success;
-    for (const std::string& file : options.files) {
+    for (const Source& source : sources) {
         try {
-            switch (ops::RemoveEH(file, outputPath(options, file))) {
+            switch (ops::RemoveEH(source.path, outputPath(options, source.path))) {
             case ops::RemoveEHOutcome::Written:
                 break;
             case ops::RemoveEHOutcome::NotPatched:
-                std::cerr << format(tr(texts::FileNotPatched), {file}) << '\n';
+                std::cerr << format(tr(texts::FileNotPatched), {source.shown}) << '\n';
                 status = SomeFileFailed;
                 break;
             case ops::RemoveEHOutcome::SignatureNotFound:
-                std::cerr << format(tr(texts::EhEntryNotFound), {file}) << '\n';
+                std::cerr << format(tr(texts::EhEntryNotFound), {source.shown}) << '\n';
                 status = SomeFileFailed;
                 break;
             }
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(source, error);
             status = SomeFileFailed;
         }
     }
     return status;
 }
 
-int runInfo(const Options& options)
+int runInfo(const std::vector<Source>& sources)
 {
     int status = Success;
-    for (const std::string& file : options.files) {
+    for (const Source& source : sources) {
         try {
-            RomFile rom(file);
+            RomFile rom(source.path);
             RomHeader header = readheader(rom);
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);
-            std::cout << file << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
+            std::cout << source.shown << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
                       << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(source, error);
             status = SomeFileFailed;
         }
     }
@@ -267,15 +273,21 @@ int run(const std::vector<std::string>& args)
         if (args.empty())
             throw UsageProblem{};
         Options options = parse(args);
-        if (options.outputFolder)
-            refuseSharedOutputs(options);
-        if (options.command == "process")
-            return runProcess(options);
-        if (options.command == "remove-eh")
-            return runRemoveEH(options);
         if (options.command == "rename")
             return runRename(options);
-        return runInfo(options);
+        ArchiveSources archives;
+        bool archiveFailed = false;
+        const std::vector<Source> sources = archives.expand(options.files, archiveFailed);
+        if (options.command != "info")
+            refuseSharedOutputs(options, sources);
+        int status = Success;
+        if (options.command == "process")
+            status = runProcess(options, sources);
+        else if (options.command == "remove-eh")
+            status = runRemoveEH(options, sources);
+        else
+            status = runInfo(sources);
+        return archiveFailed ? SomeFileFailed : status;
     } catch (const UsageProblem& problem) {
         if (!problem.message.empty())
             std::cerr << problem.message << "\n\n";

@@ -141,6 +141,24 @@ KST_TEXT(NameNotSingleByte,
          "The internal name cannot hold the character \"%s\": only characters of one byte each "
          "(Latin-1) fit in the header.");
 
+// What the archive component asks and tells while it reads or extracts
+KST_TEXT(ZipInsertDisk, "Insert [ Disk %d ] of the Zip file into the floppy drive\nbefore pressing [ OK ] to continue ...");
+KST_TEXT(ZipLastDisk, "This is [ Disk %d ] of a multiple disk Zip file.\nInsert the last disk of the Zip file before "
+                      "pressing [ OK ] to continue ...");
+KST_TEXT(ZipPassword, "A new password is required for \"%s\"");
+KST_TEXT(ZipCrcError, "\"%s\" may be corrupted (CRC error).\nExtract this file anyway? ...");
+KST_TEXT(ZipOverwriteOlder, "\"%s\" is older than the zipped file.\nOverwrite this file? ...");
+KST_TEXT(ZipOverwriteNewer,
+         "\"%s\" is the same age or newer than the zipped file.\nDo you really want to overwrite this file? ...");
+KST_TEXT(ZipMultiDisk, "Cannot Add, Delete or Extract from a multiple disk Zip file...\nMerge this Zip file onto the "
+                       "hard disk before retrying.");
+KST_TEXT(ZipMissingFolder, "Unable to extract files to:\n\"%s\"\nThis folder does not exist.");
+KST_TEXT(ZipProgressWaiting, "wait ...");
+
+// Importing the images of an archive
+KST_TEXT(NoGbaImages, "No gba images found in the %s Zip Archive.");
+KST_TEXT(GbaImagesFound, "%s gba images found in the %s Zip Archive.");
+
 // The command-line tool
 KST_TEXT(CliUsage,
          "Usage:\n"
@@ -163,6 +181,9 @@ KST_TEXT(CliUsage,
          "           characters, filled up with zero bytes. The header's check byte is\n"
          "           corrected when it was right before.\n"
          "\n"
+         "A FILE ending in .zip stands for the .gba images it holds: they are unpacked\n"
+         "into a private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.\n"
+         "\n"
          "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
          "unpatched or unprocessed, 2 for a usage error.\n");
 KST_TEXT(CliFileMessage, "%s: %s");
@@ -175,6 +196,7 @@ KST_TEXT(CliNoName, "No internal name given (--name TEXT).");
 KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
 KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
 KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
+KST_TEXT(MemberOutsideFolder, "not unpacked: its name leads out of the folder it is unpacked into");
 
 // The archive component
 KST_TEXT(ZipDriveUnreadable, "Unable to access the selected drive!");

@@ -20,6 +20,10 @@ void TForm1::EditInternalname1Click()
     if (!typed)
         return;
 
+    // The row is read again through the add command, which an extraction
+    // in progress refuses: refuse before the file is touched.
+    if (refuseWhileAdding())
+        return;
     std::string refused;
     std::optional<InternalNameField> field = internalNameField(fromQt(*typed), &refused);
     if (!field) {

@@ -33,6 +33,31 @@ private:
 
 }  // namespace
 
+class TForm1::AddScope {
+public:
+    explicit AddScope(TForm1& form) : form_(form), pause_(form.Timer1) { form_.addRunning_ = true; }
+    ~AddScope()
+    {
+        form_.addRunning_ = false;
+        // Queued, so that the add returns to the event loop before the window goes.
+        if (form_.closePending_)
+            QTimer::singleShot(0, &form_, [form = &form_] { form->close(); });
+    }
+
+private:
+    TForm1& form_;
+    TimerPause pause_;
+};
+
+void reportUnreadableImage(AddOrigin origin, const QString& pickedPath)
+{
+    // A drop names no file; the add command names what the user picked.
+    if (origin == AddOrigin::Dropped)
+        dialogs().error(qtr(strings::IoError));
+    else
+        dialogs().error(qformat(strings::AddReadError, {pickedPath}));
+}
+
 bool OpenFileDialog::execute()
 {
     std::optional<OpenFileAnswer> answer = dialogs().openFile(request);
@@ -40,6 +65,14 @@ bool OpenFileDialog::execute()
         return false;
     files = answer->files;
     fileName = files.first();
+    return true;
+}
+
+bool TForm1::refuseWhileAdding()
+{
+    if (!addRunning_)
+        return false;
+    dialogs().message(qtr(texts::ZipBusy));
     return true;
 }
 
@@ -56,6 +89,8 @@ void TForm1::addImage(const std::string& path, bool unpackedMember)
 
 bool TForm1::addPath(const QString& path, AddOrigin origin)
 {
+    if (closePending_)
+        return false;
     std::string local = fromQt(path);
     if (hasExtension(local, ZipExtension))
         return importArchive(*this, path, origin);
@@ -66,16 +101,17 @@ bool TForm1::addPath(const QString& path, AddOrigin origin)
     try {
         addImage(local, false);
     } catch (const FileError&) {
-        if (origin == AddOrigin::Dropped)
-            dialogs().error(qtr(strings::IoError));
-        else
-            dialogs().error(qformat(strings::AddReadError, {path}));
+        reportUnreadableImage(origin, path);
     }
     return true;
 }
 
 void TForm1::Addrom1Click()
 {
+    if (refuseWhileAdding()) {
+        dialogFreeAddMode = false;
+        return;
+    }
     if (!dialogFreeAddMode) {
         if (!OpenDialog1.execute())
             return;
@@ -83,7 +119,7 @@ void TForm1::Addrom1Click()
         OpenDialog1.files.clear();
         dialogFreeAddMode = false;
     }
-    TimerPause pause(Timer1);
+    AddScope scope(*this);
 
     QStringList picked = OpenDialog1.files.size() < 2 ? QStringList{OpenDialog1.fileName} : OpenDialog1.files;
     for (const QString& path : picked)
@@ -97,7 +133,9 @@ void TForm1::Addrom1Click()
 
 void TForm1::WMDropFiles(const QStringList& paths)
 {
-    TimerPause pause(Timer1);
+    if (refuseWhileAdding())
+        return;
+    AddScope scope(*this);
     for (const QString& path : paths)
         if (!addPath(path, AddOrigin::Dropped))
             return;
@@ -105,7 +143,8 @@ void TForm1::WMDropFiles(const QStringList& paths)
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    // The pointer shows that a drop cannot be taken while an add runs.
+    if (event->mimeData()->hasUrls() && !addRunning_)
         event->acceptProposedAction();
 }
 

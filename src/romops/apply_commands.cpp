@@ -19,6 +19,9 @@ namespace kst {
 
 void TForm1::BitBtn1Click()
 {
+    // The rows of an archive being unpacked are not in the list yet.
+    if (refuseWhileAdding())
+        return;
     if (createFolder(outputFolder) == FolderCreation::Failed) {
         dialogs().message(qtr(strings::OutputDirectoryNotCreated));
         return;

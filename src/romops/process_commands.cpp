@@ -3,28 +3,18 @@
 
 #include "app/form1.h"
 #include "app/strings.h"
+#include "app/widgets.h"
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
 #include <QProgressBar>
 
-#include <limits>
-
 namespace kst {
 namespace {
 
-// The gauge counts bytes; files too large for its int range are shown in
-// coarser steps.
 std::function<void(std::uint64_t, std::uint64_t)> gaugeProgress(QProgressBar* gauge)
 {
-    return [gauge](std::uint64_t done, std::uint64_t total) {
-        int shift = 0;
-        while ((total >> shift) > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
-            ++shift;
-        gauge->setMinimum(0);
-        gauge->setMaximum(static_cast<int>(total >> shift));
-        gauge->setValue(static_cast<int>(done >> shift));
-    };
+    return [gauge](std::uint64_t done, std::uint64_t total) { showByteProgress(gauge, done, total); };
 }
 
 }  // namespace

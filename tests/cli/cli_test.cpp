@@ -3,8 +3,11 @@
 #include "support/program_run.h"
 #include "support/synthetic_image.h"
 #include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 #include <gtest/gtest.h>
+
+#include <stdlib.h>
 
 namespace kst {
 namespace {
@@ -157,6 +160,114 @@ TEST_F(CliFixture, RenameWritesTheNameInPlaceOrLeavesTheFileAlone)
     EXPECT_EQ(test::readBytes(game), gameBefore);
     EXPECT_EQ(test::readBytes(locked), image);
     EXPECT_EQ(test::readBytes(tooShort), Bytes(0xAB, 0x41));
+}
+
+test::ZipEntry member(const std::string& name, const Bytes& data)
+{
+    return test::deflatedEntry(name, data);
+}
+
+void writeZip(const std::string& path, const std::vector<test::ZipEntry>& members)
+{
+    test::writeBytes(path, test::zipArchive(members));
+}
+
+// Archives: their ".gba" members, unpacked into a private folder under TMPDIR
+// that is gone afterwards, named ARCHIVE:MEMBER.
+struct CliArchiveFixture : CliFixture {
+    std::string zip = (folder / "roms.zip").string();
+    std::filesystem::path scratch = folder / "scratch";
+
+    void SetUp() override
+    {
+        CliFixture::SetUp();
+        std::filesystem::create_directory(scratch);
+        ::setenv("TMPDIR", scratch.c_str(), 1);
+        writeZip(zip, {member("a.gba", test::readBytes(game)),
+                             member("notes.txt", Bytes(40, 'n')),
+                             member("sub/b.GBA", test::makeImage(0x4000, "BEE", 'J', "08"))});
+    }
+    void TearDown() override
+    {
+        ::unsetenv("TMPDIR");
+        EXPECT_TRUE(std::filesystem::is_empty(scratch)) << "the private folder was left behind";
+    }
+};
+
+TEST_F(CliArchiveFixture, MembersAreWorkedOnAndNamedAfterTheirArchive)
+{
+    CliRun info = run({"info", zip, game});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, zip + ":a.gba\t8 KB\tTESTGAME\tUSA\tNintendo\n" + zip + ":sub/b.GBA\t16 KB\tBEE\tJapan\tCapcom\n" +
+                            game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+
+    CliRun process = run({"process", "--truncate", "--exithack", "--patch", patch, "--output", out, zip});
+    EXPECT_EQ(process.status, 0) << process.err;
+    EXPECT_EQ(process.out, zip + ":a.gba [Trimmed] [EH Applied]\n" + zip + ":sub/b.GBA [Already trimmed] [EH Applied]\n");
+    ASSERT_TRUE(std::filesystem::exists(out + "/a.gba"));
+    ASSERT_TRUE(std::filesystem::exists(out + "/b.gba"));
+
+    // A processed copy, zipped again, loses its patch as the file itself does.
+    const std::string patched = (folder / "patched.zip").string();
+    writeZip(patched, {member("a.gba", test::readBytes(out + "/a.gba")), member("b.gba", test::readBytes(game))});
+    CliRun removed = run({"remove-eh", "--prefix", "zip-", "--output", out, patched});
+    EXPECT_EQ(removed.status, 1);
+    EXPECT_EQ(removed.err, patched + ":b.gba\nThis file is not patched.\n");
+    ASSERT_EQ(run({"remove-eh", "--prefix", "file-", "--output", out, out + "/a.gba"}).status, 0);
+    EXPECT_EQ(test::readBytes(out + "/zip-a.gba"), test::readBytes(out + "/file-a.gba"));
+    EXPECT_LT(test::readBytes(out + "/zip-a.gba").size(), test::readBytes(out + "/a.gba").size());
+
+    // Two members of one name would write one output.
+    writeZip(patched, {member("x/a.gba", test::readBytes(game)), member("y/a.gba", test::readBytes(game))});
+    CliRun twice = run({"process", "--all", "--output", out, patched});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find(patched + ":x/a.gba and " + patched + ":y/a.gba would both be written to"),
+              std::string::npos);
+}
+
+TEST_F(CliArchiveFixture, WithoutTheUnzipModuleArchivesFailWithTheComponentsMessage)
+{
+    // A copy of the tool with no module beside it nor in the system folder.
+    const std::filesystem::path alone = folder / "alone" / "kestrom-cli";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(KESTROM_CLI_PATH, alone);
+    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+    CliRun r = test::runProgram(alone, folder, {"info", zip, game});
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Unable to load \"UnzDll.dll\".\n");
+    EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+}
+
+TEST_F(CliArchiveFixture, AnArchiveThatCannotBeReadFailsAndTheOthersGoOn)
+{
+    const std::string damaged = (folder / "damaged.zip").string();
+    test::writeBytes(damaged, Bytes(3000, 0x33));
+    const std::string missing = (folder / "missing.zip").string();
+    const std::string empty = (folder / "text.zip").string();
+    writeZip(empty, {member("readme.txt", Bytes(5, 'r'))});
+    const std::string hostile = (folder / "hostile.zip").string();
+    writeZip(hostile, {member("../escape.gba", test::readBytes(game))});
+
+    struct Case {
+        std::string archive;
+        std::string message;
+    };
+    const Case cases[] = {
+        {damaged, "\"" + damaged + "\"\nis not a valid Zip file.\n"},
+        {missing, missing + ": No such file or directory\n"},
+        {empty, "No gba images found in the " + empty + " Zip Archive.\n"},
+        {hostile, hostile + ":../escape.gba: not unpacked: its name leads out of the folder it is unpacked into\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = run({"info", c.archive, game});
+        EXPECT_EQ(r.status, 1) << c.archive;
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));  // not created as an empty archive
+    EXPECT_FALSE(std::filesystem::exists(folder / "escape.gba"));
+    EXPECT_FALSE(std::filesystem::exists(scratch / "escape.gba"));
 }
 
 }  // namespace

@@ -49,9 +49,11 @@ QStringList ScriptedDialogs::texts() const
     return all;
 }
 
-ScriptedDialogs::Step ScriptedDialogs::next(Kind kind, const QString& caption, const QString& text)
+ScriptedDialogs::Step ScriptedDialogs::next(ShownDialog shown)
 {
-    shown_.push_back({kind, caption, text});
+    const Kind kind = shown.kind;
+    const QString text = shown.text;
+    shown_.push_back(std::move(shown));
     if (onShown)
         onShown(shown_.back());
     if (script_.empty()) {
@@ -70,39 +72,40 @@ ScriptedDialogs::Step ScriptedDialogs::next(Kind kind, const QString& caption, c
 
 void ScriptedDialogs::message(const QString& text)
 {
-    next(Kind::Message, QStringLiteral("Kestrom"), text);
+    next({Kind::Message, QStringLiteral("Kestrom"), text});
 }
 
 void ScriptedDialogs::error(const QString& text)
 {
-    next(Kind::Error, QStringLiteral("Error"), text);
+    next({Kind::Error, QStringLiteral("Error"), text});
 }
 
 void ScriptedDialogs::information(const QString& text)
 {
-    next(Kind::Information, QStringLiteral("Information"), text);
+    next({Kind::Information, QStringLiteral("Information"), text});
 }
 
 void ScriptedDialogs::warning(const QString& text)
 {
-    next(Kind::Warning, QStringLiteral("Warnings"), text);
+    next({Kind::Warning, QStringLiteral("Warnings"), text});
 }
 
-Dialogs::Button ScriptedDialogs::question(const QString& caption, const QString& text, Buttons, Icon, Button)
+Dialogs::Button ScriptedDialogs::question(const QString& caption, const QString& text, Buttons buttons, Icon icon,
+                                          Button defaultButton)
 {
-    return next(Kind::Question, caption, text).button;
+    return next({Kind::Question, caption, text, buttons, icon, defaultButton}).button;
 }
 
 std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt, const QString& initial)
 {
     lastInputInitial = initial;
-    return next(Kind::Input, caption, prompt).text;
+    return next({Kind::Input, caption, prompt}).text;
 }
 
 std::optional<OpenFileAnswer> ScriptedDialogs::openFile(const OpenFileRequest& request)
 {
     lastOpenFile = request;
-    Step step = next(Kind::OpenFile, request.title, request.filters.join(QLatin1Char('|')));
+    Step step = next({Kind::OpenFile, request.title, request.filters.join(QLatin1Char('|'))});
     if (!step.files)
         return std::nullopt;
     return OpenFileAnswer{*step.files};

@@ -11,12 +11,16 @@
 
 namespace kst::test {
 
-// What a dialog was: its kind, caption and text.
+// What a dialog was: its kind, caption and text; for a question also its
+// buttons, icon and default button.
 struct ShownDialog {
     enum class Kind { Message, Error, Information, Warning, Question, Input, OpenFile };
     Kind kind;
     QString caption;
     QString text;
+    Dialogs::Buttons buttons = QMessageBox::Ok;
+    Dialogs::Icon icon = QMessageBox::NoIcon;
+    Dialogs::Button defaultButton = QMessageBox::NoButton;
 };
 
 // Answers dialogs from a script and records every one shown. A dialog the
@@ -66,7 +70,7 @@ private:
         std::optional<QString> text;
         std::optional<QStringList> files;
     };
-    Step next(Kind kind, const QString& caption, const QString& text);
+    Step next(ShownDialog shown);
 
     std::deque<Step> script_;
     std::vector<ShownDialog> shown_;
