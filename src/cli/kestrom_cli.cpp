@@ -245,7 +245,7 @@ int runRename(const Options& options)
                 status = SomeFileFailed;
             }
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(Source{file, file}, error);
             status = SomeFileFailed;
         }
     }
