@@ -135,7 +135,10 @@ void TForm1::buildControls()
     Bar1->setTextVisible(true);
     Bar1->setAlignment(Qt::AlignCenter);
     // Fusion draws the percentage in white over the navy fill and in navy beside it.
-    Bar1->setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // A widget does not own its style; the window does, and outlives the gauge.
+    QStyle* gaugeStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+    gaugeStyle->setParent(this);
+    Bar1->setStyle(gaugeStyle);
     QPalette gauge = Bar1->palette();
     gauge.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
     gauge.setColor(QPalette::HighlightedText, Qt::white);
