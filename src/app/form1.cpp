@@ -6,6 +6,7 @@
 #include "app/widgets.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "romlist/image_row.h"
 #include "romlist/rom_list_model.h"
 #include "romlist/rom_list_view.h"
@@ -191,11 +192,12 @@ void TForm1::FormCreate()
         QApplication::setStyle(new HintDelayStyle);
 
     Platform& services = platform();
+    const ProgramFiles files = locateProgramFiles(services);
     windowsFolder = services.systemFolder().string();
     std::filesystem::path installed = std::filesystem::path(windowsFolder) / UnzipModule;
     try {
         if (!services.fileExists(installed))
-            services.copyFile(services.programFolder() / UnzipModule, installed);
+            services.copyFile(files.unzipModule, installed);
     } catch (const FileError&) {
         dialogs().message(qformat(strings::DllMissing, {qtr(strings::UnzipModuleName)}));
         requestTermination();
@@ -203,7 +205,7 @@ void TForm1::FormCreate()
 
     setAcceptDrops(true);
     setWindowTitle(qformat(strings::CaptionFormat, {qtr(strings::Version)}));
-    patchFilePath = (services.programFolder() / "patch.wnt").string();
+    patchFilePath = files.patch.string();
     operationLog.clear();
     renamecols(grid_);
 }
