@@ -1,8 +1,6 @@
 #include "platform/program_files.h"
 
-#include "platform/file_error.h"
-
-#include <system_error>
+#include "platform/files.h"
 
 namespace kst {
 namespace {
@@ -54,10 +52,7 @@ bool prepareSettings(Platform& services, const ProgramFiles& files)
         return true;
     if (files.shippedSettings.empty() || !services.fileExists(files.shippedSettings))
         return false;
-    std::error_code ec;
-    std::filesystem::create_directories(files.settings.parent_path(), ec);
-    if (ec)
-        throw FileError(files.settings.parent_path(), ec.message());
+    createFolders(files.settings.parent_path());  // ~/.config itself may be missing
     services.copyFile(files.shippedSettings, files.settings);
     return true;
 }
