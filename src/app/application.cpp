@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/strings.h"
+#include "app/toolbar_images.h"
 #include "settings/form2.h"
 #include "settings/form3.h"
 #include "settings/form4.h"
@@ -48,6 +49,9 @@ Windows createWindows()
 {
     QApplication::setApplicationName(qtr(strings::ApplicationTitle));
     QApplication::setApplicationDisplayName(qtr(strings::ApplicationTitle));
+    QApplication::setWindowIcon(programIcon());
+    // Lets the desktop match the windows with the installed .desktop file and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrom.Kestrom"));
     Windows windows;
     windows.form1 = new TForm1();
     windows.form2 = new TForm2();

@@ -5,6 +5,7 @@
 #include "app/strings.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "settings/form3.h"
 #include "settings/profile_file.h"
 #include "settings/setting_values.h"
@@ -48,7 +49,7 @@ void TForm1::FormCloseQuery()
 
 void TForm1::FormClose()
 {
-    ProfileFile settings(platform().programFolder() / options::FileName);
+    ProfileFile settings(locateProgramFiles(platform()).settings);
     try {
         writeMainWindowKeys(settings, {fromQt(Edit2->text()), fromQt(Edit3->text()), x(), y(), width(), height(),
                                        chosenActions()});

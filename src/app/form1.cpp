@@ -7,6 +7,7 @@
 #include "archive/qt_zip_ui.h"
 #include "platform/file_error.h"
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "romlist/image_row.h"
 #include "romlist/rom_list_model.h"
 #include "romlist/rom_list_view.h"
@@ -138,7 +139,10 @@ void TForm1::buildControls()
     Bar1->setTextVisible(true);
     Bar1->setAlignment(Qt::AlignCenter);
     // Fusion draws the percentage in white over the navy fill and in navy beside it.
-    Bar1->setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // A widget does not own its style; the window does, and outlives the gauge.
+    QStyle* gaugeStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+    gaugeStyle->setParent(this);
+    Bar1->setStyle(gaugeStyle);
     QPalette gauge = Bar1->palette();
     gauge.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
     gauge.setColor(QPalette::HighlightedText, Qt::white);
@@ -191,11 +195,12 @@ void TForm1::FormCreate()
         QApplication::setStyle(new HintDelayStyle);
 
     Platform& services = platform();
+    const ProgramFiles files = locateProgramFiles(services);
     windowsFolder = services.systemFolder().string();
     std::filesystem::path installed = std::filesystem::path(windowsFolder) / UnzipModule;
     try {
         if (!services.fileExists(installed))
-            services.copyFile(services.programFolder() / UnzipModule, installed);
+            services.copyFile(files.unzipModule, installed);
     } catch (const FileError&) {
         dialogs().message(qformat(strings::DllMissing, {qtr(strings::UnzipModuleName)}));
         requestTermination();
@@ -206,7 +211,7 @@ void TForm1::FormCreate()
 
     setAcceptDrops(true);
     setWindowTitle(qformat(strings::CaptionFormat, {qtr(strings::Version)}));
-    patchFilePath = (services.programFolder() / "patch.wnt").string();
+    patchFilePath = files.patch.string();
     operationLog.clear();
     renamecols(grid_);
 }

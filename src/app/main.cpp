@@ -3,6 +3,7 @@
 #include "app/strings.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -13,6 +14,10 @@ int main(int argc, char* argv[])
     int status = 0;
     if (!kst::terminationRequested()) {
         windows.form1->show();
+        // For checks of a build or an install: start, then close the main
+        // window as a user would, so that the settings are written too.
+        if (qEnvironmentVariableIsSet("KESTROM_QUIT_AFTER_START"))
+            QTimer::singleShot(0, windows.form1, &QWidget::close);
         status = QApplication::exec();
     }
     kst::destroyWindows(windows);

@@ -166,6 +166,7 @@ KST_TEXT(TotalSizeLost, "Total size lost: %d %s\nAverage: %d %s per rom.");
 // Closing
 KST_TEXT(SettingsNotSaved, "%s\nThe settings could not be saved: %s");
 KST_TEXT(SettingsNotRead, "%s\nThe settings cannot be read: %s");
+KST_TEXT(SettingsNotCreated, "%s\nThe settings could not be made from %s: %s");
 
 // Options window
 KST_TEXT(OptionsCaption, "Options");

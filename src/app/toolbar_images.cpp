@@ -86,11 +86,49 @@ void returnArc(QPainter& p, const QColor& box)
     p.drawArc(QRectF(4, 4, 8, 8), 90 * 16, 270 * 16);
 }
 
+const QColor ExitHackGreen(0x2e, 0x7d, 0x32);
+
+// The arc with its arrow head, as the Apply ExitHack image shows it.
+void exitHackArrow(QPainter& p)
+{
+    returnArc(p, ExitHackGreen);
+    p.drawLine(QPointF(8, 4), QPointF(10.5, 2.5));
+    p.drawLine(QPointF(8, 4), QPointF(10.5, 6));
+}
+
 }  // namespace
+
+QImage programIconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    // The cartridge fills the square; the arrow sits on its lower right corner.
+    p.save();
+    p.translate(-1.2, -1.5);
+    p.scale(1.2, 1.2);
+    cartridge(p, QColor(0x3f, 0x51, 0xb5));
+    p.restore();
+    p.translate(7, 7);
+    p.scale(0.56, 0.56);
+    exitHackArrow(p);
+    p.end();
+    return image;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+    return icon;
+}
 
 ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
 {
-    const QColor red(0xc6, 0x28, 0x28), green(0x2e, 0x7d, 0x32), blue(0x15, 0x65, 0xc0), navy(0x1a, 0x23, 0x7e),
+    const QColor red(0xc6, 0x28, 0x28), green = ExitHackGreen, blue(0x15, 0x65, 0xc0), navy(0x1a, 0x23, 0x7e),
         amber(0xf9, 0xa8, 0x25), grey(0x54, 0x6e, 0x7a);
     // Exit: a door and an arrow leaving it
     draw(ToolbarImage::Exit, [&](QPainter& p) {
@@ -184,11 +222,7 @@ ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
         p.drawLine(QPointF(4, 6.5), QPointF(12, 9.5));
     });
     // Apply ExitHack: an arrow back into a box
-    draw(ToolbarImage::ApplyExitHack, [&](QPainter& p) {
-        returnArc(p, green);
-        p.drawLine(QPointF(8, 4), QPointF(10.5, 2.5));
-        p.drawLine(QPointF(8, 4), QPointF(10.5, 6));
-    });
+    draw(ToolbarImage::ApplyExitHack, exitHackArrow);
     // All: an "A" in a box
     draw(ToolbarImage::All, [&](QPainter& p) {
         roundBox(p, blue);

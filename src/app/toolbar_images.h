@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 #include <array>
 #include <cstddef>
@@ -48,5 +49,11 @@ private:
     int pixels_;
     std::array<QIcon, static_cast<std::size_t>(ToolbarImage::Count)> icons_;
 };
+
+// The program's icon: the cartridge of the list images carrying the patch's
+// return arc, drawn at any size. The window icon and the icons an install
+// puts into the desktop's theme both come from it.
+QImage programIconImage(int size);
+QIcon programIcon();
 
 }  // namespace kst

@@ -1,6 +1,7 @@
 #include "archive/unzip_module.h"
 
 #include "platform/platform.h"
+#include "platform/program_files.h"
 
 #include <filesystem>
 #include <vector>
@@ -14,7 +15,8 @@ std::unique_ptr<UnzipModule> UnzipModule::load(const std::string& folder)
     if (!folder.empty()) {
         candidates.push_back(fs::path(folder) / UnzipModuleFile);
     } else {
-        candidates.push_back(platform().programFolder() / UnzipModuleFile);
+        // Beside the program, or where an install put it.
+        candidates.push_back(locateProgramFiles(platform()).unzipModule);
         candidates.push_back(platform().systemFolder() / UnzipModuleFile);
         candidates.push_back(UnzipModuleFile);  // no folder: the loader searches its own path
     }

@@ -16,8 +16,8 @@ inline constexpr const char* UnzipModuleFile = "unzdll.dll";
 class UnzipModule {
 public:
     // Loads the module from folder; with no folder, from the program's
-    // folder, the system folder and then the loader's own search, in that
-    // order. nullptr when no candidate loads with both exports.
+    // folder (an installed program's module folder), the system folder and
+    // then the loader's own search, in that order. nullptr when no candidate loads with both exports.
     static std::unique_ptr<UnzipModule> load(const std::string& folder);
 
     UnzipModule(std::unique_ptr<LoadedModule> module, UnzDllExecFn exec);

@@ -10,6 +10,7 @@
 #include "platform/file_error.h"
 #include "platform/platform.h"
 #include "platform/files.h"
+#include "platform/program_files.h"
 #include "romheader/header.h"
 #include "romheader/internal_name.h"
 #include "romops/exithack_removal.h"
@@ -155,7 +156,7 @@ int runProcess(const Options& options, const std::vector<Source>& sources)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
-    const std::filesystem::path patchFile = options.patchFile.value_or(platform().programFolder() / "patch.wnt");
+    const std::filesystem::path patchFile = options.patchFile.value_or(locateProgramFiles(platform()).patch);
     bool patchReported = false;
     ops::RomOpHooks hooks;
     hooks.patchMissing = [&](const std::filesystem::path& missing) {

@@ -64,6 +64,18 @@ FolderCreation createFolder(const std::filesystem::path& folder, std::error_code
     return FolderCreation::Failed;
 }
 
+void createFolders(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    if (folder.empty() || std::filesystem::is_directory(folder, ec))
+        return;
+    if (folder.has_relative_path() && folder.parent_path() != folder)
+        createFolders(folder.parent_path());
+    std::error_code reason;
+    if (createFolder(folder, &reason) == FolderCreation::Failed)
+        throw FileError(folder, reason.message());
+}
+
 std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::uint64_t maxSize)
 {
     RomFile file(path, RomFile::Access::ReadOnly);

@@ -41,6 +41,10 @@ enum class FolderCreation {
 // receives why it failed.
 FolderCreation createFolder(const std::filesystem::path& folder, std::error_code* reason = nullptr);
 
+// Makes the folder and every missing folder above it, one level at a time.
+// Throws FileError naming the level that could not be made.
+void createFolders(const std::filesystem::path& folder);
+
 inline constexpr std::uint64_t NoSizeLimit = std::numeric_limits<std::uint64_t>::max();
 
 // Reads a whole regular file. Anything else (a FIFO, a device, a folder) is

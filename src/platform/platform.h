@@ -33,6 +33,17 @@ public:
     virtual std::filesystem::path systemFolder() const = 0;
     // The system's folder for temporary files.
     virtual std::filesystem::path temporaryFolder() const = 0;
+    // The user's folder for this program's settings ($XDG_CONFIG_HOME/kestrom); not created here.
+    virtual std::filesystem::path configFolder() const = 0;
+    // The user's home folder.
+    virtual std::filesystem::path homeFolder() const = 0;
+    // Where an installation puts the program's data files (patch.wnt, the
+    // shipped options.ini) and its modules (unzdll.dll), found from the
+    // program's folder the way the install laid them out.
+    virtual std::filesystem::path installedDataFolder() const = 0;
+    virtual std::filesystem::path installedModuleFolder() const = 0;
+    // Whether this process may create files in the folder.
+    virtual bool folderWritable(const std::filesystem::path& folder) const = 0;
 
     virtual bool fileExists(const std::filesystem::path& path) const = 0;
     // Copies byte for byte, never leaving a half-written destination; throws FileError.
@@ -61,6 +72,11 @@ public:
     std::filesystem::path programFolder() const override;
     std::filesystem::path systemFolder() const override;
     std::filesystem::path temporaryFolder() const override;
+    std::filesystem::path configFolder() const override;
+    std::filesystem::path homeFolder() const override;
+    std::filesystem::path installedDataFolder() const override;
+    std::filesystem::path installedModuleFolder() const override;
+    bool folderWritable(const std::filesystem::path& folder) const override;
     bool fileExists(const std::filesystem::path& path) const override;
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::optional<Volume> volumeOf(const std::filesystem::path& path) const override;

@@ -24,6 +24,19 @@ private:
     void* handle_;
 };
 
+// An XDG base folder: the variable when it holds an absolute path, else its
+// usual place in the home folder.
+std::filesystem::path userFolder(const char* variable, const char* inHome)
+{
+    if (const char* value = std::getenv(variable); value && *value == '/')
+        return value;
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / inHome;
+    std::error_code ec;
+    std::filesystem::path temporary = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : temporary;
+}
+
 std::unique_ptr<Platform>& installed()
 {
     static std::unique_ptr<Platform> current = std::make_unique<PosixPlatform>();
@@ -56,14 +69,7 @@ std::filesystem::path PosixPlatform::programFolder() const
 
 std::filesystem::path PosixPlatform::systemFolder() const
 {
-    std::filesystem::path base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        base = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::filesystem::path(home) / ".local" / "share";
-    else
-        base = temporaryFolder();
-    std::filesystem::path folder = base / "kestrom";
+    std::filesystem::path folder = userFolder("XDG_DATA_HOME", ".local/share") / "kestrom";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return folder;
@@ -74,6 +80,33 @@ std::filesystem::path PosixPlatform::temporaryFolder() const
     std::error_code ec;
     std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
     return ec ? std::filesystem::path("/tmp") : folder;
+}
+
+std::filesystem::path PosixPlatform::configFolder() const
+{
+    return userFolder("XDG_CONFIG_HOME", ".config") / "kestrom";
+}
+
+std::filesystem::path PosixPlatform::homeFolder() const
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    return temporaryFolder();
+}
+
+std::filesystem::path PosixPlatform::installedDataFolder() const
+{
+    return (programFolder() / KESTROM_DATA_FROM_PROGRAM).lexically_normal();
+}
+
+std::filesystem::path PosixPlatform::installedModuleFolder() const
+{
+    return (programFolder() / KESTROM_MODULES_FROM_PROGRAM).lexically_normal();
+}
+
+bool PosixPlatform::folderWritable(const std::filesystem::path& folder) const
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 bool PosixPlatform::fileExists(const std::filesystem::path& path) const

@@ -6,6 +6,7 @@
 #include "app/widgets.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "settings/folder_box.h"
 #include "settings/form2.h"
 #include "settings/profile_file.h"
@@ -27,11 +28,6 @@ namespace kst {
 TForm3* Form3 = nullptr;
 
 namespace {
-
-std::filesystem::path settingsPath()
-{
-    return platform().programFolder() / options::FileName;
-}
 
 void setStayOnTop(QWidget* window, bool onTop)
 {
@@ -173,21 +169,29 @@ void TForm3::FormCreate()
 {
     chooseTemporaryFolder = false;
     Platform& services = platform();
-    const std::filesystem::path path = settingsPath();
-    if (!services.fileExists(path)) {
-        dialogs().message(qtr(strings::OptionsFileMissing));
+    const ProgramFiles files = locateProgramFiles(services);
+    try {
+        if (!prepareSettings(services, files)) {
+            dialogs().message(qtr(strings::OptionsFileMissing));
+            requestTermination();
+            return;
+        }
+    } catch (const FileError& error) {
+        dialogs().error(qformat(strings::SettingsNotCreated,
+                                {toQt(files.settings.string()), toQt(files.shippedSettings.string()),
+                                 toQt(error.reason())}));
         requestTermination();
         return;
     }
     // A FIFO or a device in its place would hang or flood the start; refuse it as unusable.
     try {
-        ProfileFile(path).check();
+        ProfileFile(files.settings).check();
     } catch (const FileError& error) {
         dialogs().error(qformat(strings::SettingsNotRead, {toQt(error.path().string()), toQt(error.reason())}));
         requestTermination();
         return;
     }
-    const StoredSettings stored = readStoredSettings(ProfileFile(path), services.programFolder(),
+    const StoredSettings stored = readStoredSettings(ProfileFile(files.settings), files.outputFolder,
                                                      services.temporaryFolder());
 
     Edit1->setText(toQt(stored.emulatorPath));
@@ -217,7 +221,7 @@ void TForm3::BitBtn2Click()
     Edit2->setText(toQt(folderBoxText(fromQt(Edit2->text()))));
     Form1->setEmulatorPath(fromQt(Edit1->text()));
 
-    ProfileFile settings(settingsPath());
+    ProfileFile settings(locateProgramFiles(platform()).settings);
     try {
         writeOptionsKeys(settings, {fromQt(Edit1->text()), CheckBox1->isChecked(), CheckBox2->isChecked(),
                                     fromQt(Edit3->text()), fromQt(Edit2->text())});

@@ -56,9 +56,9 @@ bool readSwitchSetting(std::string_view text)
     return text == "1";
 }
 
-std::string defaultOutputFolder(const std::filesystem::path& programFolder)
+std::string defaultOutputFolder(const std::filesystem::path& folder)
 {
-    return withTrailingSeparator(programFolder.string());
+    return withTrailingSeparator(folder.string());
 }
 
 std::string defaultTemporaryFolder(const std::filesystem::path& systemTemporaryFolder)

@@ -6,7 +6,7 @@
 
 namespace kst {
 
-// The settings file beside the program: its one section, its keys, and the
+// The settings file: its one section, its keys, and the
 // values that stand in for missing keys.
 namespace options {
 
@@ -65,8 +65,9 @@ inline std::string_view settingText(bool on)
     return on ? "1" : "0";
 }
 
-// The output folder when the file names none: the program's folder, ending in the separator.
-std::string defaultOutputFolder(const std::filesystem::path& programFolder);
+// The output folder when the file names none (the program's folder, or the
+// user's for an installed program), ending in the separator.
+std::string defaultOutputFolder(const std::filesystem::path& folder);
 // The temporary folder when the file names none: "kestrom/" in the system's temporary folder.
 std::string defaultTemporaryFolder(const std::filesystem::path& systemTemporaryFolder);
 

@@ -4,7 +4,7 @@
 
 namespace kst {
 
-StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& programFolder,
+StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& outputFolder,
                                   const std::filesystem::path& systemTemporaryFolder)
 {
     namespace key = options::key;
@@ -19,7 +19,7 @@ StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem
 
     StoredSettings s;
     s.emulatorPath = text(key::EmulatorPath, defaults::EmulatorPath);
-    s.outputFolder = text(key::OutputFolder, defaultOutputFolder(programFolder));
+    s.outputFolder = text(key::OutputFolder, defaultOutputFolder(outputFolder));
     s.temporaryFolder = text(key::TemporaryFolder, defaultTemporaryFolder(systemTemporaryFolder));
     s.prefix = text(key::Prefix, defaults::Prefix);
     s.suffix = text(key::Suffix, defaults::Suffix);

@@ -33,8 +33,9 @@ struct MainWindowKeys {
 struct StoredSettings : OptionsKeys, MainWindowKeys {};
 
 // Reads every key of the settings file. The two folders fall back on the
-// program's folder and on "kestrom/" in the system's temporary folder.
-StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& programFolder,
+// given output folder (the program's own unless it is installed) and on
+// "kestrom/" in the system's temporary folder.
+StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& outputFolder,
                                   const std::filesystem::path& systemTemporaryFolder);
 
 // Writes "vbpath", "aontop", "deltmp", "outdir" and "temp", in that order, each

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/application.h"
-#include "gui/fake_platform.h"
 #include "gui/scripted_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -5,11 +5,14 @@
 #include "settings/form2.h"
 #include "settings/form3.h"
 #include "settings/form4.h"
+#include "settings/profile_file.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -197,6 +200,60 @@ TEST_F(StartupTest, UnzipModuleThatCannotBeCopiedEndsTheProgram)
         destroyWindows(windows);
         writeBytes(platform->program / "unzdll.dll", Bytes{1});
     }
+}
+
+// An installed program: its folder cannot be written and holds none of its
+// files; those lie in the install's data and module folders.
+class InstalledStartTest : public GuiTest {
+protected:
+    InstalledStartTest()
+    {
+        for (const char* name : {"options.ini", "patch.wnt", "unzdll.dll"})
+            std::filesystem::remove(platform->program / name);
+        platform->programWritable = false;
+        writeBytes(platform->data / "options.ini", Bytes(shipped.begin(), shipped.end()));
+        writeBytes(platform->data / "patch.wnt", Bytes{0x08, 0x40});
+        writeBytes(platform->modules / "unzdll.dll", Bytes{0x7F, 'E', 'L', 'F', 2});
+    }
+
+    const std::string shipped = "; shipped\n[Options]\nprefix=INST-\naontop=0\n";
+};
+
+TEST_F(InstalledStartTest, SettingsLiveInTheUserFolderAndTheFilesComeFromTheInstall)
+{
+    start();
+    EXPECT_FALSE(terminationRequested());
+    const std::filesystem::path settings = platform->config / "options.ini";
+    EXPECT_EQ(readBytes(settings), Bytes(shipped.begin(), shipped.end()));
+    EXPECT_EQ(form().Edit2->text(), "INST-");
+    EXPECT_EQ(windows.form3->Edit3->text().toStdString(), (platform->home / "Kestrom").string() + "/");
+    EXPECT_EQ(form().outputFolder, (platform->home / "Kestrom").string() + "/");
+    EXPECT_EQ(form().patchFilePath, (platform->data / "patch.wnt").string());
+    EXPECT_EQ(readBytes(platform->system / "unzdll.dll"), readBytes(platform->modules / "unzdll.dll"));
+
+    // Both writers of the settings reach the user's copy, never the shipped one.
+    std::filesystem::create_directories(platform->temporary / "kestrom");
+    windows.form3->CheckBox1->setChecked(true);
+    windows.form3->BitBtn2Click();
+    form().Edit2->setText("MINE-");
+    form().close();
+    ProfileFile stored(settings);
+    EXPECT_EQ(stored.readString("Options", "prefix", ""), "MINE-");
+    EXPECT_EQ(stored.readString("Options", "aontop", ""), "1");
+    EXPECT_EQ(stored.readString("Options", "wwidth", ""), std::to_string(form().width()));
+    EXPECT_EQ(readBytes(platform->data / "options.ini"), Bytes(shipped.begin(), shipped.end()));
+    EXPECT_FALSE(std::filesystem::exists(platform->program / "options.ini"));
+}
+
+TEST_F(InstalledStartTest, SettingsThatCannotBeMadeEndTheProgram)
+{
+    writeBytes(platform->config.parent_path(), Bytes{'x'});  // a file where the folder goes
+    dialogs->expect(ShownDialog::Kind::Error);
+    start();
+    EXPECT_TRUE(terminationRequested());
+    EXPECT_TRUE(dialogs->shown().back().text.startsWith(QString::fromStdString((platform->config / "options.ini").string())));
+    EXPECT_TRUE(dialogs->shown().back().text.contains("could not be made from " +
+                                                      QString::fromStdString((platform->data / "options.ini").string())));
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 namespace kst::test {
 
 // The real file system, rooted in folders of the test's choosing, with the
-// copy able to fail on demand and program launches only recorded.
+// copy able to fail on demand, the program's folder writable or not on
+// demand, and program launches only recorded.
 class FakePlatform : public Platform {
 public:
     explicit FakePlatform(const std::filesystem::path& root);
@@ -18,6 +19,11 @@ public:
     std::filesystem::path programFolder() const override { return program; }
     std::filesystem::path systemFolder() const override { return system; }
     std::filesystem::path temporaryFolder() const override { return temporary; }
+    std::filesystem::path configFolder() const override { return config; }
+    std::filesystem::path homeFolder() const override { return home; }
+    std::filesystem::path installedDataFolder() const override { return data; }
+    std::filesystem::path installedModuleFolder() const override { return modules; }
+    bool folderWritable(const std::filesystem::path& folder) const override;
     bool fileExists(const std::filesystem::path& path) const override;
     void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::optional<Volume> volumeOf(const std::filesystem::path&) const override { return volume; }
@@ -27,6 +33,13 @@ public:
     std::filesystem::path program;
     std::filesystem::path system;
     std::filesystem::path temporary;
+    // Not created: an installed program makes its configuration folder itself.
+    std::filesystem::path config;
+    std::filesystem::path home;
+    std::filesystem::path data;
+    std::filesystem::path modules;
+    // Tests run as any user, root included, so a read-only program folder is faked.
+    bool programWritable = true;
     bool copyFails = false;
     int copies = 0;
     bool launchSucceeds = true;

@@ -1,15 +1,20 @@
-#include "gui/fake_platform.h"
+#include "support/fake_platform.h"
 
 #include "platform/files.h"
 
 namespace kst::test {
 
 FakePlatform::FakePlatform(const std::filesystem::path& root)
-    : program(root / "program"), system(root / "system"), temporary(root / "tmp")
+    : program(root / "program"), system(root / "system"), temporary(root / "tmp"), config(root / "config" / "kestrom"),
+      home(root / "home"), data(root / "share" / "kestrom"), modules(root / "lib" / "kestrom")
 {
-    std::filesystem::create_directories(program);
-    std::filesystem::create_directories(system);
-    std::filesystem::create_directories(temporary);
+    for (const std::filesystem::path& folder : {program, system, temporary, home, data, modules})
+        std::filesystem::create_directories(folder);
+}
+
+bool FakePlatform::folderWritable(const std::filesystem::path& folder) const
+{
+    return (folder != program || programWritable) && PosixPlatform().folderWritable(folder);
 }
 
 bool FakePlatform::fileExists(const std::filesystem::path& path) const

@@ -1,0 +1,60 @@
+#include "platform/program_files.h"
+
+#include "platform/files.h"
+
+namespace kst {
+namespace {
+
+constexpr const char* SettingsName = "options.ini";
+constexpr const char* PatchName = "patch.wnt";
+constexpr const char* UnzipModuleName = "unzdll.dll";
+// Beside the user's other files, where the first Apply creates it.
+constexpr const char* UserOutputFolderName = "Kestrom";
+
+// The file beside the program when it is there, else the installed one when
+// that is there; else the one beside the program, whose absence the caller reports.
+std::filesystem::path besideOrInstalled(const Platform& services, const std::filesystem::path& installedFolder,
+                                        const char* name)
+{
+    const std::filesystem::path beside = services.programFolder() / name;
+    if (services.fileExists(beside))
+        return beside;
+    const std::filesystem::path installed = installedFolder / name;
+    return services.fileExists(installed) ? installed : beside;
+}
+
+}  // namespace
+
+ProgramFiles locateProgramFiles(const Platform& services)
+{
+    const std::filesystem::path program = services.programFolder();
+    ProgramFiles files;
+    files.patch = besideOrInstalled(services, services.installedDataFolder(), PatchName);
+    files.unzipModule = besideOrInstalled(services, services.installedModuleFolder(), UnzipModuleName);
+
+    const std::filesystem::path beside = program / SettingsName;
+    const std::filesystem::path shipped = services.installedDataFolder() / SettingsName;
+    const bool besideExists = services.fileExists(beside);
+    if (!services.folderWritable(program) || (!besideExists && services.fileExists(shipped))) {
+        files.settings = services.configFolder() / SettingsName;
+        files.shippedSettings = besideExists ? beside : shipped;
+        files.outputFolder = services.homeFolder() / UserOutputFolderName;
+    } else {
+        files.settings = beside;
+        files.outputFolder = program;
+    }
+    return files;
+}
+
+bool prepareSettings(Platform& services, const ProgramFiles& files)
+{
+    if (services.fileExists(files.settings))
+        return true;
+    if (files.shippedSettings.empty() || !services.fileExists(files.shippedSettings))
+        return false;
+    createFolders(files.settings.parent_path());  // ~/.config itself may be missing
+    services.copyFile(files.shippedSettings, files.settings);
+    return true;
+}
+
+}  // namespace kst

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <filesystem>
+
+namespace kst {
+
+// The files the program comes with and the settings file it keeps. Run from
+// a folder the user can write that holds them (the build folder), all lie
+// beside the program, as they always have. An installed program (its folder
+// cannot be written, or holds no options.ini while the install's data folder
+// does) reads patch.wnt and unzdll.dll where the install put them and keeps
+// its settings in the user's configuration folder, made from the shipped copy.
+struct ProgramFiles {
+    // The options.ini that start-up reads and Options and closing write.
+    std::filesystem::path settings;
+    // The shipped options.ini that a missing user copy is made from; empty
+    // when the settings live beside the program.
+    std::filesystem::path shippedSettings;
+    std::filesystem::path patch;        // patch.wnt
+    std::filesystem::path unzipModule;  // unzdll.dll, copied into the system folder at start
+    // The output folder when the settings name none: the program's folder,
+    // or for an installed program a folder in the user's home.
+    std::filesystem::path outputFolder;
+};
+
+ProgramFiles locateProgramFiles(const Platform& services);
+
+// Makes sure the settings file exists: an installed program's user copy (and
+// its folder) is made from the shipped one when missing; an existing copy is
+// never replaced. False when there is no settings file and nothing to make
+// one from; FileError when making it fails.
+bool prepareSettings(Platform& services, const ProgramFiles& files);
+
+}  // namespace kst

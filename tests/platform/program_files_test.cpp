@@ -1,0 +1,111 @@
+#include "platform/file_error.h"
+#include "platform/program_files.h"
+#include "support/fake_platform.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kst::test {
+namespace {
+
+// Paths in the rows are relative to the fake's root: program/ is the
+// program's folder, share/kestrom/ and lib/kestrom/ the install's data and
+// module folders, config/kestrom/ the user's configuration folder.
+struct Layout {
+    const char* name;
+    bool programWritable;
+    std::vector<std::string> files;
+    const char* settings;
+    const char* shippedSettings;  // "" when none
+    const char* patch;
+    const char* unzipModule;
+    const char* outputFolder;
+};
+
+const Layout Layouts[] = {
+    {"run from the build folder", true,
+     {"program/options.ini", "program/patch.wnt", "program/unzdll.dll"},
+     "program/options.ini", "", "program/patch.wnt", "program/unzdll.dll", "program"},
+    {"build folder whose settings were deleted: the missing file is reported there", true,
+     {"program/patch.wnt", "config/kestrom/options.ini"},
+     "program/options.ini", "", "program/patch.wnt", "program/unzdll.dll", "program"},
+    {"installed under a prefix the user can write", true,
+     {"share/kestrom/options.ini", "share/kestrom/patch.wnt", "lib/kestrom/unzdll.dll"},
+     "config/kestrom/options.ini", "share/kestrom/options.ini", "share/kestrom/patch.wnt", "lib/kestrom/unzdll.dll",
+     "home/Kestrom"},
+    {"installed system-wide: the program's folder cannot be written", false,
+     {"share/kestrom/options.ini", "share/kestrom/patch.wnt", "lib/kestrom/unzdll.dll"},
+     "config/kestrom/options.ini", "share/kestrom/options.ini", "share/kestrom/patch.wnt", "lib/kestrom/unzdll.dll",
+     "home/Kestrom"},
+    {"all files beside a program whose folder cannot be written", false,
+     {"program/options.ini", "program/patch.wnt", "program/unzdll.dll", "share/kestrom/options.ini"},
+     "config/kestrom/options.ini", "program/options.ini", "program/patch.wnt", "program/unzdll.dll", "home/Kestrom"},
+    {"a copy beside a writable program wins over the install's", true,
+     {"program/options.ini", "share/kestrom/options.ini", "share/kestrom/patch.wnt"},
+     "program/options.ini", "", "share/kestrom/patch.wnt", "program/unzdll.dll", "program"},
+};
+
+TEST(ProgramFiles, FoundBesideTheProgramOrWhereTheInstallPutThem)
+{
+    for (const Layout& layout : Layouts) {
+        SCOPED_TRACE(layout.name);
+        TempFolder root;
+        FakePlatform services(root.path());
+        services.programWritable = layout.programWritable;
+        for (const std::string& file : layout.files) {
+            std::filesystem::create_directories((root / file).parent_path());
+            writeBytes(root / file, {'x'});
+        }
+        auto at = [&](const char* relative) {
+            return *relative ? root / relative : std::filesystem::path();
+        };
+
+        const ProgramFiles files = locateProgramFiles(services);
+        EXPECT_EQ(files.settings, at(layout.settings));
+        EXPECT_EQ(files.shippedSettings, at(layout.shippedSettings));
+        EXPECT_EQ(files.patch, at(layout.patch));
+        EXPECT_EQ(files.unzipModule, at(layout.unzipModule));
+        EXPECT_EQ(files.outputFolder, at(layout.outputFolder));
+    }
+}
+
+TEST(ProgramFiles, UserSettingsAreMadeOnceFromTheShippedCopy)
+{
+    TempFolder root;
+    FakePlatform services(root.path());
+    services.programWritable = false;
+    const ProgramFiles files = locateProgramFiles(services);
+
+    // Nothing shipped: nothing is made, and start-up reports the missing file.
+    EXPECT_FALSE(prepareSettings(services, files));
+    EXPECT_FALSE(std::filesystem::exists(services.config));
+
+    writeBytes(services.data / "options.ini", {'[', 'O', ']'});
+    EXPECT_TRUE(prepareSettings(services, files));
+    EXPECT_EQ(readBytes(files.settings), (Bytes{'[', 'O', ']'}));
+
+    // The user's copy is theirs from now on, even when the shipped one changes.
+    writeBytes(files.settings, {'u'});
+    writeBytes(services.data / "options.ini", {'n', 'e', 'w'});
+    EXPECT_TRUE(prepareSettings(services, files));
+    EXPECT_EQ(readBytes(files.settings), (Bytes{'u'}));
+    EXPECT_EQ(services.copies, 1);
+}
+
+TEST(ProgramFiles, AConfigurationFolderThatCannotBeMadeIsAFileError)
+{
+    TempFolder root;
+    FakePlatform services(root.path());
+    services.programWritable = false;
+    writeBytes(services.data / "options.ini", {'x'});
+    writeBytes(root / "config", {'x'});  // a file where the folder should go
+    const ProgramFiles files = locateProgramFiles(services);
+    EXPECT_THROW(prepareSettings(services, files), FileError);
+    EXPECT_EQ(services.copies, 0);
+}
+
+}  // namespace
+}  // namespace kst::test
