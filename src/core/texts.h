@@ -135,6 +135,15 @@ KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");
 KST_TEXT(EhEntryNotFound, "%s\nCannot find entry of EH patch data.");
 KST_TEXT(FileIsEmpty, "The file is empty.");
 
+// What adding a folder left out
+KST_TEXT(SkippedEntries, "These were not added:\n%s");
+KST_TEXT(SkippedWrongExtension, "%s: neither a .gba image nor a .zip archive");
+KST_TEXT(SkippedNotAFile, "%s: not a file");
+KST_TEXT(SkippedFolderLink, "%s: a link to a folder, not followed");
+KST_TEXT(SkippedFolderUnreadable, "%s: the folder cannot be read: %s");
+KST_TEXT(SkippedImageUnreadable, "%s: the rom cannot be read: %s");
+KST_TEXT(SkippedMore, "... and %d more.");
+
 // The command-line tool
 KST_TEXT(CliUsage,
          "Usage:\n"
