@@ -36,6 +36,7 @@ KST_TEXT(Options1, "Options...");
 KST_TEXT(Exit1, "Exit");
 KST_TEXT(Edit1, "List");
 KST_TEXT(Addrom1, "Add roms...");
+KST_TEXT(AddFolder1, "Add folder...");
 KST_TEXT(Removeselection1, "Remove selection");
 KST_TEXT(UnselectAll1, "Clear List");
 KST_TEXT(EditName2, "Edit Name...");
@@ -97,6 +98,8 @@ KST_TEXT(OpenDialogTitle, "Select File...");
 KST_TEXT(FilterSupported, "Supported Files (*.zip;*.gba)");
 KST_TEXT(FilterGba, "GBA Images (*.gba)");
 KST_TEXT(FilterZip, "Zip Files (*.zip)");
+// The folder dialog of the add-folder command
+KST_TEXT(AddFolderTitle, "Select Folder...");
 
 // Start-up
 KST_TEXT(DllMissing, "The following DLL is missing:\n%s");
