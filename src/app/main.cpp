@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "app/strings.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     int status = 0;
     if (!kst::terminationRequested()) {
         windows.form1->show();
+        kst::addWhenStarted(*windows.form1, kst::commandLineFiles(QApplication::arguments().mid(1)));
         status = QApplication::exec();
     }
     kst::destroyWindows(windows);
