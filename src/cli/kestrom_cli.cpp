@@ -1,6 +1,8 @@
-// kestrom-cli: the image pipeline, ExitHack removal and the header read,
-// without windows, for scripts that work through large collections.
+// kestrom-cli: the image pipeline, ExitHack removal, the header read and the
+// header tools, without windows, for scripts that work through large collections.
 
+#include "cli/cli_report.h"
+#include "cli/header_tools.h"
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
@@ -12,6 +14,7 @@
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -24,7 +27,7 @@
 namespace kst {
 namespace {
 
-enum ExitStatus { Success = 0, SomeFileFailed = 1, UsageError = 2 };
+using namespace cli;
 
 struct UsageProblem {
     std::string message;
@@ -37,8 +40,26 @@ struct Options {
     std::string prefix;
     std::string suffix;
     std::optional<std::string> outputFolder;
+    std::optional<std::uint8_t> fill;
     std::vector<std::string> files;
 };
+
+bool isCommand(const std::string& name)
+{
+    for (const char* command : {"process", "remove-eh", "info", "check", "fix-header", "pad"})
+        if (name == command)
+            return true;
+    return false;
+}
+
+std::uint8_t fillValue(const std::string& value)
+{
+    if (value == "00" || value == "0x00")
+        return 0x00;
+    if (value == "FF" || value == "ff" || value == "0xFF" || value == "0xff")
+        return 0xFF;
+    throw UsageProblem{tr(texts::CliBadFill)};
+}
 
 // Takes the value of an option given as "--name VALUE" or "--name=VALUE".
 std::optional<std::string> optionValue(std::string_view name, const std::vector<std::string>& args, std::size_t& i)
@@ -58,10 +79,12 @@ Options parse(const std::vector<std::string>& args)
 {
     Options options;
     options.command = args.front();
-    if (options.command != "process" && options.command != "remove-eh" && options.command != "info")
+    if (!isCommand(options.command))
         throw UsageProblem{format(tr(texts::CliUnknownCommand), {options.command})};
     const bool process = options.command == "process";
-    const bool writes = options.command != "info";
+    const bool pad = options.command == "pad";
+    const bool named = process || options.command == "remove-eh";  // outputs named with prefix and suffix
+    const bool writes = named || pad;
 
     bool onlyFiles = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -80,12 +103,14 @@ Options parse(const std::vector<std::string>& args)
             options.actions.all = true;
         } else if (auto value = process ? optionValue("--patch", args, i) : std::nullopt) {
             options.patchFile = *value;
-        } else if (auto value = writes ? optionValue("--prefix", args, i) : std::nullopt) {
+        } else if (auto value = named ? optionValue("--prefix", args, i) : std::nullopt) {
             options.prefix = *value;
-        } else if (auto value = writes ? optionValue("--suffix", args, i) : std::nullopt) {
+        } else if (auto value = named ? optionValue("--suffix", args, i) : std::nullopt) {
             options.suffix = *value;
         } else if (auto value = writes ? optionValue("--output", args, i) : std::nullopt) {
             options.outputFolder = *value;
+        } else if (auto value = pad ? optionValue("--fill", args, i) : std::nullopt) {
+            options.fill = fillValue(*value);
         } else {
             throw UsageProblem{format(tr(texts::CliUnknownOption), {arg})};
         }
@@ -103,6 +128,8 @@ Options parse(const std::vector<std::string>& args)
 // DIR + "/" + prefix + Name + suffix + ".gba", the output name of the list.
 std::string outputPath(const Options& options, const std::string& file)
 {
+    if (options.command == "pad")
+        return padOutputPath(*options.outputFolder, file);
     std::string path = *options.outputFolder;
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
@@ -118,27 +145,6 @@ void refuseSharedOutputs(const Options& options)
         if (!fresh)
             throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, file, it->first})};
     }
-}
-
-void reportFailure(const std::string& file, const std::exception& error)
-{
-    // A FileError names the file it was working on, which may be the output
-    // or the patch rather than the source.
-    const auto* fileError = dynamic_cast<const FileError*>(&error);
-    if (fileError && fileError->path() == std::filesystem::path(file))
-        std::cerr << error.what() << '\n';
-    else
-        std::cerr << format(tr(texts::CliFileMessage), {file, error.what()}) << '\n';
-}
-
-// Creates the output folder (one level) when it is missing, as Apply does.
-bool makeOutputFolder(const std::string& folder)
-{
-    std::error_code ec;
-    if (createFolder(folder, &ec) != FolderCreation::Failed)
-        return true;
-    std::cerr << format(tr(texts::CliNoOutputFolder), {folder, ec.message()}) << '\n';
-    return false;
 }
 
 int runProcess(const Options& options)
@@ -237,12 +243,18 @@ int run(const std::vector<std::string>& args)
         if (args.empty())
             throw UsageProblem{};
         Options options = parse(args);
-        if (options.command != "info")
+        if (options.outputFolder)
             refuseSharedOutputs(options);
         if (options.command == "process")
             return runProcess(options);
         if (options.command == "remove-eh")
             return runRemoveEH(options);
+        if (options.command == "check")
+            return runCheck(options.files);
+        if (options.command == "fix-header")
+            return runFixHeader(options.files);
+        if (options.command == "pad")
+            return runPad(options.files, options.fill, *options.outputFolder);
         return runInfo(options);
     } catch (const UsageProblem& problem) {
         if (!problem.message.empty())

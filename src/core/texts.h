@@ -151,6 +151,9 @@ KST_TEXT(CliUsage,
          "                      [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  kestrom-cli info FILE...\n"
+         "  kestrom-cli check FILE...\n"
+         "  kestrom-cli fix-header FILE...\n"
+         "  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
          "  kestrom-cli --help\n"
          "\n"
          "process    writes a processed copy of each FILE to DIR/<P><name><S>.gba, <name>\n"
@@ -161,9 +164,21 @@ KST_TEXT(CliUsage,
          "remove-eh  writes a copy of each FILE without its ExitHack patch, named the same way.\n"
          "info       prints the path, size, internal name, country and maker of each FILE,\n"
          "           separated by tabs.\n"
+         "check      prints one line per FILE, separated by tabs: its path, whether the\n"
+         "           header complement (byte 0xBD) is correct, whether the image carries\n"
+         "           an intro (an entry branch other than the standard one that does not\n"
+         "           lead to an ExitHack patch), whether it carries the ExitHack patch,\n"
+         "           and whether it is trimmed (its size is not a power of two).\n"
+         "fix-header stores the correct header complement in each FILE whose complement\n"
+         "           is wrong, replacing the file in one piece; nothing else changes.\n"
+         "pad        writes a copy of each FILE to DIR under its own name, padded up to\n"
+         "           the next power of two with the fill byte, the inverse of trimming:\n"
+         "           trimming the copy gives FILE back. --fill defaults to the padding\n"
+         "           that trimming left as the last byte (00 when it is 00, else FF).\n"
          "\n"
          "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
-         "unpatched or unprocessed, 2 for a usage error.\n");
+         "unpatched or unprocessed or (check) has a wrong complement, 2 for a usage\n"
+         "error.\n");
 KST_TEXT(CliFileMessage, "%s: %s");
 KST_TEXT(CliUnknownCommand, "Unknown command: %s");
 KST_TEXT(CliUnknownOption, "Unknown option: %s");
@@ -173,6 +188,19 @@ KST_TEXT(CliNoFiles, "No file given.");
 KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
 KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
 KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
+KST_TEXT(CliBadFill, "--fill takes 00 or FF.");
+KST_TEXT(CliNoHeader, "The file is too short to hold a cartridge header.");
+KST_TEXT(CliCopyOverSource, "The copy would replace the file itself.");
+KST_TEXT(CheckComplementCorrect, "complement correct");
+KST_TEXT(CheckComplementWrong, "complement wrong (%s, should be %s)");
+KST_TEXT(CheckIntro, "intro");
+KST_TEXT(CheckNoIntro, "no intro");
+KST_TEXT(CheckExitHack, "ExitHack");
+KST_TEXT(CheckNoExitHack, "no ExitHack");
+KST_TEXT(CheckTrimmed, "trimmed");
+KST_TEXT(CheckFullSize, "full size");
+KST_TEXT(FixComplementFixed, "complement fixed (%s, was %s)");
+KST_TEXT(FixComplementKept, "complement already correct");
 
 // The archive component
 KST_TEXT(ZipDriveUnreadable, "Unable to access the selected drive!");
