@@ -1,8 +1,10 @@
 #pragma once
 
-// The texts of the core: every text the core shows or writes comes from here,
-// marked for Qt Linguist (lupdate reads QT_TRANSLATE_NOOP without needing Qt).
-// Code shows a text through tr(), which the program binds to its translator.
+// The texts of the core: every text the core shows or writes comes from here.
+// Each is spelled out as QT_TRANSLATE_NOOP("Kestrom", ...), the form lupdate
+// finds in the source (it does not expand macros), so that it lands in the
+// translations; without Qt the mark is the text itself. Code shows a text
+// through tr(), which the program binds to its translator.
 
 #include <initializer_list>
 #include <span>
@@ -30,191 +32,193 @@ inline std::string format(std::string_view pattern, std::initializer_list<std::s
 }
 
 namespace texts {
-#define KST_TEXT(name, text) inline constexpr TextId name = QT_TRANSLATE_NOOP("Kestrom", text)
 
 // Sizes
-KST_TEXT(KbUnit, " KB");
+inline constexpr TextId KbUnit = QT_TRANSLATE_NOOP("Kestrom", " KB");
 
 // Countries
-KST_TEXT(Germany, "Germany");
-KST_TEXT(Usa, "USA");
-KST_TEXT(France, "France");
-KST_TEXT(Italy, "Italy");
-KST_TEXT(Japan, "Japan");
-KST_TEXT(Europe, "Europe");
-KST_TEXT(Spain, "Spain");
-KST_TEXT(Multi, "Multi");
-KST_TEXT(UnknownCountry, "Unknown");
+inline constexpr TextId Germany = QT_TRANSLATE_NOOP("Kestrom", "Germany");
+inline constexpr TextId Usa = QT_TRANSLATE_NOOP("Kestrom", "USA");
+inline constexpr TextId France = QT_TRANSLATE_NOOP("Kestrom", "France");
+inline constexpr TextId Italy = QT_TRANSLATE_NOOP("Kestrom", "Italy");
+inline constexpr TextId Japan = QT_TRANSLATE_NOOP("Kestrom", "Japan");
+inline constexpr TextId Europe = QT_TRANSLATE_NOOP("Kestrom", "Europe");
+inline constexpr TextId Spain = QT_TRANSLATE_NOOP("Kestrom", "Spain");
+inline constexpr TextId Multi = QT_TRANSLATE_NOOP("Kestrom", "Multi");
+inline constexpr TextId UnknownCountry = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
 
 // Makers
-KST_TEXT(BadMaker, "-Bad-");
-KST_TEXT(HomeMade, "Home made");
-KST_TEXT(UnknownMaker, "Unknown");
-KST_TEXT(Nintendo, "Nintendo");
-KST_TEXT(Capcom, "Capcom");
-KST_TEXT(Starfish, "Starfish");
-KST_TEXT(HudsonSoftJapan, "Hudson Soft Japan");
-KST_TEXT(KemcoJapan, "Kemco Japan");
-KST_TEXT(Tam, "Tam");
-KST_TEXT(Jordan, "Jordan");
-KST_TEXT(UbiSoft, "Ubi Soft");
-KST_TEXT(CraveEntertainment, "Crave Entertainment");
-KST_TEXT(Activision, "Activision");
-KST_TEXT(Take2, "Take 2");
-KST_TEXT(Midway, "Midway");
-KST_TEXT(MajescoSales, "Majesco Sales");
-KST_TEXT(ThreeDO, "3DO");
-KST_TEXT(Bam, "BAM!");
-KST_TEXT(Sega, "Sega");
-KST_TEXT(Infogrames, "Infogrames");
-KST_TEXT(Thq, "THQ");
-KST_TEXT(Kemco, "Kemco");
-KST_TEXT(SegaJapan, "Sega Japan");
-KST_TEXT(Imagineer, "Imagineer");
-KST_TEXT(MarvelousEntertainment, "Marvelous Entertainment");
-KST_TEXT(Konami, "Konami");
-KST_TEXT(Takara, "Takara");
-KST_TEXT(Namco, "Namco");
-KST_TEXT(Playmate, "Playmate");
-KST_TEXT(Mto, "MTO");
-KST_TEXT(GlobalA, "Global A");
-KST_TEXT(Koei, "Koei");
-KST_TEXT(Banpresto, "Banpresto");
-KST_TEXT(Epoch, "Epoch");
-KST_TEXT(Athena, "Athena");
-KST_TEXT(Asmik, "Asmik");
-KST_TEXT(Atlus, "Atlus");
-KST_TEXT(Spike, "Spike");
-KST_TEXT(KonamiJapan, "Konami Japan");
+inline constexpr TextId BadMaker = QT_TRANSLATE_NOOP("Kestrom", "-Bad-");
+inline constexpr TextId HomeMade = QT_TRANSLATE_NOOP("Kestrom", "Home made");
+inline constexpr TextId UnknownMaker = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
+inline constexpr TextId Nintendo = QT_TRANSLATE_NOOP("Kestrom", "Nintendo");
+inline constexpr TextId Capcom = QT_TRANSLATE_NOOP("Kestrom", "Capcom");
+inline constexpr TextId Starfish = QT_TRANSLATE_NOOP("Kestrom", "Starfish");
+inline constexpr TextId HudsonSoftJapan = QT_TRANSLATE_NOOP("Kestrom", "Hudson Soft Japan");
+inline constexpr TextId KemcoJapan = QT_TRANSLATE_NOOP("Kestrom", "Kemco Japan");
+inline constexpr TextId Tam = QT_TRANSLATE_NOOP("Kestrom", "Tam");
+inline constexpr TextId Jordan = QT_TRANSLATE_NOOP("Kestrom", "Jordan");
+inline constexpr TextId UbiSoft = QT_TRANSLATE_NOOP("Kestrom", "Ubi Soft");
+inline constexpr TextId CraveEntertainment = QT_TRANSLATE_NOOP("Kestrom", "Crave Entertainment");
+inline constexpr TextId Activision = QT_TRANSLATE_NOOP("Kestrom", "Activision");
+inline constexpr TextId Take2 = QT_TRANSLATE_NOOP("Kestrom", "Take 2");
+inline constexpr TextId Midway = QT_TRANSLATE_NOOP("Kestrom", "Midway");
+inline constexpr TextId MajescoSales = QT_TRANSLATE_NOOP("Kestrom", "Majesco Sales");
+inline constexpr TextId ThreeDO = QT_TRANSLATE_NOOP("Kestrom", "3DO");
+inline constexpr TextId Bam = QT_TRANSLATE_NOOP("Kestrom", "BAM!");
+inline constexpr TextId Sega = QT_TRANSLATE_NOOP("Kestrom", "Sega");
+inline constexpr TextId Infogrames = QT_TRANSLATE_NOOP("Kestrom", "Infogrames");
+inline constexpr TextId Thq = QT_TRANSLATE_NOOP("Kestrom", "THQ");
+inline constexpr TextId Kemco = QT_TRANSLATE_NOOP("Kestrom", "Kemco");
+inline constexpr TextId SegaJapan = QT_TRANSLATE_NOOP("Kestrom", "Sega Japan");
+inline constexpr TextId Imagineer = QT_TRANSLATE_NOOP("Kestrom", "Imagineer");
+inline constexpr TextId MarvelousEntertainment = QT_TRANSLATE_NOOP("Kestrom", "Marvelous Entertainment");
+inline constexpr TextId Konami = QT_TRANSLATE_NOOP("Kestrom", "Konami");
+inline constexpr TextId Takara = QT_TRANSLATE_NOOP("Kestrom", "Takara");
+inline constexpr TextId Namco = QT_TRANSLATE_NOOP("Kestrom", "Namco");
+inline constexpr TextId Playmate = QT_TRANSLATE_NOOP("Kestrom", "Playmate");
+inline constexpr TextId Mto = QT_TRANSLATE_NOOP("Kestrom", "MTO");
+inline constexpr TextId GlobalA = QT_TRANSLATE_NOOP("Kestrom", "Global A");
+inline constexpr TextId Koei = QT_TRANSLATE_NOOP("Kestrom", "Koei");
+inline constexpr TextId Banpresto = QT_TRANSLATE_NOOP("Kestrom", "Banpresto");
+inline constexpr TextId Epoch = QT_TRANSLATE_NOOP("Kestrom", "Epoch");
+inline constexpr TextId Athena = QT_TRANSLATE_NOOP("Kestrom", "Athena");
+inline constexpr TextId Asmik = QT_TRANSLATE_NOOP("Kestrom", "Asmik");
+inline constexpr TextId Atlus = QT_TRANSLATE_NOOP("Kestrom", "Atlus");
+inline constexpr TextId Spike = QT_TRANSLATE_NOOP("Kestrom", "Spike");
+inline constexpr TextId KonamiJapan = QT_TRANSLATE_NOOP("Kestrom", "Konami Japan");
 
 // Column captions of the ROM list
-KST_TEXT(ColGo, "Go");
-KST_TEXT(ColName, "Name");
-KST_TEXT(ColSize, "Size");
-KST_TEXT(ColDir, "Dir");
-KST_TEXT(ColNewSize, "New size");
-KST_TEXT(ColInternalName, "Internal name");
-KST_TEXT(ColCountry, "Country");
-KST_TEXT(ColMaker, "Maker");
-KST_TEXT(ColInput, "Input");
+inline constexpr TextId ColGo = QT_TRANSLATE_NOOP("Kestrom", "Go");
+inline constexpr TextId ColName = QT_TRANSLATE_NOOP("Kestrom", "Name");
+inline constexpr TextId ColSize = QT_TRANSLATE_NOOP("Kestrom", "Size");
+inline constexpr TextId ColDir = QT_TRANSLATE_NOOP("Kestrom", "Dir");
+inline constexpr TextId ColNewSize = QT_TRANSLATE_NOOP("Kestrom", "New size");
+inline constexpr TextId ColInternalName = QT_TRANSLATE_NOOP("Kestrom", "Internal name");
+inline constexpr TextId ColCountry = QT_TRANSLATE_NOOP("Kestrom", "Country");
+inline constexpr TextId ColMaker = QT_TRANSLATE_NOOP("Kestrom", "Maker");
+inline constexpr TextId ColInput = QT_TRANSLATE_NOOP("Kestrom", "Input");
 
 // The selection mark of the Go column
-KST_TEXT(SelectionMark, "@");
+inline constexpr TextId SelectionMark = QT_TRANSLATE_NOOP("Kestrom", "@");
 // The middle of the sample output name
-KST_TEXT(SampleRomName, "romname");
+inline constexpr TextId SampleRomName = QT_TRANSLATE_NOOP("Kestrom", "romname");
 
 // Status line
-KST_TEXT(ActionTextFormat, "[Actions: %s %s %s]");
-KST_TEXT(ActionLetterTruncate, "T");
-KST_TEXT(ActionLetterIntro, "R");
-KST_TEXT(ActionLetterExitHack, "E");
-KST_TEXT(StatusFormat, "[%d roms in list] [rom %d selected] %s");
-KST_TEXT(NoRomsInList, "{No Roms in List}");
+inline constexpr TextId ActionTextFormat = QT_TRANSLATE_NOOP("Kestrom", "[Actions: %s %s %s]");
+inline constexpr TextId ActionLetterTruncate = QT_TRANSLATE_NOOP("Kestrom", "T");
+inline constexpr TextId ActionLetterIntro = QT_TRANSLATE_NOOP("Kestrom", "R");
+inline constexpr TextId ActionLetterExitHack = QT_TRANSLATE_NOOP("Kestrom", "E");
+inline constexpr TextId StatusFormat = QT_TRANSLATE_NOOP("Kestrom", "[%d roms in list] [rom %d selected] %s");
+inline constexpr TextId NoRomsInList = QT_TRANSLATE_NOOP("Kestrom", "{No Roms in List}");
 
 // Lost size
-KST_TEXT(NotANumber, "'%s' is not a valid integer value.");
+inline constexpr TextId NotANumber = QT_TRANSLATE_NOOP("Kestrom", "'%s' is not a valid integer value.");
 
 // Tags of the operation log, in the order the steps run
-KST_TEXT(TagNoIntroRemoved, " [No intro removed]");
-KST_TEXT(TagIntroRemoved, " [Intro removed]");
-KST_TEXT(TagAlreadyTrimmed, " [Already trimmed]");
-KST_TEXT(TagTrimmed, " [Trimmed]");
-KST_TEXT(TagNotPatched, " [Not patched]");
-KST_TEXT(TagEhApplied, " [EH Applied]");
+inline constexpr TextId TagNoIntroRemoved = QT_TRANSLATE_NOOP("Kestrom", " [No intro removed]");
+inline constexpr TextId TagIntroRemoved = QT_TRANSLATE_NOOP("Kestrom", " [Intro removed]");
+inline constexpr TextId TagAlreadyTrimmed = QT_TRANSLATE_NOOP("Kestrom", " [Already trimmed]");
+inline constexpr TextId TagTrimmed = QT_TRANSLATE_NOOP("Kestrom", " [Trimmed]");
+inline constexpr TextId TagNotPatched = QT_TRANSLATE_NOOP("Kestrom", " [Not patched]");
+inline constexpr TextId TagEhApplied = QT_TRANSLATE_NOOP("Kestrom", " [EH Applied]");
 
 // Files that cannot be used
-KST_TEXT(NotARegularFile, "Not a regular file.");
-KST_TEXT(FileAccessDenied, "File access denied.");
-KST_TEXT(FileLargerThan, "The file is larger than %s.");
-KST_TEXT(SizeInMiB, "%d MiB");
-KST_TEXT(SizeInBytes, "%d bytes");
+inline constexpr TextId NotARegularFile = QT_TRANSLATE_NOOP("Kestrom", "Not a regular file.");
+inline constexpr TextId FileAccessDenied = QT_TRANSLATE_NOOP("Kestrom", "File access denied.");
+inline constexpr TextId FileLargerThan = QT_TRANSLATE_NOOP("Kestrom", "The file is larger than %s.");
+inline constexpr TextId SizeInMiB = QT_TRANSLATE_NOOP("Kestrom", "%d MiB");
+inline constexpr TextId SizeInBytes = QT_TRANSLATE_NOOP("Kestrom", "%d bytes");
 
 // The ExitHack patch and its removal
-KST_TEXT(PatchFileMissing, "The file 'patch.wnt' is missing.");
-KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");
-KST_TEXT(EhEntryNotFound, "%s\nCannot find entry of EH patch data.");
-KST_TEXT(FileIsEmpty, "The file is empty.");
+inline constexpr TextId PatchFileMissing = QT_TRANSLATE_NOOP("Kestrom", "The file 'patch.wnt' is missing.");
+inline constexpr TextId FileNotPatched = QT_TRANSLATE_NOOP("Kestrom", "%s\nThis file is not patched.");
+inline constexpr TextId EhEntryNotFound = QT_TRANSLATE_NOOP("Kestrom", "%s\nCannot find entry of EH patch data.");
+inline constexpr TextId FileIsEmpty = QT_TRANSLATE_NOOP("Kestrom", "The file is empty.");
 
 // What adding a folder left out
-KST_TEXT(SkippedEntries, "These were not added:\n%s");
-KST_TEXT(SkippedWrongExtension, "%s: neither a .gba image nor a .zip archive");
-KST_TEXT(SkippedNotAFile, "%s: not a file");
-KST_TEXT(SkippedFolderLink, "%s: a link to a folder, not followed");
-KST_TEXT(SkippedFolderUnreadable, "%s: the folder cannot be read: %s");
-KST_TEXT(SkippedImageUnreadable, "%s: the rom cannot be read: %s");
-KST_TEXT(SkippedMore, "... and %d more.");
+inline constexpr TextId SkippedEntries = QT_TRANSLATE_NOOP("Kestrom", "These were not added:\n%s");
+inline constexpr TextId SkippedWrongExtension =
+    QT_TRANSLATE_NOOP("Kestrom", "%s: neither a .gba image nor a .zip archive");
+inline constexpr TextId SkippedNotAFile = QT_TRANSLATE_NOOP("Kestrom", "%s: not a file");
+inline constexpr TextId SkippedFolderLink = QT_TRANSLATE_NOOP("Kestrom", "%s: a link to a folder, not followed");
+inline constexpr TextId SkippedFolderUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the folder cannot be read: %s");
+inline constexpr TextId SkippedImageUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the rom cannot be read: %s");
+inline constexpr TextId SkippedMore = QT_TRANSLATE_NOOP("Kestrom", "... and %d more.");
 
 // The command-line tool
-KST_TEXT(CliUsage,
-         "Usage:\n"
-         "  kestrom-cli process [--remove-intro] [--truncate] [--exithack] [--all]\n"
-         "                      [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
-         "  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
-         "  kestrom-cli info FILE...\n"
-         "  kestrom-cli check FILE...\n"
-         "  kestrom-cli fix-header FILE...\n"
-         "  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
-         "  kestrom-cli --help\n"
-         "\n"
-         "process    writes a processed copy of each FILE to DIR/<P><name><S>.gba, <name>\n"
-         "           being the file name without its last four characters. The chosen\n"
-         "           actions run in the order intro removal, trimming, ExitHack patch;\n"
-         "           --all chooses all three. Prints one log line per file. --patch\n"
-         "           defaults to patch.wnt beside this program.\n"
-         "remove-eh  writes a copy of each FILE without its ExitHack patch, named the same way.\n"
-         "info       prints the path, size, internal name, country and maker of each FILE,\n"
-         "           separated by tabs.\n"
-         "check      prints one line per FILE, separated by tabs: its path, whether the\n"
-         "           header complement (byte 0xBD) is correct, whether the image carries\n"
-         "           an intro (an entry branch other than the standard one that does not\n"
-         "           lead to an ExitHack patch), whether it carries the ExitHack patch,\n"
-         "           and whether it is trimmed (its size is not a power of two).\n"
-         "fix-header stores the correct header complement in each FILE whose complement\n"
-         "           is wrong, replacing the file in one piece; nothing else changes.\n"
-         "pad        writes a copy of each FILE to DIR under its own name, padded up to\n"
-         "           the next power of two with the fill byte, the inverse of trimming:\n"
-         "           trimming the copy gives FILE back. --fill defaults to the padding\n"
-         "           that trimming left as the last byte (00 when it is 00, else FF).\n"
-         "\n"
-         "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
-         "unpatched or unprocessed or (check) has a wrong complement, 2 for a usage\n"
-         "error.\n");
-KST_TEXT(CliFileMessage, "%s: %s");
-KST_TEXT(CliUnknownCommand, "Unknown command: %s");
-KST_TEXT(CliUnknownOption, "Unknown option: %s");
-KST_TEXT(CliMissingValue, "The option %s needs a value.");
-KST_TEXT(CliNoOutput, "No output folder given (--output DIR).");
-KST_TEXT(CliNoFiles, "No file given.");
-KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
-KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
-KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
-KST_TEXT(CliBadFill, "--fill takes 00 or FF.");
-KST_TEXT(CliNoHeader, "The file is too short to hold a cartridge header.");
-KST_TEXT(CliCopyOverSource, "The copy would replace the file itself.");
-KST_TEXT(CheckComplementCorrect, "complement correct");
-KST_TEXT(CheckComplementWrong, "complement wrong (%s, should be %s)");
-KST_TEXT(CheckIntro, "intro");
-KST_TEXT(CheckNoIntro, "no intro");
-KST_TEXT(CheckExitHack, "ExitHack");
-KST_TEXT(CheckNoExitHack, "no ExitHack");
-KST_TEXT(CheckTrimmed, "trimmed");
-KST_TEXT(CheckFullSize, "full size");
-KST_TEXT(FixComplementFixed, "complement fixed (%s, was %s)");
-KST_TEXT(FixComplementKept, "complement already correct");
+inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP(
+    "Kestrom",
+    "Usage:\n"
+    "  kestrom-cli process [--remove-intro] [--truncate] [--exithack] [--all]\n"
+    "                      [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
+    "  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
+    "  kestrom-cli info FILE...\n"
+    "  kestrom-cli check FILE...\n"
+    "  kestrom-cli fix-header FILE...\n"
+    "  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
+    "  kestrom-cli --help\n"
+    "\n"
+    "process    writes a processed copy of each FILE to DIR/<P><name><S>.gba, <name>\n"
+    "           being the file name without its last four characters. The chosen\n"
+    "           actions run in the order intro removal, trimming, ExitHack patch;\n"
+    "           --all chooses all three. Prints one log line per file. --patch\n"
+    "           defaults to patch.wnt beside this program.\n"
+    "remove-eh  writes a copy of each FILE without its ExitHack patch, named the same way.\n"
+    "info       prints the path, size, internal name, country and maker of each FILE,\n"
+    "           separated by tabs.\n"
+    "check      prints one line per FILE, separated by tabs: its path, whether the\n"
+    "           header complement (byte 0xBD) is correct, whether the image carries\n"
+    "           an intro (an entry branch other than the standard one that does not\n"
+    "           lead to an ExitHack patch), whether it carries the ExitHack patch,\n"
+    "           and whether it is trimmed (its size is not a power of two).\n"
+    "fix-header stores the correct header complement in each FILE whose complement\n"
+    "           is wrong, replacing the file in one piece; nothing else changes.\n"
+    "pad        writes a copy of each FILE to DIR under its own name, padded up to\n"
+    "           the next power of two with the fill byte, the inverse of trimming:\n"
+    "           trimming the copy gives FILE back. --fill defaults to the padding\n"
+    "           that trimming left as the last byte (00 when it is 00, else FF).\n"
+    "\n"
+    "Exit status: 0 when every file succeeded, 1 when any failed or was left\n"
+    "unpatched or unprocessed or (check) has a wrong complement, 2 for a usage\n"
+    "error.\n");
+inline constexpr TextId CliFileMessage = QT_TRANSLATE_NOOP("Kestrom", "%s: %s");
+inline constexpr TextId CliUnknownCommand = QT_TRANSLATE_NOOP("Kestrom", "Unknown command: %s");
+inline constexpr TextId CliUnknownOption = QT_TRANSLATE_NOOP("Kestrom", "Unknown option: %s");
+inline constexpr TextId CliMissingValue = QT_TRANSLATE_NOOP("Kestrom", "The option %s needs a value.");
+inline constexpr TextId CliNoOutput = QT_TRANSLATE_NOOP("Kestrom", "No output folder given (--output DIR).");
+inline constexpr TextId CliNoFiles = QT_TRANSLATE_NOOP("Kestrom", "No file given.");
+inline constexpr TextId CliNoAction =
+    QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
+inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s would both be written to %s.");
+inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");
+inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 00 or FF.");
+inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
+inline constexpr TextId CliCopyOverSource = QT_TRANSLATE_NOOP("Kestrom", "The copy would replace the file itself.");
+inline constexpr TextId CheckComplementCorrect = QT_TRANSLATE_NOOP("Kestrom", "complement correct");
+inline constexpr TextId CheckComplementWrong = QT_TRANSLATE_NOOP("Kestrom", "complement wrong (%s, should be %s)");
+inline constexpr TextId CheckIntro = QT_TRANSLATE_NOOP("Kestrom", "intro");
+inline constexpr TextId CheckNoIntro = QT_TRANSLATE_NOOP("Kestrom", "no intro");
+inline constexpr TextId CheckExitHack = QT_TRANSLATE_NOOP("Kestrom", "ExitHack");
+inline constexpr TextId CheckNoExitHack = QT_TRANSLATE_NOOP("Kestrom", "no ExitHack");
+inline constexpr TextId CheckTrimmed = QT_TRANSLATE_NOOP("Kestrom", "trimmed");
+inline constexpr TextId CheckFullSize = QT_TRANSLATE_NOOP("Kestrom", "full size");
+inline constexpr TextId FixComplementFixed = QT_TRANSLATE_NOOP("Kestrom", "complement fixed (%s, was %s)");
+inline constexpr TextId FixComplementKept = QT_TRANSLATE_NOOP("Kestrom", "complement already correct");
 
 // The archive component
-KST_TEXT(ZipDriveUnreadable, "Unable to access the selected drive!");
-KST_TEXT(ZipCannotCreate, "Unable to create \n\"%s\"");
-KST_TEXT(ZipCannotOpen, "Unable to open \n\"%s\"");
-KST_TEXT(ZipNotValid, "\"%s\"\nis not a valid Zip file.");
-KST_TEXT(ZipDirectoryUnreadable, "Error reading 'CentralFileHeader'!");
-KST_TEXT(ZipIndexRange, "Index range error");
-KST_TEXT(ZipCannotLoad, "Unable to load %s");
-KST_TEXT(ZipModuleArgument, "\"UnzDll.dll\".");
-KST_TEXT(ZipCannotEnterFolder, "Unable to extract files to:\n\"%s\"\n%s");
-KST_TEXT(ZipBusy, "The archive is being extracted; wait until that has finished.");
+inline constexpr TextId ZipDriveUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Unable to access the selected drive!");
+inline constexpr TextId ZipCannotCreate = QT_TRANSLATE_NOOP("Kestrom", "Unable to create \n\"%s\"");
+inline constexpr TextId ZipCannotOpen = QT_TRANSLATE_NOOP("Kestrom", "Unable to open \n\"%s\"");
+inline constexpr TextId ZipNotValid = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a valid Zip file.");
+inline constexpr TextId ZipDirectoryUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Error reading 'CentralFileHeader'!");
+inline constexpr TextId ZipIndexRange = QT_TRANSLATE_NOOP("Kestrom", "Index range error");
+inline constexpr TextId ZipCannotLoad = QT_TRANSLATE_NOOP("Kestrom", "Unable to load %s");
+inline constexpr TextId ZipModuleArgument = QT_TRANSLATE_NOOP("Kestrom", "\"UnzDll.dll\".");
+inline constexpr TextId ZipCannotEnterFolder = QT_TRANSLATE_NOOP("Kestrom", "Unable to extract files to:\n\"%s\"\n%s");
+inline constexpr TextId ZipBusy =
+    QT_TRANSLATE_NOOP("Kestrom", "The archive is being extracted; wait until that has finished.");
 
-#undef KST_TEXT
 }  // namespace texts
 
 }  // namespace kst
