@@ -1,14 +1,14 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/form1.h"
-#include "app/strings.h"
+#include "app/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     kst::KestromApplication application(argc, argv);
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    kst::installTranslations();
 
     kst::Windows windows = kst::createWindows();
     int status = 0;
