@@ -34,6 +34,14 @@ private:
     QTimer* timer_;
 };
 
+// A completed add command starts the New size column afresh; the timer
+// restores its caption.
+void clearNewSizes(RomGrid& grid)
+{
+    for (int row = 0; row < grid.rowCount(); ++row)
+        grid.setCell(ColNewSize, row, {});
+}
+
 }  // namespace
 
 bool OpenFileDialog::execute()
@@ -126,12 +134,8 @@ void TForm1::Addrom1Click()
     TimerPause pause(Timer1);
 
     QStringList picked = OpenDialog1.files.size() < 2 ? QStringList{OpenDialog1.fileName} : OpenDialog1.files;
-    if (!addPaths(picked, AddOrigin::Picked))
-        return;
-
-    // A completed add starts the New size column afresh; the timer restores its caption.
-    for (int row = 0; row < grid_.rowCount(); ++row)
-        grid_.setCell(ColNewSize, row, {});
+    if (addPaths(picked, AddOrigin::Picked))
+        clearNewSizes(grid_);
 }
 
 void TForm1::AddFolder1Click()
@@ -140,7 +144,8 @@ void TForm1::AddFolder1Click()
     if (!folder)
         return;
     TimerPause pause(Timer1);
-    addPaths({*folder}, AddOrigin::Picked);
+    if (addPaths({*folder}, AddOrigin::Picked))
+        clearNewSizes(grid_);
 }
 
 void TForm1::WMDropFiles(const QStringList& paths)

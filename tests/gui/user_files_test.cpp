@@ -61,16 +61,20 @@ TEST_F(UserFilesTest, DroppedFolderAddsItsImagesInNameOrderAndListsWhatItLeftOut
 
 TEST_F(UserFilesTest, FolderOfOnlyImagesShowsNothingAndPickedFolderWorksTheSame)
 {
+    add({q(image("first.gba"))});
+    form().grid().setCell(ColNewSize, 1, "1 KB");
     image("clean/x.gba");
     image("clean/deep/er/y.gba");
+    dialogs->clearShown();
     dialogs->expectOpenFolder(q(folder / "clean"));
     form().AddFolder1Click();
-    EXPECT_EQ(names(), QStringList({"y", "x"}));  // "deep" sorts before "x.gba"
-    EXPECT_EQ(dialogs->shown().size(), 1u);        // the folder dialog alone
+    EXPECT_EQ(names(), QStringList({"first", "y", "x"}));  // "deep" sorts before "x.gba"
+    EXPECT_EQ(dialogs->shown().size(), 1u);                 // the folder dialog alone
+    EXPECT_EQ(form().grid().cell(ColNewSize, 1), "");       // as after Add roms
 
     dialogs->expectOpenFolder(std::nullopt);
     form().AddFolder1Click();
-    EXPECT_EQ(form().grid().rowCount(), 3);
+    EXPECT_EQ(form().grid().rowCount(), 4);
 }
 
 TEST_F(UserFilesTest, CommandLineArgumentsBecomeAbsolutePaths)
