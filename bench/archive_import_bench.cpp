@@ -52,6 +52,7 @@ public:
     Button question(const QString&, const QString&, Buttons, Icon, Button) override { return QMessageBox::Yes; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
     std::optional<kst::OpenFileAnswer> openFile(const kst::OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QString> openFolder(const QString&) override { return std::nullopt; }
 };
 
 // 11 MiB of random data (it does not compress), 11 MiB of the builder's

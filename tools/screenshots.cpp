@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/strings.h"
 #include "archive/progress_form.h"
+#include "app/translations.h"
 #include "romlist/list_editing.h"
 #include "romlist/rom_list_view.h"
 #include "settings/form2.h"
@@ -128,7 +129,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: kestrom-screenshots OUTPUT_FOLDER\n");
         return 2;
     }
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    kst::installTranslations();
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
 

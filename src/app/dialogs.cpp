@@ -128,4 +128,16 @@ std::optional<OpenFileAnswer> QtDialogs::openFile(const OpenFileRequest& request
     return OpenFileAnswer{box.selectedFiles()};
 }
 
+std::optional<QString> QtDialogs::openFolder(const QString& title)
+{
+    QFileDialog box(owner(), title);
+    box.setFileMode(QFileDialog::Directory);
+    box.setOption(QFileDialog::ShowDirsOnly);
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setSizeGripEnabled(true);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    return box.selectedFiles().first();
+}
+
 }  // namespace kst

@@ -50,6 +50,8 @@ public:
     virtual std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) = 0;
     // Open-file dialog; nullopt on Cancel.
     virtual std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) = 0;
+    // Folder dialog: an existing folder, or nullopt on Cancel.
+    virtual std::optional<QString> openFolder(const QString& title) = 0;
 };
 
 // The dialogs of this process: Qt's unless a test installed others.
@@ -70,6 +72,7 @@ public:
                     Button defaultButton) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) override;
     std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> openFolder(const QString& title) override;
 };
 
 }  // namespace kst

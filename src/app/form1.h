@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -29,6 +30,7 @@ namespace kst {
 
 class QtZipUi;
 class RomListModel;
+struct SkippedEntry;
 class RomListView;
 struct StoredSettings;
 class ToolbarImages;
@@ -138,6 +140,7 @@ public:
     QAction* Exit1 = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Addrom1 = nullptr;
+    QAction* AddFolder1 = nullptr;
     QAction* Removeselection1 = nullptr;
     QAction* UnselectAll1 = nullptr;
     QAction* EditName2 = nullptr;
@@ -198,6 +201,7 @@ public slots:
     void About1Click();
 
     void Addrom1Click();
+    void AddFolder1Click();
     void WMDropFiles(const QStringList& paths);
 
     void Liste1DblClick();
@@ -241,12 +245,18 @@ private:
     void buildMenus(const ToolbarImages& images);
     void buildToolBar(const ToolbarImages& images);
     void buildPopupMenu();
+    // Adds picked or dropped paths in order, folders with everything in them;
+    // one message at the end lists what the folders held that was not added.
+    // False when a path stopped the add.
+    bool addPaths(const QStringList& paths, AddOrigin origin);
     // Adds one picked or dropped path (image or archive); false when the add must stop.
     bool addPath(const QString& path, AddOrigin origin);
     // Starts the emulator on one file; an error dialog says why when it cannot start.
     void launchEmulator(const std::string& rom);
     // Marks an add or a drop as running, and closes the window after it when asked meanwhile.
     class AddScope;
+    // Adds the images and archives of a folder, noting what it leaves out.
+    bool addFolder(const std::string& folder, AddOrigin origin, std::vector<SkippedEntry>& skipped);
 
     RomGrid grid_;
     RomListModel* model_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/form1.h"
-#include "app/strings.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -8,7 +9,7 @@
 int main(int argc, char* argv[])
 {
     kst::KestromApplication application(argc, argv);
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    kst::installTranslations();
 
     kst::Windows windows = kst::createWindows();
     int status = 0;
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
         // window as a user would, so that the settings are written too.
         if (qEnvironmentVariableIsSet("KESTROM_QUIT_AFTER_START"))
             QTimer::singleShot(0, windows.form1, &QWidget::close);
+        kst::addWhenStarted(*windows.form1, kst::commandLineFiles(QApplication::arguments().mid(1)));
         status = QApplication::exec();
     }
     kst::destroyWindows(windows);

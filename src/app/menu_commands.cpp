@@ -83,6 +83,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Addrom1 = item(Edit1, "Addrom1", strings::Addrom1, QKeySequence(Qt::CTRL | Qt::Key_A));
     Addrom1->setIcon(images[ToolbarImage::AddRoms]);
+    AddFolder1 = item(Edit1, "AddFolder1", strings::AddFolder1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     Removeselection1 = item(Edit1, "Removeselection1", strings::Removeselection1);
     Removeselection1->setIcon(images[ToolbarImage::RemoveSelection]);
     Edit1->addSeparator();
@@ -142,6 +143,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
     connect(Options1, &QAction::triggered, this, &TForm1::Options1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Addrom1, &QAction::triggered, this, &TForm1::Addrom1Click);
+    connect(AddFolder1, &QAction::triggered, this, &TForm1::AddFolder1Click);
     connect(Removeselection1, &QAction::triggered, this, &TForm1::Removeselection1Click);
     connect(UnselectAll1, &QAction::triggered, this, &TForm1::UnselectAll1Click);
     connect(EditName2, &QAction::triggered, this, &TForm1::Editname1Click);
@@ -170,6 +172,7 @@ void TForm1::callrs()
     Exit1->setText(qtr(strings::Exit1));
     Edit1->setTitle(qtr(strings::Edit1));
     Addrom1->setText(qtr(strings::Addrom1));
+    AddFolder1->setText(qtr(strings::AddFolder1));
     Removeselection1->setText(qtr(strings::Removeselection1));
     UnselectAll1->setText(qtr(strings::UnselectAll1));
     EditName2->setText(qtr(strings::EditName2));

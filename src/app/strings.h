@@ -1,7 +1,7 @@
 #pragma once
 
 // The texts of the windows. Core texts (list captions, countries, makers, tags)
-// live in core/texts.h; both tables are marked for Qt Linguist.
+// live in core/texts.h; both tables are marked for Qt Linguist the same way.
 
 #include "core/texts.h"
 
@@ -18,129 +18,135 @@ QString toQt(const std::string& utf8);
 std::string fromQt(const QString& text);
 
 namespace strings {
-#define KST_TEXT(name, text) inline constexpr TextId name = QT_TRANSLATE_NOOP("Kestrom", text)
 
-KST_TEXT(ApplicationTitle, "Kestrom");
-KST_TEXT(CaptionFormat, "Kestrom %s");
-KST_TEXT(Version, "- v1.1 Public");
-KST_TEXT(InitialStatus, "Kestrom - By Dravek");
+inline constexpr TextId ApplicationTitle = QT_TRANSLATE_NOOP("Kestrom", "Kestrom");
+inline constexpr TextId CaptionFormat = QT_TRANSLATE_NOOP("Kestrom", "Kestrom %s");
+inline constexpr TextId Version = QT_TRANSLATE_NOOP("Kestrom", "- v1.1 Public");
+inline constexpr TextId InitialStatus = QT_TRANSLATE_NOOP("Kestrom", "Kestrom - By Dravek");
 
 // Dialog captions
-KST_TEXT(ErrorCaption, "Error");
-KST_TEXT(InformationCaption, "Information");
-KST_TEXT(WarningCaption, "Warnings");
+inline constexpr TextId ErrorCaption = QT_TRANSLATE_NOOP("Kestrom", "Error");
+inline constexpr TextId InformationCaption = QT_TRANSLATE_NOOP("Kestrom", "Information");
+inline constexpr TextId WarningCaption = QT_TRANSLATE_NOOP("Kestrom", "Warnings");
 
 // Menu bar captions
-KST_TEXT(File1, "File");
-KST_TEXT(Options1, "Options...");
-KST_TEXT(Exit1, "Exit");
-KST_TEXT(Edit1, "List");
-KST_TEXT(Addrom1, "Add roms...");
-KST_TEXT(Removeselection1, "Remove selection");
-KST_TEXT(UnselectAll1, "Clear List");
-KST_TEXT(EditName2, "Edit Name...");
-KST_TEXT(EditInternalName2, "Edit Internal Name...");
-KST_TEXT(SizeLost1, "Lost size");
-KST_TEXT(otalSizeLost1, "Total Lost Size");
-KST_TEXT(Action1, "Action");
-KST_TEXT(Truncate1, "Truncate");
-KST_TEXT(Removeintro1, "Remove Intro");
-KST_TEXT(ApplyExitHack1, "Apply ExitHack Patch");
-KST_TEXT(All1, "All");
-KST_TEXT(Extra1, "Extra");
-KST_TEXT(RemEH, "Remove ExitHack patch");
-KST_TEXT(Help1, "?");
-KST_TEXT(Warnings1, "Warnings...");
-KST_TEXT(Howdoesitworks1, "How does it work...");
-KST_TEXT(BetaTesters1, "Beta-testers...");
-KST_TEXT(About1, "About...");
+inline constexpr TextId File1 = QT_TRANSLATE_NOOP("Kestrom", "File");
+inline constexpr TextId Options1 = QT_TRANSLATE_NOOP("Kestrom", "Options...");
+inline constexpr TextId Exit1 = QT_TRANSLATE_NOOP("Kestrom", "Exit");
+inline constexpr TextId Edit1 = QT_TRANSLATE_NOOP("Kestrom", "List");
+inline constexpr TextId Addrom1 = QT_TRANSLATE_NOOP("Kestrom", "Add roms...");
+inline constexpr TextId AddFolder1 = QT_TRANSLATE_NOOP("Kestrom", "Add folder...");
+inline constexpr TextId Removeselection1 = QT_TRANSLATE_NOOP("Kestrom", "Remove selection");
+inline constexpr TextId UnselectAll1 = QT_TRANSLATE_NOOP("Kestrom", "Clear List");
+inline constexpr TextId EditName2 = QT_TRANSLATE_NOOP("Kestrom", "Edit Name...");
+inline constexpr TextId EditInternalName2 = QT_TRANSLATE_NOOP("Kestrom", "Edit Internal Name...");
+inline constexpr TextId SizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Lost size");
+inline constexpr TextId otalSizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Total Lost Size");
+inline constexpr TextId Action1 = QT_TRANSLATE_NOOP("Kestrom", "Action");
+inline constexpr TextId Truncate1 = QT_TRANSLATE_NOOP("Kestrom", "Truncate");
+inline constexpr TextId Removeintro1 = QT_TRANSLATE_NOOP("Kestrom", "Remove Intro");
+inline constexpr TextId ApplyExitHack1 = QT_TRANSLATE_NOOP("Kestrom", "Apply ExitHack Patch");
+inline constexpr TextId All1 = QT_TRANSLATE_NOOP("Kestrom", "All");
+inline constexpr TextId Extra1 = QT_TRANSLATE_NOOP("Kestrom", "Extra");
+inline constexpr TextId RemEH = QT_TRANSLATE_NOOP("Kestrom", "Remove ExitHack patch");
+inline constexpr TextId Help1 = QT_TRANSLATE_NOOP("Kestrom", "?");
+inline constexpr TextId Warnings1 = QT_TRANSLATE_NOOP("Kestrom", "Warnings...");
+inline constexpr TextId Howdoesitworks1 = QT_TRANSLATE_NOOP("Kestrom", "How does it work...");
+inline constexpr TextId BetaTesters1 = QT_TRANSLATE_NOOP("Kestrom", "Beta-testers...");
+inline constexpr TextId About1 = QT_TRANSLATE_NOOP("Kestrom", "About...");
 
 // Pop-up menu of the list
-KST_TEXT(Unselect1, "Select/Unselect");
-KST_TEXT(Editname1, "Edit name...");
-KST_TEXT(EditInternalname1, "Internal name...");
-KST_TEXT(Play1, "Play");
-KST_TEXT(Remove1, "Remove");
+inline constexpr TextId Unselect1 = QT_TRANSLATE_NOOP("Kestrom", "Select/Unselect");
+inline constexpr TextId Editname1 = QT_TRANSLATE_NOOP("Kestrom", "Edit name...");
+inline constexpr TextId EditInternalname1 = QT_TRANSLATE_NOOP("Kestrom", "Internal name...");
+inline constexpr TextId Play1 = QT_TRANSLATE_NOOP("Kestrom", "Play");
+inline constexpr TextId Remove1 = QT_TRANSLATE_NOOP("Kestrom", "Remove");
 
 // Toolbar hints
-KST_TEXT(HintExit, "Exit");
-KST_TEXT(HintOptions, "Options...");
-KST_TEXT(HintAddRoms, "Add roms");
-KST_TEXT(HintRemoveSelection, "Remove selection");
-KST_TEXT(HintClearList, "Clear list");
-KST_TEXT(HintEditOutputName, "Edit output name");
-KST_TEXT(HintEditInternalName, "Edit the internal name in the header of the rom");
-KST_TEXT(HintPlay, "Play input/output rom");
-KST_TEXT(HintLostSize, "Calculate lost size");
-KST_TEXT(HintTotalLostSize, "Calculate total lost size");
-KST_TEXT(HintTruncate, "Truncate|Select the 'truncate' operation");
-KST_TEXT(HintRemoveIntro, "Remove Intro");
-KST_TEXT(HintApplyExitHack, "Apply ExitHack patch");
-KST_TEXT(HintAll, "All");
-KST_TEXT(HintRemoveExitHack, "Remove ExitHack patch");
-KST_TEXT(HintWarnings, "Warnings");
-KST_TEXT(HintHowDoesItWork, "How does it work");
-KST_TEXT(HintBetaTesters, "Beta-testers");
-KST_TEXT(HintAbout, "About Kestrom");
+inline constexpr TextId HintExit = QT_TRANSLATE_NOOP("Kestrom", "Exit");
+inline constexpr TextId HintOptions = QT_TRANSLATE_NOOP("Kestrom", "Options...");
+inline constexpr TextId HintAddRoms = QT_TRANSLATE_NOOP("Kestrom", "Add roms");
+inline constexpr TextId HintRemoveSelection = QT_TRANSLATE_NOOP("Kestrom", "Remove selection");
+inline constexpr TextId HintClearList = QT_TRANSLATE_NOOP("Kestrom", "Clear list");
+inline constexpr TextId HintEditOutputName = QT_TRANSLATE_NOOP("Kestrom", "Edit output name");
+inline constexpr TextId HintEditInternalName =
+    QT_TRANSLATE_NOOP("Kestrom", "Edit the internal name in the header of the rom");
+inline constexpr TextId HintPlay = QT_TRANSLATE_NOOP("Kestrom", "Play input/output rom");
+inline constexpr TextId HintLostSize = QT_TRANSLATE_NOOP("Kestrom", "Calculate lost size");
+inline constexpr TextId HintTotalLostSize = QT_TRANSLATE_NOOP("Kestrom", "Calculate total lost size");
+inline constexpr TextId HintTruncate = QT_TRANSLATE_NOOP("Kestrom", "Truncate|Select the 'truncate' operation");
+inline constexpr TextId HintRemoveIntro = QT_TRANSLATE_NOOP("Kestrom", "Remove Intro");
+inline constexpr TextId HintApplyExitHack = QT_TRANSLATE_NOOP("Kestrom", "Apply ExitHack patch");
+inline constexpr TextId HintAll = QT_TRANSLATE_NOOP("Kestrom", "All");
+inline constexpr TextId HintRemoveExitHack = QT_TRANSLATE_NOOP("Kestrom", "Remove ExitHack patch");
+inline constexpr TextId HintWarnings = QT_TRANSLATE_NOOP("Kestrom", "Warnings");
+inline constexpr TextId HintHowDoesItWork = QT_TRANSLATE_NOOP("Kestrom", "How does it work");
+inline constexpr TextId HintBetaTesters = QT_TRANSLATE_NOOP("Kestrom", "Beta-testers");
+inline constexpr TextId HintAbout = QT_TRANSLATE_NOOP("Kestrom", "About Kestrom");
 
 // Main window controls
-KST_TEXT(Apply, "Apply");
-KST_TEXT(OutputFiles, "Output Files ");
-KST_TEXT(PrefixLabel, "Prefix.");
-KST_TEXT(SuffixLabel, "Suffix.");
-KST_TEXT(SampleLabel, "Sample:");
-KST_TEXT(SampleInitial, "Kst-RomName.Gba");
-KST_TEXT(InitialPrefix, "Kst-");
+inline constexpr TextId Apply = QT_TRANSLATE_NOOP("Kestrom", "Apply");
+inline constexpr TextId OutputFiles = QT_TRANSLATE_NOOP("Kestrom", "Output Files ");
+inline constexpr TextId PrefixLabel = QT_TRANSLATE_NOOP("Kestrom", "Prefix.");
+inline constexpr TextId SuffixLabel = QT_TRANSLATE_NOOP("Kestrom", "Suffix.");
+inline constexpr TextId SampleLabel = QT_TRANSLATE_NOOP("Kestrom", "Sample:");
+inline constexpr TextId SampleInitial = QT_TRANSLATE_NOOP("Kestrom", "Kst-RomName.Gba");
+inline constexpr TextId InitialPrefix = QT_TRANSLATE_NOOP("Kestrom", "Kst-");
 
 // Open-file dialog of the add command
-KST_TEXT(OpenDialogTitle, "Select File...");
-KST_TEXT(FilterSupported, "Supported Files (*.zip;*.gba)");
-KST_TEXT(FilterGba, "GBA Images (*.gba)");
-KST_TEXT(FilterZip, "Zip Files (*.zip)");
+inline constexpr TextId OpenDialogTitle = QT_TRANSLATE_NOOP("Kestrom", "Select File...");
+inline constexpr TextId FilterSupported = QT_TRANSLATE_NOOP("Kestrom", "Supported Files (*.zip;*.gba)");
+inline constexpr TextId FilterGba = QT_TRANSLATE_NOOP("Kestrom", "GBA Images (*.gba)");
+inline constexpr TextId FilterZip = QT_TRANSLATE_NOOP("Kestrom", "Zip Files (*.zip)");
+// The folder dialog of the add-folder command
+inline constexpr TextId AddFolderTitle = QT_TRANSLATE_NOOP("Kestrom", "Select Folder...");
 
 // Start-up
-KST_TEXT(DllMissing, "The following DLL is missing:\n%s");
-KST_TEXT(UnzipModuleName, "unzdll.dll");
+inline constexpr TextId DllMissing = QT_TRANSLATE_NOOP("Kestrom", "The following DLL is missing:\n%s");
+inline constexpr TextId UnzipModuleName = QT_TRANSLATE_NOOP("Kestrom", "unzdll.dll");
 
 // Adding ROMs
-KST_TEXT(ExtensionMismatch, "%s\nFile extension does not match.");
-KST_TEXT(AddReadError, "%s\nI/O Error reading this rom. Check if the file is not in read-only mode and try again.");
-KST_TEXT(IoError, "I/O Error. Check if the file you entered still exists.");
+inline constexpr TextId ExtensionMismatch = QT_TRANSLATE_NOOP("Kestrom", "%s\nFile extension does not match.");
+inline constexpr TextId AddReadError =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nI/O Error reading this rom. Check if the file is not in read-only mode and try again.");
+inline constexpr TextId IoError =
+    QT_TRANSLATE_NOOP("Kestrom", "I/O Error. Check if the file you entered still exists.");
 
 // Archives
-KST_TEXT(ProgressCancel, "&Cancel");
-KST_TEXT(TemporaryFolderNotCreated, "%s\nThe temporary folder cannot be created: %s");
+inline constexpr TextId ProgressCancel = QT_TRANSLATE_NOOP("Kestrom", "&Cancel");
+inline constexpr TextId TemporaryFolderNotCreated =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nThe temporary folder cannot be created: %s");
 
 // List editing
-KST_TEXT(SelectionEmpty, "The current selection is empty.");
-KST_TEXT(EditNameCaption, "Edit name");
-KST_TEXT(EditNamePrompt, "Enter new name of the rom");
+inline constexpr TextId SelectionEmpty = QT_TRANSLATE_NOOP("Kestrom", "The current selection is empty.");
+inline constexpr TextId EditNameCaption = QT_TRANSLATE_NOOP("Kestrom", "Edit name");
+inline constexpr TextId EditNamePrompt = QT_TRANSLATE_NOOP("Kestrom", "Enter new name of the rom");
 
 // Internal name
-KST_TEXT(InternalNameCaption, "Internal name");
-KST_TEXT(InternalNamePrompt, "Type the new internal name (12 char.)");
-KST_TEXT(SavingModifications, "Saving modifications...");
-KST_TEXT(ImageModified, "Image %s modified and saved.");
+inline constexpr TextId InternalNameCaption = QT_TRANSLATE_NOOP("Kestrom", "Internal name");
+inline constexpr TextId InternalNamePrompt = QT_TRANSLATE_NOOP("Kestrom", "Type the new internal name (12 char.)");
+inline constexpr TextId SavingModifications = QT_TRANSLATE_NOOP("Kestrom", "Saving modifications...");
+inline constexpr TextId ImageModified = QT_TRANSLATE_NOOP("Kestrom", "Image %s modified and saved.");
 
 // Emulator launch
-KST_TEXT(EmulatorPathCaption, "Emulator path?");
-KST_TEXT(EmulatorPathPrompt, "Type the path of a GBA emulator:");
-KST_TEXT(EmulatorNotStarted, "The emulator %s could not be started:\n%s");
+inline constexpr TextId EmulatorPathCaption = QT_TRANSLATE_NOOP("Kestrom", "Emulator path?");
+inline constexpr TextId EmulatorPathPrompt = QT_TRANSLATE_NOOP("Kestrom", "Type the path of a GBA emulator:");
+inline constexpr TextId EmulatorNotStarted = QT_TRANSLATE_NOOP("Kestrom", "The emulator %s could not be started:\n%s");
 
 // Information dialogs
-KST_TEXT(WarningsText,
+inline constexpr TextId WarningsText = QT_TRANSLATE_NOOP("Kestrom",
          "Warning: a rom to which the ExitHack patch %s has been applied cannot be played in an "
          "emulator; it only runs from the flash cart's menu shell.\n");
-KST_TEXT(WarningsFragment, "(removable with EH. remover)");
-KST_TEXT(WarningsClosing,
+inline constexpr TextId WarningsFragment = QT_TRANSLATE_NOOP("Kestrom", "(removable with EH. remover)");
+inline constexpr TextId WarningsClosing = QT_TRANSLATE_NOOP("Kestrom",
          "This comes from the patch data itself, and nothing can be done about it in this tool.\n Dravek.");
-KST_TEXT(HowItWorksFirst,
+inline constexpr TextId HowItWorksFirst = QT_TRANSLATE_NOOP("Kestrom",
          "Considerating that all is checked, there are 2 different stages:\nFirst, the program removes the intro "
          "and trims the rom (at the same time).");
-KST_TEXT(HowItWorksSecond,
+inline constexpr TextId HowItWorksSecond = QT_TRANSLATE_NOOP("Kestrom",
          "\nThen it does apply the ExitHack patch, putting bytes at the end of the file.\n\nAll codes have been made "
          "again, not copied from original NorvikShell tools.\nThat's why it might not work as usual.");
-KST_TEXT(BetaTestersText,
+inline constexpr TextId BetaTestersText = QT_TRANSLATE_NOOP("Kestrom",
          "Many thanks to the beta-testers team:\n"
          "¦- Brassfinch (sharp eyes for broken headers)\n"
          "¦- Nullwick\n"
@@ -151,59 +157,66 @@ KST_TEXT(BetaTestersText,
          "Dravek.");
 
 // Apply
-KST_TEXT(OutputDirectoryNotCreated, "Wrong output directory. Please change it in the options menu.");
-KST_TEXT(DuplicateNames, "2 roms or more have the same output name. Please change it.");
-KST_TEXT(NoActionSelected, "No action selected ! \nSelect an action clicking in an item on the 'Action' menu.");
-KST_TEXT(NoRomSelected, "No roms have been selected. A selected rom has an '%s' in its first column.");
-KST_TEXT(OperationLog, "Operation log:\n%s");
+inline constexpr TextId OutputDirectoryNotCreated =
+    QT_TRANSLATE_NOOP("Kestrom", "Wrong output directory. Please change it in the options menu.");
+inline constexpr TextId DuplicateNames =
+    QT_TRANSLATE_NOOP("Kestrom", "2 roms or more have the same output name. Please change it.");
+inline constexpr TextId NoActionSelected =
+    QT_TRANSLATE_NOOP("Kestrom", "No action selected ! \nSelect an action clicking in an item on the 'Action' menu.");
+inline constexpr TextId NoRomSelected =
+    QT_TRANSLATE_NOOP("Kestrom", "No roms have been selected. A selected rom has an '%s' in its first column.");
+inline constexpr TextId OperationLog = QT_TRANSLATE_NOOP("Kestrom", "Operation log:\n%s");
 
 // Lost size
-KST_TEXT(LostSize, "%d %s have been lost.");
-KST_TEXT(NoRomsTruncated, "No roms truncated.");
-KST_TEXT(NoSizeLost, "No size lost.");
-KST_TEXT(TotalSizeLost, "Total size lost: %d %s\nAverage: %d %s per rom.");
+inline constexpr TextId LostSize = QT_TRANSLATE_NOOP("Kestrom", "%d %s have been lost.");
+inline constexpr TextId NoRomsTruncated = QT_TRANSLATE_NOOP("Kestrom", "No roms truncated.");
+inline constexpr TextId NoSizeLost = QT_TRANSLATE_NOOP("Kestrom", "No size lost.");
+inline constexpr TextId TotalSizeLost = QT_TRANSLATE_NOOP("Kestrom", "Total size lost: %d %s\nAverage: %d %s per rom.");
 
 // Closing
-KST_TEXT(SettingsNotSaved, "%s\nThe settings could not be saved: %s");
-KST_TEXT(SettingsNotRead, "%s\nThe settings cannot be read: %s");
-KST_TEXT(SettingsNotCreated, "%s\nThe settings could not be made from %s: %s");
+inline constexpr TextId SettingsNotSaved = QT_TRANSLATE_NOOP("Kestrom", "%s\nThe settings could not be saved: %s");
+inline constexpr TextId SettingsNotRead = QT_TRANSLATE_NOOP("Kestrom", "%s\nThe settings cannot be read: %s");
+inline constexpr TextId SettingsNotCreated =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nThe settings could not be made from %s: %s");
 
 // Options window
-KST_TEXT(OptionsCaption, "Options");
-KST_TEXT(OptionsGroup, "Options...");
-KST_TEXT(EmulatorPathLabel, "Emulator Path :");
-KST_TEXT(TemporaryDirLabel, "Temporary Dir:");
-KST_TEXT(OutputDirLabel, "Output Dir :");
-KST_TEXT(ChooseButton, "...");
-KST_TEXT(AlwaysOnTop, "Always on top");
-KST_TEXT(DeleteUnpacked, "Delete roms located in the tmp. dir. on close");
-KST_TEXT(OkButton, "OK");
-KST_TEXT(CancelButton, "Cancel");
-KST_TEXT(FilterPrograms, "Programs (*)");
-KST_TEXT(FilterWin32Executable, "Win32 Executable (*.exe)");
-KST_TEXT(OptionsFileMissing, "options.ini file not found in the Kestrom path.");
-KST_TEXT(CreatedDirectory, "%s\nCreated directory.");
-KST_TEXT(WrongOutputDirectory, "Wrong output directory. Please change it.");
+inline constexpr TextId OptionsCaption = QT_TRANSLATE_NOOP("Kestrom", "Options");
+inline constexpr TextId OptionsGroup = QT_TRANSLATE_NOOP("Kestrom", "Options...");
+inline constexpr TextId EmulatorPathLabel = QT_TRANSLATE_NOOP("Kestrom", "Emulator Path :");
+inline constexpr TextId TemporaryDirLabel = QT_TRANSLATE_NOOP("Kestrom", "Temporary Dir:");
+inline constexpr TextId OutputDirLabel = QT_TRANSLATE_NOOP("Kestrom", "Output Dir :");
+inline constexpr TextId ChooseButton = QT_TRANSLATE_NOOP("Kestrom", "...");
+inline constexpr TextId AlwaysOnTop = QT_TRANSLATE_NOOP("Kestrom", "Always on top");
+inline constexpr TextId DeleteUnpacked = QT_TRANSLATE_NOOP("Kestrom", "Delete roms located in the tmp. dir. on close");
+inline constexpr TextId OkButton = QT_TRANSLATE_NOOP("Kestrom", "OK");
+inline constexpr TextId CancelButton = QT_TRANSLATE_NOOP("Kestrom", "Cancel");
+inline constexpr TextId FilterPrograms = QT_TRANSLATE_NOOP("Kestrom", "Programs (*)");
+inline constexpr TextId FilterWin32Executable = QT_TRANSLATE_NOOP("Kestrom", "Win32 Executable (*.exe)");
+inline constexpr TextId OptionsFileMissing =
+    QT_TRANSLATE_NOOP("Kestrom", "options.ini file not found in the Kestrom path.");
+inline constexpr TextId CreatedDirectory = QT_TRANSLATE_NOOP("Kestrom", "%s\nCreated directory.");
+inline constexpr TextId WrongOutputDirectory =
+    QT_TRANSLATE_NOOP("Kestrom", "Wrong output directory. Please change it.");
 
 // About window
-KST_TEXT(AboutCaption, "About");
-KST_TEXT(AboutProduct, "Kestrom ");
-KST_TEXT(AboutVersion, "1.1 Public");
-KST_TEXT(AboutAuthor, "By Dravek");
-KST_TEXT(AboutOrigin, "From original NorvikShell tools");
-KST_TEXT(AboutException, "* Except ExitHack remover");
-KST_TEXT(AboutThanks, "Thanks:");
-KST_TEXT(AboutThanksFirst, "Orrin - Vesk - Pollux - Dimsum");
-KST_TEXT(AboutThanksSecond, "Kaddo - Ferrule - Yanto");
-KST_TEXT(AboutCommunity, "THANKS TO ALL CARTBENCH !");
-KST_TEXT(AboutPictureHint, "Remember ;) The easter egg is no longer here ! Sorry guy.");
-KST_TEXT(EasterEgg, "I assure you the easter egg is no longer here !!");
+inline constexpr TextId AboutCaption = QT_TRANSLATE_NOOP("Kestrom", "About");
+inline constexpr TextId AboutProduct = QT_TRANSLATE_NOOP("Kestrom", "Kestrom ");
+inline constexpr TextId AboutVersion = QT_TRANSLATE_NOOP("Kestrom", "1.1 Public");
+inline constexpr TextId AboutAuthor = QT_TRANSLATE_NOOP("Kestrom", "By Dravek");
+inline constexpr TextId AboutOrigin = QT_TRANSLATE_NOOP("Kestrom", "From original NorvikShell tools");
+inline constexpr TextId AboutException = QT_TRANSLATE_NOOP("Kestrom", "* Except ExitHack remover");
+inline constexpr TextId AboutThanks = QT_TRANSLATE_NOOP("Kestrom", "Thanks:");
+inline constexpr TextId AboutThanksFirst = QT_TRANSLATE_NOOP("Kestrom", "Orrin - Vesk - Pollux - Dimsum");
+inline constexpr TextId AboutThanksSecond = QT_TRANSLATE_NOOP("Kestrom", "Kaddo - Ferrule - Yanto");
+inline constexpr TextId AboutCommunity = QT_TRANSLATE_NOOP("Kestrom", "THANKS TO ALL CARTBENCH !");
+inline constexpr TextId AboutPictureHint =
+    QT_TRANSLATE_NOOP("Kestrom", "Remember ;) The easter egg is no longer here ! Sorry guy.");
+inline constexpr TextId EasterEgg = QT_TRANSLATE_NOOP("Kestrom", "I assure you the easter egg is no longer here !!");
 
 // Folder chooser
-KST_TEXT(FolderListCaption, "Folder list...");
-KST_TEXT(SelectDirectory, "Select Directory");
-KST_TEXT(FolderNotOpened, "%s\nThis folder cannot be opened: %s");
+inline constexpr TextId FolderListCaption = QT_TRANSLATE_NOOP("Kestrom", "Folder list...");
+inline constexpr TextId SelectDirectory = QT_TRANSLATE_NOOP("Kestrom", "Select Directory");
+inline constexpr TextId FolderNotOpened = QT_TRANSLATE_NOOP("Kestrom", "%s\nThis folder cannot be opened: %s");
 
-#undef KST_TEXT
 }  // namespace strings
 }  // namespace kst

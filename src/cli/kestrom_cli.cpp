@@ -1,8 +1,10 @@
 // kestrom-cli: the image pipeline, ExitHack removal, the header read and the
-// internal-name edit, without windows, for scripts that work through large
+// internal-name edit and header tools, without windows, for scripts that work through large
 // collections.
 
 #include "cli/archive_sources.h"
+#include "cli/cli_report.h"
+#include "cli/header_tools.h"
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
@@ -16,6 +18,7 @@
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -28,7 +31,7 @@
 namespace kst {
 namespace {
 
-enum ExitStatus { Success = 0, SomeFileFailed = 1, UsageError = 2 };
+using namespace cli;
 
 struct UsageProblem {
     std::string message;
@@ -42,8 +45,26 @@ struct Options {
     std::string suffix;
     std::optional<std::string> outputFolder;
     std::optional<std::string> name;
+    std::optional<std::uint8_t> fill;
     std::vector<std::string> files;
 };
+
+bool isCommand(const std::string& name)
+{
+    for (const char* command : {"process", "remove-eh", "info", "rename", "check", "fix-header", "pad"})
+        if (name == command)
+            return true;
+    return false;
+}
+
+std::uint8_t fillValue(const std::string& value)
+{
+    if (value == "00" || value == "0x00")
+        return 0x00;
+    if (value == "FF" || value == "ff" || value == "0xFF" || value == "0xff")
+        return 0xFF;
+    throw UsageProblem{tr(texts::CliBadFill)};
+}
 
 // Takes the value of an option given as "--name VALUE" or "--name=VALUE".
 std::optional<std::string> optionValue(std::string_view name, const std::vector<std::string>& args, std::size_t& i)
@@ -63,12 +84,13 @@ Options parse(const std::vector<std::string>& args)
 {
     Options options;
     options.command = args.front();
-    if (options.command != "process" && options.command != "remove-eh" && options.command != "info" &&
-        options.command != "rename")
+    if (!isCommand(options.command))
         throw UsageProblem{format(tr(texts::CliUnknownCommand), {options.command})};
     const bool process = options.command == "process";
     const bool rename = options.command == "rename";
-    const bool writes = process || options.command == "remove-eh";
+    const bool pad = options.command == "pad";
+    const bool named = process || options.command == "remove-eh";  // outputs named with prefix and suffix
+    const bool writes = named || pad;
 
     bool onlyFiles = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -87,14 +109,16 @@ Options parse(const std::vector<std::string>& args)
             options.actions.all = true;
         } else if (auto value = process ? optionValue("--patch", args, i) : std::nullopt) {
             options.patchFile = *value;
-        } else if (auto value = writes ? optionValue("--prefix", args, i) : std::nullopt) {
+        } else if (auto value = named ? optionValue("--prefix", args, i) : std::nullopt) {
             options.prefix = *value;
-        } else if (auto value = writes ? optionValue("--suffix", args, i) : std::nullopt) {
+        } else if (auto value = named ? optionValue("--suffix", args, i) : std::nullopt) {
             options.suffix = *value;
         } else if (auto value = writes ? optionValue("--output", args, i) : std::nullopt) {
             options.outputFolder = *value;
         } else if (auto value = rename ? optionValue("--name", args, i) : std::nullopt) {
             options.name = *value;
+        } else if (auto value = pad ? optionValue("--fill", args, i) : std::nullopt) {
+            options.fill = fillValue(*value);
         } else {
             throw UsageProblem{format(tr(texts::CliUnknownOption), {arg})};
         }
@@ -114,6 +138,8 @@ Options parse(const std::vector<std::string>& args)
 // DIR + "/" + prefix + Name + suffix + ".gba", the output name of the list.
 std::string outputPath(const Options& options, const std::string& file)
 {
+    if (options.command == "pad")
+        return padOutputPath(*options.outputFolder, file);
     std::string path = *options.outputFolder;
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
@@ -129,27 +155,6 @@ void refuseSharedOutputs(const Options& options, const std::vector<Source>& sour
         if (!fresh)
             throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, source.shown, it->first})};
     }
-}
-
-void reportFailure(const Source& source, const std::exception& error)
-{
-    // A FileError names the file it was working on, which may be the output
-    // or the patch rather than the source; the source goes by its shown name.
-    const auto* fileError = dynamic_cast<const FileError*>(&error);
-    if (fileError && fileError->path() == std::filesystem::path(source.path))
-        std::cerr << format(tr(texts::CliFileMessage), {source.shown, fileError->reason()}) << '\n';
-    else
-        std::cerr << format(tr(texts::CliFileMessage), {source.shown, error.what()}) << '\n';
-}
-
-// Creates the output folder (one level) when it is missing, as Apply does.
-bool makeOutputFolder(const std::string& folder)
-{
-    std::error_code ec;
-    if (createFolder(folder, &ec) != FolderCreation::Failed)
-        return true;
-    std::cerr << format(tr(texts::CliNoOutputFolder), {folder, ec.message()}) << '\n';
-    return false;
 }
 
 int runProcess(const Options& options, const std::vector<Source>& sources)
@@ -179,7 +184,7 @@ int runProcess(const Options& options, const std::vector<Source>& sources)
             if (outcome.patchMissing)
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
-            reportFailure(source, error);
+            reportFailure(source.shown, source.path, error);
             status = SomeFileFailed;
         }
     }
@@ -206,7 +211,7 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources)
                 break;
             }
         } catch (const std::exception& error) {
-            reportFailure(source, error);
+            reportFailure(source.shown, source.path, error);
             status = SomeFileFailed;
         }
     }
@@ -225,7 +230,7 @@ int runInfo(const std::vector<Source>& sources)
             std::cout << source.shown << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
                       << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
         } catch (const std::exception& error) {
-            reportFailure(source, error);
+            reportFailure(source.shown, source.path, error);
             status = SomeFileFailed;
         }
     }
@@ -246,7 +251,7 @@ int runRename(const Options& options)
                 status = SomeFileFailed;
             }
         } catch (const std::exception& error) {
-            reportFailure(Source{file, file}, error);
+            reportFailure(file, error);
             status = SomeFileFailed;
         }
     }
@@ -276,6 +281,17 @@ int run(const std::vector<std::string>& args)
         Options options = parse(args);
         if (options.command == "rename")
             return runRename(options);
+        if (options.command == "check")
+            return runCheck(options.files);
+        if (options.command == "fix-header")
+            return runFixHeader(options.files);
+        if (options.command == "pad") {
+            std::vector<Source> files;
+            for (const std::string& file : options.files)
+                files.push_back(Source{file, file});
+            refuseSharedOutputs(options, files);
+            return runPad(options.files, options.fill, *options.outputFolder);
+        }
         ArchiveSources archives;
         bool archiveFailed = false;
         const std::vector<Source> sources = archives.expand(options.files, archiveFailed);

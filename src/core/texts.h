@@ -1,8 +1,10 @@
 #pragma once
 
-// The texts of the core: every text the core shows or writes comes from here,
-// marked for Qt Linguist (lupdate reads QT_TRANSLATE_NOOP without needing Qt).
-// Code shows a text through tr(), which the program binds to its translator.
+// The texts of the core: every text the core shows or writes comes from here.
+// Each is spelled out as QT_TRANSLATE_NOOP("Kestrom", ...), the form lupdate
+// finds in the source (it does not expand macros), so that it lands in the
+// translations; without Qt the mark is the text itself. Code shows a text
+// through tr(), which the program binds to its translator.
 
 #include <initializer_list>
 #include <span>
@@ -30,141 +32,160 @@ inline std::string format(std::string_view pattern, std::initializer_list<std::s
 }
 
 namespace texts {
-#define KST_TEXT(name, text) inline constexpr TextId name = QT_TRANSLATE_NOOP("Kestrom", text)
 
 // Sizes
-KST_TEXT(KbUnit, " KB");
+inline constexpr TextId KbUnit = QT_TRANSLATE_NOOP("Kestrom", " KB");
 
 // Countries
-KST_TEXT(Germany, "Germany");
-KST_TEXT(Usa, "USA");
-KST_TEXT(France, "France");
-KST_TEXT(Italy, "Italy");
-KST_TEXT(Japan, "Japan");
-KST_TEXT(Europe, "Europe");
-KST_TEXT(Spain, "Spain");
-KST_TEXT(Multi, "Multi");
-KST_TEXT(UnknownCountry, "Unknown");
+inline constexpr TextId Germany = QT_TRANSLATE_NOOP("Kestrom", "Germany");
+inline constexpr TextId Usa = QT_TRANSLATE_NOOP("Kestrom", "USA");
+inline constexpr TextId France = QT_TRANSLATE_NOOP("Kestrom", "France");
+inline constexpr TextId Italy = QT_TRANSLATE_NOOP("Kestrom", "Italy");
+inline constexpr TextId Japan = QT_TRANSLATE_NOOP("Kestrom", "Japan");
+inline constexpr TextId Europe = QT_TRANSLATE_NOOP("Kestrom", "Europe");
+inline constexpr TextId Spain = QT_TRANSLATE_NOOP("Kestrom", "Spain");
+inline constexpr TextId Multi = QT_TRANSLATE_NOOP("Kestrom", "Multi");
+inline constexpr TextId UnknownCountry = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
 
 // Makers
-KST_TEXT(BadMaker, "-Bad-");
-KST_TEXT(HomeMade, "Home made");
-KST_TEXT(UnknownMaker, "Unknown");
-KST_TEXT(Nintendo, "Nintendo");
-KST_TEXT(Capcom, "Capcom");
-KST_TEXT(Starfish, "Starfish");
-KST_TEXT(HudsonSoftJapan, "Hudson Soft Japan");
-KST_TEXT(KemcoJapan, "Kemco Japan");
-KST_TEXT(Tam, "Tam");
-KST_TEXT(Jordan, "Jordan");
-KST_TEXT(UbiSoft, "Ubi Soft");
-KST_TEXT(CraveEntertainment, "Crave Entertainment");
-KST_TEXT(Activision, "Activision");
-KST_TEXT(Take2, "Take 2");
-KST_TEXT(Midway, "Midway");
-KST_TEXT(MajescoSales, "Majesco Sales");
-KST_TEXT(ThreeDO, "3DO");
-KST_TEXT(Bam, "BAM!");
-KST_TEXT(Sega, "Sega");
-KST_TEXT(Infogrames, "Infogrames");
-KST_TEXT(Thq, "THQ");
-KST_TEXT(Kemco, "Kemco");
-KST_TEXT(SegaJapan, "Sega Japan");
-KST_TEXT(Imagineer, "Imagineer");
-KST_TEXT(MarvelousEntertainment, "Marvelous Entertainment");
-KST_TEXT(Konami, "Konami");
-KST_TEXT(Takara, "Takara");
-KST_TEXT(Namco, "Namco");
-KST_TEXT(Playmate, "Playmate");
-KST_TEXT(Mto, "MTO");
-KST_TEXT(GlobalA, "Global A");
-KST_TEXT(Koei, "Koei");
-KST_TEXT(Banpresto, "Banpresto");
-KST_TEXT(Epoch, "Epoch");
-KST_TEXT(Athena, "Athena");
-KST_TEXT(Asmik, "Asmik");
-KST_TEXT(Atlus, "Atlus");
-KST_TEXT(Spike, "Spike");
-KST_TEXT(KonamiJapan, "Konami Japan");
+inline constexpr TextId BadMaker = QT_TRANSLATE_NOOP("Kestrom", "-Bad-");
+inline constexpr TextId HomeMade = QT_TRANSLATE_NOOP("Kestrom", "Home made");
+inline constexpr TextId UnknownMaker = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
+inline constexpr TextId Nintendo = QT_TRANSLATE_NOOP("Kestrom", "Nintendo");
+inline constexpr TextId Capcom = QT_TRANSLATE_NOOP("Kestrom", "Capcom");
+inline constexpr TextId Starfish = QT_TRANSLATE_NOOP("Kestrom", "Starfish");
+inline constexpr TextId HudsonSoftJapan = QT_TRANSLATE_NOOP("Kestrom", "Hudson Soft Japan");
+inline constexpr TextId KemcoJapan = QT_TRANSLATE_NOOP("Kestrom", "Kemco Japan");
+inline constexpr TextId Tam = QT_TRANSLATE_NOOP("Kestrom", "Tam");
+inline constexpr TextId Jordan = QT_TRANSLATE_NOOP("Kestrom", "Jordan");
+inline constexpr TextId UbiSoft = QT_TRANSLATE_NOOP("Kestrom", "Ubi Soft");
+inline constexpr TextId CraveEntertainment = QT_TRANSLATE_NOOP("Kestrom", "Crave Entertainment");
+inline constexpr TextId Activision = QT_TRANSLATE_NOOP("Kestrom", "Activision");
+inline constexpr TextId Take2 = QT_TRANSLATE_NOOP("Kestrom", "Take 2");
+inline constexpr TextId Midway = QT_TRANSLATE_NOOP("Kestrom", "Midway");
+inline constexpr TextId MajescoSales = QT_TRANSLATE_NOOP("Kestrom", "Majesco Sales");
+inline constexpr TextId ThreeDO = QT_TRANSLATE_NOOP("Kestrom", "3DO");
+inline constexpr TextId Bam = QT_TRANSLATE_NOOP("Kestrom", "BAM!");
+inline constexpr TextId Sega = QT_TRANSLATE_NOOP("Kestrom", "Sega");
+inline constexpr TextId Infogrames = QT_TRANSLATE_NOOP("Kestrom", "Infogrames");
+inline constexpr TextId Thq = QT_TRANSLATE_NOOP("Kestrom", "THQ");
+inline constexpr TextId Kemco = QT_TRANSLATE_NOOP("Kestrom", "Kemco");
+inline constexpr TextId SegaJapan = QT_TRANSLATE_NOOP("Kestrom", "Sega Japan");
+inline constexpr TextId Imagineer = QT_TRANSLATE_NOOP("Kestrom", "Imagineer");
+inline constexpr TextId MarvelousEntertainment = QT_TRANSLATE_NOOP("Kestrom", "Marvelous Entertainment");
+inline constexpr TextId Konami = QT_TRANSLATE_NOOP("Kestrom", "Konami");
+inline constexpr TextId Takara = QT_TRANSLATE_NOOP("Kestrom", "Takara");
+inline constexpr TextId Namco = QT_TRANSLATE_NOOP("Kestrom", "Namco");
+inline constexpr TextId Playmate = QT_TRANSLATE_NOOP("Kestrom", "Playmate");
+inline constexpr TextId Mto = QT_TRANSLATE_NOOP("Kestrom", "MTO");
+inline constexpr TextId GlobalA = QT_TRANSLATE_NOOP("Kestrom", "Global A");
+inline constexpr TextId Koei = QT_TRANSLATE_NOOP("Kestrom", "Koei");
+inline constexpr TextId Banpresto = QT_TRANSLATE_NOOP("Kestrom", "Banpresto");
+inline constexpr TextId Epoch = QT_TRANSLATE_NOOP("Kestrom", "Epoch");
+inline constexpr TextId Athena = QT_TRANSLATE_NOOP("Kestrom", "Athena");
+inline constexpr TextId Asmik = QT_TRANSLATE_NOOP("Kestrom", "Asmik");
+inline constexpr TextId Atlus = QT_TRANSLATE_NOOP("Kestrom", "Atlus");
+inline constexpr TextId Spike = QT_TRANSLATE_NOOP("Kestrom", "Spike");
+inline constexpr TextId KonamiJapan = QT_TRANSLATE_NOOP("Kestrom", "Konami Japan");
 
 // Column captions of the ROM list
-KST_TEXT(ColGo, "Go");
-KST_TEXT(ColName, "Name");
-KST_TEXT(ColSize, "Size");
-KST_TEXT(ColDir, "Dir");
-KST_TEXT(ColNewSize, "New size");
-KST_TEXT(ColInternalName, "Internal name");
-KST_TEXT(ColCountry, "Country");
-KST_TEXT(ColMaker, "Maker");
-KST_TEXT(ColInput, "Input");
+inline constexpr TextId ColGo = QT_TRANSLATE_NOOP("Kestrom", "Go");
+inline constexpr TextId ColName = QT_TRANSLATE_NOOP("Kestrom", "Name");
+inline constexpr TextId ColSize = QT_TRANSLATE_NOOP("Kestrom", "Size");
+inline constexpr TextId ColDir = QT_TRANSLATE_NOOP("Kestrom", "Dir");
+inline constexpr TextId ColNewSize = QT_TRANSLATE_NOOP("Kestrom", "New size");
+inline constexpr TextId ColInternalName = QT_TRANSLATE_NOOP("Kestrom", "Internal name");
+inline constexpr TextId ColCountry = QT_TRANSLATE_NOOP("Kestrom", "Country");
+inline constexpr TextId ColMaker = QT_TRANSLATE_NOOP("Kestrom", "Maker");
+inline constexpr TextId ColInput = QT_TRANSLATE_NOOP("Kestrom", "Input");
 
 // The selection mark of the Go column
-KST_TEXT(SelectionMark, "@");
+inline constexpr TextId SelectionMark = QT_TRANSLATE_NOOP("Kestrom", "@");
 // The middle of the sample output name
-KST_TEXT(SampleRomName, "romname");
+inline constexpr TextId SampleRomName = QT_TRANSLATE_NOOP("Kestrom", "romname");
 
 // Status line
-KST_TEXT(ActionTextFormat, "[Actions: %s %s %s]");
-KST_TEXT(ActionLetterTruncate, "T");
-KST_TEXT(ActionLetterIntro, "R");
-KST_TEXT(ActionLetterExitHack, "E");
-KST_TEXT(StatusFormat, "[%d roms in list] [rom %d selected] %s");
-KST_TEXT(NoRomsInList, "{No Roms in List}");
+inline constexpr TextId ActionTextFormat = QT_TRANSLATE_NOOP("Kestrom", "[Actions: %s %s %s]");
+inline constexpr TextId ActionLetterTruncate = QT_TRANSLATE_NOOP("Kestrom", "T");
+inline constexpr TextId ActionLetterIntro = QT_TRANSLATE_NOOP("Kestrom", "R");
+inline constexpr TextId ActionLetterExitHack = QT_TRANSLATE_NOOP("Kestrom", "E");
+inline constexpr TextId StatusFormat = QT_TRANSLATE_NOOP("Kestrom", "[%d roms in list] [rom %d selected] %s");
+inline constexpr TextId NoRomsInList = QT_TRANSLATE_NOOP("Kestrom", "{No Roms in List}");
 
 // Lost size
-KST_TEXT(NotANumber, "'%s' is not a valid integer value.");
+inline constexpr TextId NotANumber = QT_TRANSLATE_NOOP("Kestrom", "'%s' is not a valid integer value.");
 
 // Tags of the operation log, in the order the steps run
-KST_TEXT(TagNoIntroRemoved, " [No intro removed]");
-KST_TEXT(TagIntroRemoved, " [Intro removed]");
-KST_TEXT(TagAlreadyTrimmed, " [Already trimmed]");
-KST_TEXT(TagTrimmed, " [Trimmed]");
-KST_TEXT(TagNotPatched, " [Not patched]");
-KST_TEXT(TagEhApplied, " [EH Applied]");
+inline constexpr TextId TagNoIntroRemoved = QT_TRANSLATE_NOOP("Kestrom", " [No intro removed]");
+inline constexpr TextId TagIntroRemoved = QT_TRANSLATE_NOOP("Kestrom", " [Intro removed]");
+inline constexpr TextId TagAlreadyTrimmed = QT_TRANSLATE_NOOP("Kestrom", " [Already trimmed]");
+inline constexpr TextId TagTrimmed = QT_TRANSLATE_NOOP("Kestrom", " [Trimmed]");
+inline constexpr TextId TagNotPatched = QT_TRANSLATE_NOOP("Kestrom", " [Not patched]");
+inline constexpr TextId TagEhApplied = QT_TRANSLATE_NOOP("Kestrom", " [EH Applied]");
 
 // Files that cannot be used
-KST_TEXT(NotARegularFile, "Not a regular file.");
-KST_TEXT(FileAccessDenied, "File access denied.");
-KST_TEXT(FileLargerThan, "The file is larger than %s.");
-KST_TEXT(SizeInMiB, "%d MiB");
-KST_TEXT(SizeInBytes, "%d bytes");
+inline constexpr TextId NotARegularFile = QT_TRANSLATE_NOOP("Kestrom", "Not a regular file.");
+inline constexpr TextId FileAccessDenied = QT_TRANSLATE_NOOP("Kestrom", "File access denied.");
+inline constexpr TextId FileLargerThan = QT_TRANSLATE_NOOP("Kestrom", "The file is larger than %s.");
+inline constexpr TextId SizeInMiB = QT_TRANSLATE_NOOP("Kestrom", "%d MiB");
+inline constexpr TextId SizeInBytes = QT_TRANSLATE_NOOP("Kestrom", "%d bytes");
 
 // The ExitHack patch and its removal
-KST_TEXT(PatchFileMissing, "The file 'patch.wnt' is missing.");
-KST_TEXT(FileNotPatched, "%s\nThis file is not patched.");
-KST_TEXT(EhEntryNotFound, "%s\nCannot find entry of EH patch data.");
-KST_TEXT(FileIsEmpty, "The file is empty.");
+inline constexpr TextId PatchFileMissing = QT_TRANSLATE_NOOP("Kestrom", "The file 'patch.wnt' is missing.");
+inline constexpr TextId FileNotPatched = QT_TRANSLATE_NOOP("Kestrom", "%s\nThis file is not patched.");
+inline constexpr TextId EhEntryNotFound = QT_TRANSLATE_NOOP("Kestrom", "%s\nCannot find entry of EH patch data.");
+inline constexpr TextId FileIsEmpty = QT_TRANSLATE_NOOP("Kestrom", "The file is empty.");
 
 // The internal name
-KST_TEXT(NameFieldMissing, "%s\nThis file is too short to hold an internal name; it was not changed.");
-KST_TEXT(NameNotSingleByte,
+inline constexpr TextId NameFieldMissing =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nThis file is too short to hold an internal name; it was not changed.");
+inline constexpr TextId NameNotSingleByte = QT_TRANSLATE_NOOP("Kestrom",
          "The internal name cannot hold the character \"%s\": only characters of one byte each "
          "(Latin-1) fit in the header.");
 
 // What the archive component asks and tells while it reads or extracts
-KST_TEXT(ZipInsertDisk, "Insert [ Disk %d ] of the Zip file into the floppy drive\nbefore pressing [ OK ] to continue ...");
-KST_TEXT(ZipLastDisk, "This is [ Disk %d ] of a multiple disk Zip file.\nInsert the last disk of the Zip file before "
+inline constexpr TextId ZipInsertDisk =
+    QT_TRANSLATE_NOOP("Kestrom", "Insert [ Disk %d ] of the Zip file into the floppy drive\nbefore pressing [ OK ] to continue ...");
+inline constexpr TextId ZipLastDisk =
+    QT_TRANSLATE_NOOP("Kestrom", "This is [ Disk %d ] of a multiple disk Zip file.\nInsert the last disk of the Zip file before "
                       "pressing [ OK ] to continue ...");
-KST_TEXT(ZipPassword, "A new password is required for \"%s\"");
-KST_TEXT(ZipCrcError, "\"%s\" may be corrupted (CRC error).\nExtract this file anyway? ...");
-KST_TEXT(ZipOverwriteOlder, "\"%s\" is older than the zipped file.\nOverwrite this file? ...");
-KST_TEXT(ZipOverwriteNewer,
+inline constexpr TextId ZipPassword = QT_TRANSLATE_NOOP("Kestrom", "A new password is required for \"%s\"");
+inline constexpr TextId ZipCrcError =
+    QT_TRANSLATE_NOOP("Kestrom", "\"%s\" may be corrupted (CRC error).\nExtract this file anyway? ...");
+inline constexpr TextId ZipOverwriteOlder =
+    QT_TRANSLATE_NOOP("Kestrom", "\"%s\" is older than the zipped file.\nOverwrite this file? ...");
+inline constexpr TextId ZipOverwriteNewer = QT_TRANSLATE_NOOP("Kestrom",
          "\"%s\" is the same age or newer than the zipped file.\nDo you really want to overwrite this file? ...");
-KST_TEXT(ZipMultiDisk, "Cannot Add, Delete or Extract from a multiple disk Zip file...\nMerge this Zip file onto the "
+inline constexpr TextId ZipMultiDisk =
+    QT_TRANSLATE_NOOP("Kestrom", "Cannot Add, Delete or Extract from a multiple disk Zip file...\nMerge this Zip file onto the "
                        "hard disk before retrying.");
-KST_TEXT(ZipMissingFolder, "Unable to extract files to:\n\"%s\"\nThis folder does not exist.");
-KST_TEXT(ZipProgressWaiting, "wait ...");
+inline constexpr TextId ZipMissingFolder =
+    QT_TRANSLATE_NOOP("Kestrom", "Unable to extract files to:\n\"%s\"\nThis folder does not exist.");
+inline constexpr TextId ZipProgressWaiting = QT_TRANSLATE_NOOP("Kestrom", "wait ...");
 
 // Importing the images of an archive
-KST_TEXT(NoGbaImages, "No gba images found in the %s Zip Archive.");
-KST_TEXT(GbaImagesFound, "%s gba images found in the %s Zip Archive.");
+inline constexpr TextId NoGbaImages = QT_TRANSLATE_NOOP("Kestrom", "No gba images found in the %s Zip Archive.");
+inline constexpr TextId GbaImagesFound = QT_TRANSLATE_NOOP("Kestrom", "%s gba images found in the %s Zip Archive.");
+
+// What adding a folder left out
+inline constexpr TextId SkippedEntries = QT_TRANSLATE_NOOP("Kestrom", "These were not added:\n%s");
+inline constexpr TextId SkippedWrongExtension =
+    QT_TRANSLATE_NOOP("Kestrom", "%s: neither a .gba image nor a .zip archive");
+inline constexpr TextId SkippedNotAFile = QT_TRANSLATE_NOOP("Kestrom", "%s: not a file");
+inline constexpr TextId SkippedFolderLink = QT_TRANSLATE_NOOP("Kestrom", "%s: a link to a folder, not followed");
+inline constexpr TextId SkippedFolderUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the folder cannot be read: %s");
+inline constexpr TextId SkippedImageUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the rom cannot be read: %s");
+inline constexpr TextId SkippedMore = QT_TRANSLATE_NOOP("Kestrom", "... and %d more.");
 
 // The command-line tool
-KST_TEXT(CliUsage,
+inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
          "  or:  kestrom-cli info FILE...\n"
          "  or:  kestrom-cli rename --name TEXT FILE...\n"
+         "  or:  kestrom-cli check FILE...\n"
+         "  or:  kestrom-cli fix-header FILE...\n"
+         "  or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
          "  or:  kestrom-cli --help\n"
          "Runs Kestrom's image operations without windows, on many files at once.\n"
          "\n"
@@ -179,6 +200,18 @@ KST_TEXT(CliUsage,
          "  rename          writes TEXT into the internal name of each FILE, in place:\n"
          "                  its first 12 characters, filled up with zero bytes. The\n"
          "                  header's check byte is corrected when it was right before.\n"
+         "  check           prints one line per FILE, separated by tabs: its path,\n"
+         "                  whether the header complement (byte 0xBD) is correct, whether\n"
+         "                  the image carries an intro (an entry branch other than the\n"
+         "                  standard one that does not lead to an ExitHack patch), whether\n"
+         "                  it carries the ExitHack patch, and whether it is trimmed (its\n"
+         "                  size is not a power of two).\n"
+         "  fix-header      stores the correct header complement in each FILE whose\n"
+         "                  complement is wrong, replacing the file in one piece; nothing\n"
+         "                  else changes.\n"
+         "  pad             writes a copy of each FILE to DIR under its own name, padded\n"
+         "                  up to the next power of two with the fill byte, the inverse of\n"
+         "                  trimming: trimming the copy gives FILE back.\n"
          "\n"
          "A FILE ending in .zip stands for the .gba images it holds: they are unpacked\n"
          "into a private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.\n"
@@ -196,36 +229,55 @@ KST_TEXT(CliUsage,
          "  --prefix P      put before each output name\n"
          "  --suffix S      put after each output name, before .gba\n"
          "  --output DIR    the folder for the copies, created when missing\n"
+         "  --fill 00|FF    the padding byte of pad; by default the one trimming would\n"
+         "                  cut (00 when the last byte is 00, else FF)\n"
          "\n"
          "Exit status:\n"
          "  0               every file succeeded\n"
-         "  1               a file failed, or was left unpatched or unprocessed\n"
+         "  1               a file failed, or was left unpatched or unprocessed, or\n"
+         "                  (check) has a wrong complement\n"
          "  2               a usage error\n");
-KST_TEXT(CliFileMessage, "%s: %s");
-KST_TEXT(CliUnknownCommand, "Unknown command: %s");
-KST_TEXT(CliUnknownOption, "Unknown option: %s");
-KST_TEXT(CliMissingValue, "The option %s needs a value.");
-KST_TEXT(CliNoOutput, "No output folder given (--output DIR).");
-KST_TEXT(CliNoFiles, "No file given.");
-KST_TEXT(CliNoName, "No internal name given (--name TEXT).");
-KST_TEXT(CliNoAction, "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
-KST_TEXT(CliSameOutput, "%s and %s would both be written to %s.");
-KST_TEXT(CliNoOutputFolder, "%s: the output folder cannot be created: %s");
-KST_TEXT(MemberOutsideFolder, "not unpacked: its name leads out of the folder it is unpacked into");
+inline constexpr TextId CliFileMessage = QT_TRANSLATE_NOOP("Kestrom", "%s: %s");
+inline constexpr TextId CliUnknownCommand = QT_TRANSLATE_NOOP("Kestrom", "Unknown command: %s");
+inline constexpr TextId CliUnknownOption = QT_TRANSLATE_NOOP("Kestrom", "Unknown option: %s");
+inline constexpr TextId CliMissingValue = QT_TRANSLATE_NOOP("Kestrom", "The option %s needs a value.");
+inline constexpr TextId CliNoOutput = QT_TRANSLATE_NOOP("Kestrom", "No output folder given (--output DIR).");
+inline constexpr TextId CliNoFiles = QT_TRANSLATE_NOOP("Kestrom", "No file given.");
+inline constexpr TextId CliNoName = QT_TRANSLATE_NOOP("Kestrom", "No internal name given (--name TEXT).");
+inline constexpr TextId CliNoAction =
+    QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
+inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s would both be written to %s.");
+inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");
+inline constexpr TextId MemberOutsideFolder =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder it is unpacked into");
+inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 00 or FF.");
+inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
+inline constexpr TextId CliCopyOverSource = QT_TRANSLATE_NOOP("Kestrom", "The copy would replace the file itself.");
+inline constexpr TextId CheckComplementCorrect = QT_TRANSLATE_NOOP("Kestrom", "complement correct");
+inline constexpr TextId CheckComplementWrong = QT_TRANSLATE_NOOP("Kestrom", "complement wrong (%s, should be %s)");
+inline constexpr TextId CheckIntro = QT_TRANSLATE_NOOP("Kestrom", "intro");
+inline constexpr TextId CheckNoIntro = QT_TRANSLATE_NOOP("Kestrom", "no intro");
+inline constexpr TextId CheckExitHack = QT_TRANSLATE_NOOP("Kestrom", "ExitHack");
+inline constexpr TextId CheckNoExitHack = QT_TRANSLATE_NOOP("Kestrom", "no ExitHack");
+inline constexpr TextId CheckTrimmed = QT_TRANSLATE_NOOP("Kestrom", "trimmed");
+inline constexpr TextId CheckFullSize = QT_TRANSLATE_NOOP("Kestrom", "full size");
+inline constexpr TextId FixComplementFixed = QT_TRANSLATE_NOOP("Kestrom", "complement fixed (%s, was %s)");
+inline constexpr TextId FixComplementKept = QT_TRANSLATE_NOOP("Kestrom", "complement already correct");
+
 
 // The archive component
-KST_TEXT(ZipDriveUnreadable, "Unable to access the selected drive!");
-KST_TEXT(ZipCannotCreate, "Unable to create \n\"%s\"");
-KST_TEXT(ZipCannotOpen, "Unable to open \n\"%s\"");
-KST_TEXT(ZipNotValid, "\"%s\"\nis not a valid Zip file.");
-KST_TEXT(ZipDirectoryUnreadable, "Error reading 'CentralFileHeader'!");
-KST_TEXT(ZipIndexRange, "Index range error");
-KST_TEXT(ZipCannotLoad, "Unable to load %s");
-KST_TEXT(ZipModuleArgument, "\"UnzDll.dll\".");
-KST_TEXT(ZipCannotEnterFolder, "Unable to extract files to:\n\"%s\"\n%s");
-KST_TEXT(ZipBusy, "The archive is being extracted; wait until that has finished.");
+inline constexpr TextId ZipDriveUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Unable to access the selected drive!");
+inline constexpr TextId ZipCannotCreate = QT_TRANSLATE_NOOP("Kestrom", "Unable to create \n\"%s\"");
+inline constexpr TextId ZipCannotOpen = QT_TRANSLATE_NOOP("Kestrom", "Unable to open \n\"%s\"");
+inline constexpr TextId ZipNotValid = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a valid Zip file.");
+inline constexpr TextId ZipDirectoryUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Error reading 'CentralFileHeader'!");
+inline constexpr TextId ZipIndexRange = QT_TRANSLATE_NOOP("Kestrom", "Index range error");
+inline constexpr TextId ZipCannotLoad = QT_TRANSLATE_NOOP("Kestrom", "Unable to load %s");
+inline constexpr TextId ZipModuleArgument = QT_TRANSLATE_NOOP("Kestrom", "\"UnzDll.dll\".");
+inline constexpr TextId ZipCannotEnterFolder = QT_TRANSLATE_NOOP("Kestrom", "Unable to extract files to:\n\"%s\"\n%s");
+inline constexpr TextId ZipBusy =
+    QT_TRANSLATE_NOOP("Kestrom", "The archive is being extracted; wait until that has finished.");
 
-#undef KST_TEXT
 }  // namespace texts
 
 }  // namespace kst

@@ -5,7 +5,6 @@
 #include "romops/image_file.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace kst {
 namespace {
@@ -33,13 +32,6 @@ std::optional<InternalNameField> internalNameField(std::string_view utf8, std::s
     InternalNameField field{};
     std::copy(bytes->begin(), bytes->end(), field.begin());
     return field;
-}
-
-std::uint8_t headerComplement(std::span<const std::uint8_t> image)
-{
-    const auto covered = image.subspan(header::InternalNameOffset, header::ComplementOffset - header::InternalNameOffset);
-    const unsigned sum = std::accumulate(covered.begin(), covered.end(), 0u);
-    return static_cast<std::uint8_t>((0u - sum - 0x19u) & 0xFFu);
 }
 
 bool renameImage(std::vector<std::uint8_t>& image, const InternalNameField& field)

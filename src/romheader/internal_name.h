@@ -1,5 +1,6 @@
 #pragma once
 
+#include "romheader/complement.h"
 #include "romheader/header.h"
 
 #include <array>
@@ -20,10 +21,6 @@ using InternalNameField = std::array<std::uint8_t, header::InternalNameLength>;
 // (Latin-1), filled up with 0x00 bytes. nullopt when one of those characters
 // has no single-byte form; refused, when given, receives that character.
 std::optional<InternalNameField> internalNameField(std::string_view utf8, std::string* refused = nullptr);
-
-// The complement check byte that the console expects at 0xBD for the image's
-// bytes 0xA0 to 0xBC; the image must hold them.
-std::uint8_t headerComplement(std::span<const std::uint8_t> image);
 
 // Writes the name field into the image. The complement byte is recomputed
 // when it matched the old header and left as it was when it did not, so a

@@ -7,6 +7,7 @@
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "romheader/header.h"
+#include "romlist/folder_scan.h"
 #include "romlist/image_row.h"
 
 #include <QDragEnterEvent>
@@ -14,6 +15,8 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+
+#include <filesystem>
 
 namespace kst {
 namespace {
@@ -30,6 +33,14 @@ public:
 private:
     QTimer* timer_;
 };
+
+// A completed add command starts the New size column afresh; the timer
+// restores its caption.
+void clearNewSizes(RomGrid& grid)
+{
+    for (int row = 0; row < grid.rowCount(); ++row)
+        grid.setCell(ColNewSize, row, {});
+}
 
 }  // namespace
 
@@ -87,6 +98,45 @@ void TForm1::addImage(const std::string& path, bool unpackedMember)
         TempFiles.append(toQt(path));
 }
 
+bool TForm1::addPaths(const QStringList& paths, AddOrigin origin)
+{
+    std::vector<SkippedEntry> skipped;
+    bool completed = true;
+    for (const QString& path : paths) {
+        std::error_code ec;
+        const bool folder = std::filesystem::is_directory(fromQt(path), ec);
+        completed = folder ? addFolder(fromQt(path), origin, skipped) : addPath(path, origin);
+        if (!completed)
+            break;
+    }
+    if (!skipped.empty())
+        dialogs().message(toQt(skippedSummary(skipped)));
+    return completed;
+}
+
+bool TForm1::addFolder(const std::string& folder, AddOrigin origin, std::vector<SkippedEntry>& skipped)
+{
+    FolderContents contents = scanFolder(folder);
+    skipped.insert(skipped.end(), contents.skipped.begin(), contents.skipped.end());
+    for (const std::filesystem::path& file : contents.files) {
+        if (closePending_)
+            return false;
+        const std::string local = file.string();
+        if (hasExtension(local, ZipExtension)) {
+            if (!importArchive(*this, toQt(local), origin))
+                return false;
+            continue;
+        }
+        // One message at the end instead of one per broken image of a large folder.
+        try {
+            addImage(local, false);
+        } catch (const FileError& error) {
+            skipped.push_back({file, SkipReason::ImageUnreadable, error.reason()});
+        }
+    }
+    return true;
+}
+
 bool TForm1::addPath(const QString& path, AddOrigin origin)
 {
     if (closePending_)
@@ -122,13 +172,20 @@ void TForm1::Addrom1Click()
     AddScope scope(*this);
 
     QStringList picked = OpenDialog1.files.size() < 2 ? QStringList{OpenDialog1.fileName} : OpenDialog1.files;
-    for (const QString& path : picked)
-        if (!addPath(path, AddOrigin::Picked))
-            return;
+    if (addPaths(picked, AddOrigin::Picked))
+        clearNewSizes(grid_);
+}
 
-    // A completed add starts the New size column afresh; the timer restores its caption.
-    for (int row = 0; row < grid_.rowCount(); ++row)
-        grid_.setCell(ColNewSize, row, {});
+void TForm1::AddFolder1Click()
+{
+    if (refuseWhileAdding())
+        return;
+    std::optional<QString> folder = dialogs().openFolder(qtr(strings::AddFolderTitle));
+    if (!folder)
+        return;
+    AddScope scope(*this);
+    if (addPaths({*folder}, AddOrigin::Picked))
+        clearNewSizes(grid_);
 }
 
 void TForm1::WMDropFiles(const QStringList& paths)
@@ -136,9 +193,7 @@ void TForm1::WMDropFiles(const QStringList& paths)
     if (refuseWhileAdding())
         return;
     AddScope scope(*this);
-    for (const QString& path : paths)
-        if (!addPath(path, AddOrigin::Dropped))
-            return;
+    addPaths(paths, AddOrigin::Dropped);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

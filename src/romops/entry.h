@@ -19,6 +19,15 @@ inline constexpr EntryBytes StandardEntry{0x2E, 0x00, 0x00};
 // A branch lands 8 bytes past itself plus four bytes per word of its offset.
 static_assert((StandardEntry[0] + 2) * 4 == header::Length);
 
+// The file offset an entry branch lands on: 8 past itself plus 4 bytes per
+// word of its offset. The field is unsigned, so a backward branch reads as a
+// target far past the end of any image.
+inline std::uint64_t entryTarget(EntryBytes entry)
+{
+    const std::uint64_t words = entry[0] | (std::uint64_t{entry[1]} << 8) | (std::uint64_t{entry[2]} << 16);
+    return 8 + 4 * words;
+}
+
 // The first three bytes of an image, which must hold at least three.
 inline EntryBytes entryOf(std::span<const std::uint8_t> image)
 {

@@ -15,6 +15,7 @@ const char* kindName(ShownDialog::Kind kind)
     case ShownDialog::Kind::Question: return "question";
     case ShownDialog::Kind::Input: return "input";
     case ShownDialog::Kind::OpenFile: return "open-file";
+    case ShownDialog::Kind::OpenFolder: return "open-folder";
     }
     return "?";
 }
@@ -39,6 +40,11 @@ void ScriptedDialogs::expectInput(std::optional<QString> answer)
 void ScriptedDialogs::expectOpenFile(std::optional<QStringList> files)
 {
     script_.push_back(Step(Kind::OpenFile, QMessageBox::Ok, std::nullopt, std::move(files)));
+}
+
+void ScriptedDialogs::expectOpenFolder(std::optional<QString> folder)
+{
+    script_.push_back(Step(Kind::OpenFolder, QMessageBox::Ok, std::move(folder)));
 }
 
 QStringList ScriptedDialogs::texts() const
@@ -109,6 +115,11 @@ std::optional<OpenFileAnswer> ScriptedDialogs::openFile(const OpenFileRequest& r
     if (!step.files)
         return std::nullopt;
     return OpenFileAnswer{*step.files};
+}
+
+std::optional<QString> ScriptedDialogs::openFolder(const QString& title)
+{
+    return next({Kind::OpenFolder, title, {}}).text;
 }
 
 }  // namespace kst::test

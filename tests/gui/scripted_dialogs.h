@@ -14,7 +14,7 @@ namespace kst::test {
 // What a dialog was: its kind, caption and text; for a question also its
 // buttons, icon and default button.
 struct ShownDialog {
-    enum class Kind { Message, Error, Information, Warning, Question, Input, OpenFile };
+    enum class Kind { Message, Error, Information, Warning, Question, Input, OpenFile, OpenFolder };
     Kind kind;
     QString caption;
     QString text;
@@ -34,6 +34,7 @@ public:
     void expectQuestion(Button answer);
     void expectInput(std::optional<QString> answer);
     void expectOpenFile(std::optional<QStringList> files);
+    void expectOpenFolder(std::optional<QString> folder);
 
     const std::vector<ShownDialog>& shown() const { return shown_; }
     // Texts of the dialogs shown, in order.
@@ -50,6 +51,7 @@ public:
                     Button defaultButton) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) override;
     std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> openFolder(const QString& title) override;
 
     // Called as each dialog shows, while it would be open on screen.
     std::function<void(const ShownDialog&)> onShown;

@@ -93,8 +93,8 @@ TEST_F(StartupTest, MenusFollowTheCommandTables)
         return captions;
     };
     EXPECT_EQ(items(form().File1), QStringList({"Options...@Ctrl+O", "-", "Exit@Ctrl+X"}));
-    EXPECT_EQ(items(form().Edit1), QStringList({"Add roms...@Ctrl+A", "Remove selection@", "-", "Clear List@F10", "-",
-                                                "Edit Name...@F2", "Edit Internal Name...@", "Lost size@Ctrl+S",
+    EXPECT_EQ(items(form().Edit1), QStringList({"Add roms...@Ctrl+A", "Add folder...@Ctrl+Shift+A", "Remove selection@",
+                                                "-", "Clear List@F10", "-", "Edit Name...@F2", "Edit Internal Name...@", "Lost size@Ctrl+S",
                                                 "Total Lost Size@Ctrl+Alt+S"}));
     EXPECT_EQ(items(form().Action1), QStringList({"Truncate@", "Remove Intro@", "Apply ExitHack Patch@", "-", "All@"}));
     EXPECT_EQ(items(form().Extra1), QStringList({"Remove ExitHack patch@"}));

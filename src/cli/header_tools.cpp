@@ -1,0 +1,117 @@
+#include "cli/header_tools.h"
+
+#include "cli/cli_report.h"
+#include "core/texts.h"
+#include "platform/files.h"
+#include "romheader/complement.h"
+#include "romops/image_check.h"
+#include "romops/pad.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+namespace kst::cli {
+namespace {
+
+std::string hexByte(std::uint8_t value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
+}
+
+// An image with a header to check: at least up to the complement byte.
+std::vector<std::uint8_t> readHeaderImage(const std::string& file)
+{
+    std::vector<std::uint8_t> image = readWholeFile(file);
+    if (image.size() < ComplementMinimumSize)
+        throw FileError(file, tr(texts::CliNoHeader));
+    return image;
+}
+
+std::string checkLine(const std::string& file, const ops::ImageCheck& check)
+{
+    const std::string complement =
+        check.complementCorrect()
+            ? tr(texts::CheckComplementCorrect)
+            : format(tr(texts::CheckComplementWrong),
+                     {hexByte(check.storedComplement), hexByte(check.correctComplement)});
+    return file + '\t' + complement + '\t' + tr(check.intro ? texts::CheckIntro : texts::CheckNoIntro) + '\t' +
+           tr(check.exitHack ? texts::CheckExitHack : texts::CheckNoExitHack) + '\t' +
+           tr(check.trimmed ? texts::CheckTrimmed : texts::CheckFullSize);
+}
+
+}  // namespace
+
+int runCheck(const std::vector<std::string>& files)
+{
+    int status = Success;
+    for (const std::string& file : files) {
+        try {
+            const ops::ImageCheck check = ops::checkImage(readHeaderImage(file));
+            std::cout << checkLine(file, check) << '\n';
+            if (!check.complementCorrect())
+                status = SomeFileFailed;
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+int runFixHeader(const std::vector<std::string>& files)
+{
+    int status = Success;
+    for (const std::string& file : files) {
+        try {
+            std::vector<std::uint8_t> image = readHeaderImage(file);
+            const std::uint8_t stored = image[header::ComplementOffset];
+            const std::uint8_t correct = headerComplement(image);
+            if (stored == correct) {
+                std::cout << file << '\t' << tr(texts::FixComplementKept) << '\n';
+                continue;
+            }
+            image[header::ComplementOffset] = correct;
+            writeFileAtomically(file, image);
+            std::cout << file << '\t' << format(tr(texts::FixComplementFixed), {hexByte(correct), hexByte(stored)})
+                      << '\n';
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+std::string padOutputPath(const std::string& outputFolder, const std::string& file)
+{
+    return (std::filesystem::path(outputFolder) / std::filesystem::path(file).filename()).string();
+}
+
+int runPad(const std::vector<std::string>& files, std::optional<std::uint8_t> fill, const std::string& outputFolder)
+{
+    if (!makeOutputFolder(outputFolder))
+        return SomeFileFailed;
+    int status = Success;
+    for (const std::string& file : files) {
+        try {
+            const std::string output = padOutputPath(outputFolder, file);
+            std::error_code ec;
+            if (std::filesystem::equivalent(file, output, ec))
+                throw FileError(output, tr(texts::CliCopyOverSource));
+            std::vector<std::uint8_t> image = readWholeFile(file);
+            if (image.empty())
+                throw FileError(file, tr(texts::FileIsEmpty));
+            const std::uint8_t padding = fill.value_or(ops::paddingOf(image));
+            writeFileAtomically(output, ops::padImage(std::move(image), padding));
+        } catch (const std::exception& error) {
+            reportFailure(file, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+}  // namespace kst::cli
