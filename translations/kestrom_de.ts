@@ -1015,7 +1015,7 @@ Die Einstellungen konnten nicht aus %s angelegt werden: %s</translation>
     </message>
     <message>
         <source>From original NorvikShell tools</source>
-        <translation>Nach den originalen NorvikShell-Werkzeugen</translation>
+        <translation>Nach NorvikShell-Originaltools</translation>
     </message>
     <message>
         <source>* Except ExitHack remover</source>
