@@ -72,22 +72,6 @@ TEST(InternalNameFieldTest, CharactersWithoutASingleByteFormAreRefused)
     }
 }
 
-TEST(HeaderComplementTest, MatchesTheConsolesSum)
-{
-    Bytes image(0xC0, 0);
-    image[0xB2] = 0x96;  // the fixed value alone
-    EXPECT_EQ(headerComplement(image), 0x51);
-    image[0xA0] = 'A';
-    image[0xA1] = 'B';
-    image[0xA2] = 'C';
-    EXPECT_EQ(headerComplement(image), 0x8B);
-    image[0xBC] = 0x01;  // the last byte covered
-    EXPECT_EQ(headerComplement(image), 0x8A);
-    image[0xBD] = 0x55;  // the check byte itself is not covered
-    image[0x9F] = 0x55;
-    EXPECT_EQ(headerComplement(image), 0x8A);
-}
-
 TEST(RenameImageTest, OnlyTheNameChangesAndTheCheckByteStaysAsValidAsItWas)
 {
     const InternalNameField field = *internalNameField("NEW");
