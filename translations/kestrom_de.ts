@@ -1116,6 +1116,14 @@ Dieser Ordner existiert nicht.</translation>
         <translation>%s gba-Images im Zip-Archiv %s gefunden.</translation>
     </message>
     <message>
+        <source>No internal name given (--name TEXT).</source>
+        <translation>Kein interner Name angegeben (--name TEXT).</translation>
+    </message>
+    <message>
+        <source>not unpacked: its name leads out of the folder it is unpacked into</source>
+        <translation>nicht entpackt: Sein Name führt aus dem Ordner hinaus, in den entpackt wird</translation>
+    </message>
+    <message>
         <source>Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...
   or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...
   or:  kestrom-cli info FILE...
@@ -1150,8 +1158,9 @@ Commands:
                   up to the next power of two with the fill byte, the inverse of
                   trimming: trimming the copy gives FILE back.
 
-A FILE ending in .zip stands for the .gba images it holds: they are unpacked
-into a private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.
+A FILE ending in .zip stands for the .gba images it holds (except for rename
+and fix-header, which change only .gba files): they are unpacked into a
+private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.
 
 Actions of process:
   --remove-intro  points the entry branch back at the game
@@ -1208,9 +1217,9 @@ Befehle:
                   VERZ, mit dem Füllbyte bis zur nächsten Zweierpotenz aufgefüllt,
                   die Umkehrung des Kürzens: Kürzen der Kopie ergibt wieder DATEI.
 
-Eine DATEI, die auf .zip endet, steht für die .gba-Images darin: Sie werden in
-einen privaten temporären Ordner entpackt, danach entfernt, und ARCHIV:EINTRAG
-genannt.
+Eine DATEI, die auf .zip endet, steht für die .gba-Images darin (außer bei
+rename und fix-header, die nur .gba-Dateien ändern): Sie werden in einen
+privaten temporären Ordner entpackt, danach entfernt, und ARCHIV:EINTRAG genannt.
 
 Aktionen von process:
   --remove-intro  richtet den Einsprung wieder auf das Spiel
@@ -1236,12 +1245,8 @@ Exit-Status:
 </translation>
     </message>
     <message>
-        <source>No internal name given (--name TEXT).</source>
-        <translation>Kein interner Name angegeben (--name TEXT).</translation>
-    </message>
-    <message>
-        <source>not unpacked: its name leads out of the folder it is unpacked into</source>
-        <translation>nicht entpackt: Sein Name führt aus dem Ordner hinaus, in den entpackt wird</translation>
+        <source>only .gba images are changed in place; the file was left as it is.</source>
+        <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/tzip.h"
+#include "cli/cli_report.h"
 
 #include <filesystem>
 #include <memory>
@@ -8,14 +9,6 @@
 #include <vector>
 
 namespace kst {
-
-// One image the command works on: the name the user reads in the log and in
-// messages, and the file that holds its bytes. For an archive member the name
-// is ARCHIVE:MEMBER and the file its unpacked copy.
-struct Source {
-    std::string shown;
-    std::string path;
-};
 
 // Turns the files named on the command line into the images to work on:
 // ".gba" files as they are, and the ".gba" members of ".zip" archives,

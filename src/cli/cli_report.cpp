@@ -1,5 +1,6 @@
 #include "cli/cli_report.h"
 
+#include "core/paths.h"
 #include "core/texts.h"
 #include "platform/files.h"
 
@@ -17,6 +18,14 @@ void reportFailure(const std::string& shown, const std::string& path, const std:
         std::cerr << format(tr(texts::CliFileMessage), {shown, fileError->reason()}) << '\n';
     else
         std::cerr << format(tr(texts::CliFileMessage), {shown, error.what()}) << '\n';
+}
+
+bool refuseUnlessImage(const std::string& file)
+{
+    if (hasExtension(file, GbaExtension))
+        return false;
+    std::cerr << format(tr(texts::CliFileMessage), {file, tr(texts::CliOnlyImagesInPlace)}) << '\n';
+    return true;
 }
 
 bool makeOutputFolder(const std::string& folder)

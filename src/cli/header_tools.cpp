@@ -44,17 +44,17 @@ std::string checkLine(const std::string& file, const ops::ImageCheck& check)
 
 }  // namespace
 
-int runCheck(const std::vector<std::string>& files)
+int runCheck(const std::vector<Source>& images)
 {
     int status = Success;
-    for (const std::string& file : files) {
+    for (const Source& source : images) {
         try {
-            const ops::ImageCheck check = ops::checkImage(readHeaderImage(file));
-            std::cout << checkLine(file, check) << '\n';
+            const ops::ImageCheck check = ops::checkImage(readHeaderImage(source.path));
+            std::cout << checkLine(source.shown, check) << '\n';
             if (!check.complementCorrect())
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(source, error);
             status = SomeFileFailed;
         }
     }
@@ -65,6 +65,10 @@ int runFixHeader(const std::vector<std::string>& files)
 {
     int status = Success;
     for (const std::string& file : files) {
+        if (refuseUnlessImage(file)) {
+            status = SomeFileFailed;
+            continue;
+        }
         try {
             std::vector<std::uint8_t> image = readHeaderImage(file);
             const std::uint8_t stored = image[header::ComplementOffset];
@@ -90,24 +94,24 @@ std::string padOutputPath(const std::string& outputFolder, const std::string& fi
     return (std::filesystem::path(outputFolder) / std::filesystem::path(file).filename()).string();
 }
 
-int runPad(const std::vector<std::string>& files, std::optional<std::uint8_t> fill, const std::string& outputFolder)
+int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder)
 {
     if (!makeOutputFolder(outputFolder))
         return SomeFileFailed;
     int status = Success;
-    for (const std::string& file : files) {
+    for (const Source& source : images) {
         try {
-            const std::string output = padOutputPath(outputFolder, file);
+            const std::string output = padOutputPath(outputFolder, source.path);
             std::error_code ec;
-            if (std::filesystem::equivalent(file, output, ec))
+            if (std::filesystem::equivalent(source.path, output, ec))
                 throw FileError(output, tr(texts::CliCopyOverSource));
-            std::vector<std::uint8_t> image = readWholeFile(file);
+            std::vector<std::uint8_t> image = readWholeFile(source.path);
             if (image.empty())
-                throw FileError(file, tr(texts::FileIsEmpty));
+                throw FileError(source.path, tr(texts::FileIsEmpty));
             const std::uint8_t padding = fill.value_or(ops::paddingOf(image));
             writeFileAtomically(output, ops::padImage(std::move(image), padding));
         } catch (const std::exception& error) {
-            reportFailure(file, error);
+            reportFailure(source, error);
             status = SomeFileFailed;
         }
     }

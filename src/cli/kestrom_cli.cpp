@@ -245,6 +245,10 @@ int runRename(const Options& options)
         throw UsageProblem{format(tr(texts::NameNotSingleByte), {refused})};
     int status = Success;
     for (const std::string& file : options.files) {
+        if (refuseUnlessImage(file)) {
+            status = SomeFileFailed;
+            continue;
+        }
         try {
             if (renameImageFile(file, *field) == RenameOutcome::TooShort) {
                 std::cerr << format(tr(texts::NameFieldMissing), {file}) << '\n';
@@ -281,27 +285,22 @@ int run(const std::vector<std::string>& args)
         Options options = parse(args);
         if (options.command == "rename")
             return runRename(options);
-        if (options.command == "check")
-            return runCheck(options.files);
         if (options.command == "fix-header")
             return runFixHeader(options.files);
-        if (options.command == "pad") {
-            std::vector<Source> files;
-            for (const std::string& file : options.files)
-                files.push_back(Source{file, file});
-            refuseSharedOutputs(options, files);
-            return runPad(options.files, options.fill, *options.outputFolder);
-        }
         ArchiveSources archives;
         bool archiveFailed = false;
         const std::vector<Source> sources = archives.expand(options.files, archiveFailed);
-        if (options.command != "info")
+        if (options.outputFolder)
             refuseSharedOutputs(options, sources);
         int status = Success;
         if (options.command == "process")
             status = runProcess(options, sources);
         else if (options.command == "remove-eh")
             status = runRemoveEH(options, sources);
+        else if (options.command == "check")
+            status = runCheck(sources);
+        else if (options.command == "pad")
+            status = runPad(sources, options.fill, *options.outputFolder);
         else
             status = runInfo(sources);
         return archiveFailed ? SomeFileFailed : status;

@@ -213,8 +213,9 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "                  up to the next power of two with the fill byte, the inverse of\n"
          "                  trimming: trimming the copy gives FILE back.\n"
          "\n"
-         "A FILE ending in .zip stands for the .gba images it holds: they are unpacked\n"
-         "into a private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.\n"
+         "A FILE ending in .zip stands for the .gba images it holds (except for rename\n"
+         "and fix-header, which change only .gba files): they are unpacked into a\n"
+         "private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.\n"
          "\n"
          "Actions of process:\n"
          "  --remove-intro  points the entry branch back at the game\n"
@@ -253,6 +254,8 @@ inline constexpr TextId MemberOutsideFolder =
 inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 00 or FF.");
 inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
 inline constexpr TextId CliCopyOverSource = QT_TRANSLATE_NOOP("Kestrom", "The copy would replace the file itself.");
+inline constexpr TextId CliOnlyImagesInPlace =
+    QT_TRANSLATE_NOOP("Kestrom", "only .gba images are changed in place; the file was left as it is.");
 inline constexpr TextId CheckComplementCorrect = QT_TRANSLATE_NOOP("Kestrom", "complement correct");
 inline constexpr TextId CheckComplementWrong = QT_TRANSLATE_NOOP("Kestrom", "complement wrong (%s, should be %s)");
 inline constexpr TextId CheckIntro = QT_TRANSLATE_NOOP("Kestrom", "intro");

@@ -225,6 +225,28 @@ TEST_F(CliArchiveFixture, MembersAreWorkedOnAndNamedAfterTheirArchive)
               std::string::npos);
 }
 
+TEST_F(CliArchiveFixture, HeaderToolsReadMembersAndNeverChangeTheArchive)
+{
+    const Bytes archive = test::readBytes(zip);
+    CliRun check = run({"check", zip});
+    EXPECT_EQ(check.out.rfind(zip + ":a.gba\t", 0), 0u) << check.out;
+    EXPECT_NE(check.out.find("\n" + zip + ":sub/b.GBA\t"), std::string::npos) << check.out;
+
+    CliRun pad = run({"pad", "--output", out, zip});
+    EXPECT_EQ(pad.status, 0) << pad.err;
+    EXPECT_EQ(test::readBytes(out + "/b.GBA").size(), 0x4000u);
+
+    // Changing an unpacked copy in place would change nothing the user keeps,
+    // and writing into the archive itself would break it.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"fix-header", zip},
+                                                 std::vector<std::string>{"rename", "--name=X", zip}}) {
+        CliRun refused = run(args);
+        EXPECT_EQ(refused.status, 1) << args.front();
+        EXPECT_EQ(refused.err, zip + ": only .gba images are changed in place; the file was left as it is.\n");
+    }
+    EXPECT_EQ(test::readBytes(zip), archive);
+}
+
 TEST_F(CliArchiveFixture, WithoutTheUnzipModuleArchivesFailWithTheComponentsMessage)
 {
     // A copy of the tool with no module beside it nor in the system folder.
