@@ -14,7 +14,7 @@ done
 
 root=$(mktemp -d)
 cp -p "$bin/options.ini" "$root/options.ini"
-trap 'cp -p "$root/options.ini" "$bin/options.ini"; rm -rf "$root"' EXIT
+trap 'cp -p "$root/options.ini" "$bin/.options.ini.restore" && mv -f "$bin/.options.ini.restore" "$bin/options.ini"; rm -rf "$root"' EXIT
 export XDG_DATA_HOME=$root/data XDG_CONFIG_HOME=$root/config
 
 QT_QPA_PLATFORM=offscreen KESTROM_QUIT_AFTER_START=1 timeout 60 "$bin/kestrom" \
