@@ -18,7 +18,7 @@ struct ExtractRequest {
     std::string archivePath;
 };
 
-// The module's parameter block with the spec array and the texts it points
+// The module's parameter block with its member array and the texts it points
 // to, held together so that every address stays valid while the module runs.
 class ParameterBlock {
 public:

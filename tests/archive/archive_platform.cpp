@@ -60,11 +60,11 @@ std::int32_t UNZDLL_CALL ScriptedUnzip::exec(UnzParams* params)
     ++s.runs;
     const auto* raw = reinterpret_cast<const std::uint8_t*>(params);
     s.block.assign(raw, raw + sizeof(UnzParams));
-    s.specs.clear();
+    s.memberItems.clear();
     s.members.clear();
     for (std::int32_t i = 0; i < params->member_count; ++i) {
         const auto* item = reinterpret_cast<const std::uint8_t*>(&params->members[i]);
-        s.specs.emplace_back(item, item + sizeof(UnzMember));
+        s.memberItems.emplace_back(item, item + sizeof(UnzMember));
         s.members.emplace_back(params->members[i].name);
     }
     s.password = params->password ? params->password : "";

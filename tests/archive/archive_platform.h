@@ -69,7 +69,7 @@ struct ScriptedUnzip {
     bool stopWhenTold = true;  // false: sends every report, as a careless module would
 
     std::vector<std::uint8_t> block;  // the parameter block as handed over
-    std::vector<std::vector<std::uint8_t>> specs;  // each item of the spec array
+    std::vector<std::vector<std::uint8_t>> memberItems;  // each UnzMember of the member array, as bytes
     std::vector<std::string> members;
     std::string password;
     std::string archivePath;

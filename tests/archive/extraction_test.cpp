@@ -108,7 +108,7 @@ TEST_F(Extraction, ParameterBlockFollowsTheOptions)
         put32(80, c.ask);
         put32(84, 2);
         address(88);  // archive path
-        address(96);  // spec array
+        address(96);  // member array
         put32(132, 3);
         put32(172, 7);
         EXPECT_EQ(unzip.block, expected) << "options " << int(c.options);
@@ -124,7 +124,7 @@ TEST_F(Extraction, ParameterBlockFollowsTheOptions)
         EXPECT_EQ(unzip.password, c.password);
         EXPECT_EQ(unzip.archivePath, archive.string());
         EXPECT_EQ(unzip.members, (std::vector<std::string>{"a.gba", "dir/b.gba"}));
-        for (const auto& item : unzip.specs) {
+        for (const auto& item : unzip.memberItems) {
             ASSERT_EQ(item.size(), 80u);
             EXPECT_TRUE(std::all_of(item.begin() + 8, item.end(), [](std::uint8_t b) { return b == 0; }));
         }

@@ -22,7 +22,7 @@ struct ImageSpec {
     std::uint8_t padding = 0x00;
 };
 
-// The image: the standard entry branch, a header with the spec's fields at
+// The image: the standard entry branch, a header with the given fields at
 // their offsets, then game data and padding. Fields past a short image's end
 // are left out.
 std::vector<std::uint8_t> makeImage(const ImageSpec& spec);
