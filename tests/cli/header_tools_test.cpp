@@ -42,6 +42,8 @@ TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOn
     const std::string badPath = write("bad.gba", bad);
     const std::string introPath = write("intro.gba", intro);
     const std::string shortPath = write("short.gba", Bytes(0xBD, 0));
+    const std::string lockedPath = write("locked.gba", bad);
+    test::makeReadOnly(lockedPath);
     chmod(badPath.c_str(), 0640);
     test::makeReadOnly(goodPath);  // checking only reads
 
@@ -54,8 +56,10 @@ TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOn
                              introPath + "\tcomplement correct\tintro\tno ExitHack\tfull size\n");
     EXPECT_EQ(check.err, shortPath + ": The file is too short to hold a cartridge header.\n");
 
-    test::ProgramRun fix = run({"fix-header", goodPath, badPath});
-    EXPECT_EQ(fix.status, 0) << fix.err;
+    test::ProgramRun fix = run({"fix-header", goodPath, badPath, lockedPath});
+    EXPECT_EQ(fix.status, 1);
+    EXPECT_EQ(fix.err.rfind(lockedPath + ": ", 0), 0u) << fix.err;
+    EXPECT_EQ(test::readBytes(lockedPath), bad);
     EXPECT_EQ(fix.out, goodPath + "\tcomplement already correct\n" + badPath + "\tcomplement fixed (" + std::string(right) +
                            ", was 0x12)\n");
     Bytes fixed = bad;
@@ -72,22 +76,6 @@ TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOn
         EXPECT_EQ(entry.path().string().find(".kst-"), std::string::npos) << entry.path();
 }
 
-TEST_F(HeaderToolsCli, FixHeaderWritesThroughALinkAndRefusesAReadOnlyImage)
-{
-    Bytes image = test::makeImage(0x400);
-    const std::string real = write("real.gba", image);
-    std::filesystem::create_symlink(real, folder / "link.gba");
-    const std::string locked = write("locked.gba", image);
-    test::makeReadOnly(locked);
-
-    test::ProgramRun fix = run({"fix-header", (folder / "link.gba").string(), locked});
-    EXPECT_EQ(fix.status, 1);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.gba"));
-    EXPECT_EQ(test::readBytes(real)[0xBD], headerComplement(image));
-    EXPECT_EQ(test::readBytes(locked), image);
-    EXPECT_NE(fix.err.find(locked), std::string::npos);
-}
-
 TEST_F(HeaderToolsCli, PadThenTrimGivesBackTheTrimmedImage)
 {
     Bytes full = test::makeImage(0x10000);
@@ -102,12 +90,6 @@ TEST_F(HeaderToolsCli, PadThenTrimGivesBackTheTrimmedImage)
     EXPECT_EQ(test::readBytes(out + "/Game.gba"), full);
     ASSERT_EQ(run({"process", "--truncate", "--prefix", "again-", "--output", out, out + "/Game.gba"}).status, 0);
     EXPECT_EQ(test::readBytes(out + "/again-Game.gba"), test::readBytes(trimmed));
-
-    ASSERT_EQ(run({"pad", "--fill", "00", "--output", (folder / "zeros").string(), trimmed}).status, 0);
-    const Bytes zeros = test::readBytes(folder / "zeros" / "Game.gba");
-    ASSERT_EQ(zeros.size(), 0x10000u);
-    EXPECT_EQ(zeros[0x9000], 0x00);
-    EXPECT_EQ(zeros.back(), 0xFF);  // the last byte stays last
 }
 
 TEST_F(HeaderToolsCli, PadRefusesToReplaceItsSourceAndBadOptions)
