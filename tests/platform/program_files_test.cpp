@@ -1,4 +1,3 @@
-#include "platform/file_error.h"
 #include "platform/program_files.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
@@ -93,18 +92,6 @@ TEST(ProgramFiles, UserSettingsAreMadeOnceFromTheShippedCopy)
     EXPECT_TRUE(prepareSettings(services, files));
     EXPECT_EQ(readBytes(files.settings), (Bytes{'u'}));
     EXPECT_EQ(services.copies, 1);
-}
-
-TEST(ProgramFiles, AConfigurationFolderThatCannotBeMadeIsAFileError)
-{
-    TempFolder root;
-    FakePlatform services(root.path());
-    services.programWritable = false;
-    writeBytes(services.data / "options.ini", {'x'});
-    writeBytes(root / "config", {'x'});  // a file where the folder should go
-    const ProgramFiles files = locateProgramFiles(services);
-    EXPECT_THROW(prepareSettings(services, files), FileError);
-    EXPECT_EQ(services.copies, 0);
 }
 
 }  // namespace
