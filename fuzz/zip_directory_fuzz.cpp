@@ -27,16 +27,9 @@ public:
 };
 
 // Answers disk prompts with OK a few times, then Cancel; everything else is ignored.
-class FuzzUi : public kst::ZipUi {
+class FuzzUi : public kst::WindowlessZipUi {
 public:
     int okAnswers = 0;
-    void createProgressWindow() override {}
-    void destroyProgressWindow() override {}
-    void showProgressWindow() override {}
-    void hideProgressWindow() override {}
-    void setProgressStatus(const std::string&) override {}
-    void setProgressEnd(std::int64_t) override {}
-    void setProgressPosition(std::int64_t) override {}
     bool insertDisk(int) override { return okAnswers-- > 0; }
     bool lastDisk(int) override { return okAnswers-- > 0; }
     std::string password(const std::string&) override { return {}; }

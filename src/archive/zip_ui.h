@@ -41,4 +41,17 @@ public:
     virtual void processEvents() = 0;
 };
 
+// For callers with no progress window to show (the command-line tool, the
+// fuzz target): the progress calls do nothing, the prompts are theirs.
+class WindowlessZipUi : public ZipUi {
+public:
+    void createProgressWindow() override {}
+    void destroyProgressWindow() override {}
+    void showProgressWindow() override {}
+    void hideProgressWindow() override {}
+    void setProgressStatus(const std::string&) override {}
+    void setProgressEnd(std::int64_t) override {}
+    void setProgressPosition(std::int64_t) override {}
+};
+
 }  // namespace kst

@@ -15,19 +15,10 @@
 namespace kst {
 namespace {
 
-
 // Nobody to ask: no window, every question gets the answer that keeps the
 // extraction safe, and what would have been asked is said on standard error.
-class QuietZipUi : public ZipUi {
+class QuietZipUi : public WindowlessZipUi {
 public:
-    void createProgressWindow() override {}
-    void destroyProgressWindow() override {}
-    void showProgressWindow() override {}
-    void hideProgressWindow() override {}
-    void setProgressStatus(const std::string&) override {}
-    void setProgressEnd(std::int64_t) override {}
-    void setProgressPosition(std::int64_t) override {}
-
     bool insertDisk(int) override { return false; }
     bool lastDisk(int) override { return false; }
     std::string password(const std::string& file) override
