@@ -56,4 +56,17 @@ void GuiTest::add(const QStringList& paths, std::initializer_list<ShownDialog::K
     form().Addrom1Click();
 }
 
+std::string GuiTest::cell(int col, int row)
+{
+    return form().grid().cell(col, row);
+}
+
+QStringList GuiTest::names()
+{
+    QStringList all;
+    for (int row = 1; row < form().grid().rowCount(); ++row)
+        all << q(cell(ColName, row));
+    return all;
+}
+
 }  // namespace kst::test

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -25,6 +26,15 @@ QT_END_NAMESPACE
 
 namespace kst::test {
 
+inline QString q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+inline QString q(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
 // Starts the four windows as the program does, on a fake platform whose
 // program folder holds options.ini, patch.wnt and unzdll.dll, with scripted
 // dialogs. Nothing is shown on screen (the tests run on the offscreen platform).
@@ -42,11 +52,20 @@ protected:
     // Adds images as the add command would, through a scripted open-file
     // dialog, expecting the dialogs of the given kinds to follow it.
     void add(const QStringList& paths, std::initializer_list<ShownDialog::Kind> then = {});
+    // The list's cells, and its Name column from the first row down.
+    std::string cell(int col, int row);
+    QStringList names();
 
     TempFolder folder;
     FakePlatform* platform = nullptr;   // owned by the installed platform
     ScriptedDialogs* dialogs = nullptr; // owned by the installed dialogs
     Windows windows;
+};
+
+// For tests that need the windows from the start.
+class StartedGuiTest : public GuiTest {
+protected:
+    void SetUp() override { start(); }
 };
 
 }  // namespace kst::test
