@@ -318,7 +318,8 @@ TEST_F(ArchiveImportTest, ClosingDuringAnExtractionCancelsItAndClosesAfterwards)
     form().show();
     Form3->deleteUnpacked = false;
     const std::size_t size = 300000;  // several progress reports each
-    std::string zip = archive("games.zip", {rom("g1.gba", "G1", size), rom("g2.gba", "G2", size), rom("g3.gba", "G3", size)});
+    std::string zip =
+        archive("games.zip", {rom("g1.gba", "G1", size), rom("g2.gba", "G2", size), rom("g3.gba", "G3", size)});
     // The user closes the window while the second member is being unpacked.
     form().Zip1.OnZEDBeginFileEvent = [&](TZip&, const std::string& file, auto...) {
         if (file == "g2.gba")
