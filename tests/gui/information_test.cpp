@@ -12,10 +12,7 @@ namespace {
 
 using Kind = ShownDialog::Kind;
 
-class InformationTest : public GuiTest {
-protected:
-    void SetUp() override { start(); }
-};
+using InformationTest = StartedGuiTest;
 
 TEST_F(InformationTest, EachCommandShowsItsTextFromMenuAndToolbarAndChangesNothing)
 {
@@ -43,9 +40,6 @@ TEST_F(InformationTest, EachCommandShowsItsTextFromMenuAndToolbarAndChangesNothi
                        "\n"
                        "All codes have been made again, not copied from original NorvikShell tools.\n"
                        "That's why it might not work as usual.");
-             const QStringList lines = text.split('\n');
-             EXPECT_EQ(lines.size(), 6);
-             EXPECT_EQ(lines.count(QString()), 1);
          }},
         {form().BetaTesters1, form().ToolButton19, Kind::Information, "Information",
          [](const QString& text) {
@@ -60,7 +54,7 @@ TEST_F(InformationTest, EachCommandShowsItsTextFromMenuAndToolbarAndChangesNothi
              EXPECT_EQ(lines.size(), 8);
          }},
     };
-    add({QString::fromStdString(image("a.gba")), QString::fromStdString(image("b.gba"))});
+    add({q(image("a.gba")), q(image("b.gba"))});
     form().grid().setCell(ColGo, 1, "@");
     for (const Case& c : cases) {
         for (auto trigger : std::initializer_list<std::function<void()>>{[&] { c.item->trigger(); },

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
-#include <QUrl>
 
 namespace kst::test {
 namespace {
@@ -17,36 +16,37 @@ namespace {
 namespace fs = std::filesystem;
 using Kind = ShownDialog::Kind;
 
-class UserFilesTest : public GuiTest {
-protected:
-    void SetUp() override { start(); }
-    QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
-    QStringList names()
-    {
-        QStringList out;
-        for (int row = 1; row < form().grid().rowCount(); ++row)
-            out << QString::fromStdString(form().grid().cell(ColName, row));
-        return out;
-    }
-    // A folder of images with a link back to itself, a short image and a text file.
-    fs::path makeTree()
-    {
-        image("top/b.gba");
-        image("top/A.GBA");
-        image("top/sub/c.gba");
-        image("top/sub/short.gba", 100);
-        writeBytes(folder / "top/sub/readme.txt", Bytes(10, 'x'));
-        fs::create_directory_symlink(folder / "top", folder / "top/sub/loop");
-        return folder / "top";
-    }
-};
+using UserFilesTest = StartedGuiTest;
 
-TEST_F(UserFilesTest, DroppedFolderAddsItsImagesInNameOrderAndListsWhatItLeftOutOnce)
+TEST_F(UserFilesTest, FoldersAddTheirImagesInNameOrderAndListWhatWasLeftOutOnce)
 {
-    const fs::path top = makeTree();
-    const std::string after = image("after.gba");
+    // A picked folder of only images: rows and nothing else shown.
+    add({q(image("first.gba"))});
+    form().grid().setCell(ColNewSize, 1, "1 KB");
+    image("clean/x.gba");
+    image("clean/deep/er/y.gba");
+    dialogs->clearShown();
+    dialogs->expectOpenFolder(q(folder / "clean"));
+    form().AddFolder1Click();
+    EXPECT_EQ(names(), QStringList({"first", "y", "x"}));  // "deep" sorts before "x.gba"
+    EXPECT_EQ(dialogs->shown().size(), 1u);                 // the folder dialog alone
+    EXPECT_EQ(cell(ColNewSize, 1), "");                     // as after Add roms
+    dialogs->expectOpenFolder(std::nullopt);
+    form().AddFolder1Click();
+    EXPECT_EQ(form().grid().rowCount(), 4);
+
+    // A dropped folder with a link back to itself, a short image and a text file.
+    const fs::path top = folder / "top";
+    image("top/b.gba");
+    image("top/A.GBA");
+    image("top/sub/c.gba");
+    image("top/sub/short.gba", 100);
+    writeBytes(top / "sub/readme.txt", Bytes(10, 'x'));
+    fs::create_directory_symlink(top, top / "sub/loop");
+    form().UnselectAll1Click();
+    dialogs->clearShown();
     dialogs->expect(Kind::Message);
-    form().WMDropFiles({q(top), QString::fromStdString(after)});
+    form().WMDropFiles({q(top), q(image("after.gba"))});
 
     EXPECT_EQ(names(), QStringList({"A", "b", "c", "after"}));
     ASSERT_EQ(dialogs->shown().size(), 1u);
@@ -59,25 +59,7 @@ TEST_F(UserFilesTest, DroppedFolderAddsItsImagesInNameOrderAndListsWhatItLeftOut
     EXPECT_TRUE(form().Timer1->isActive());
 }
 
-TEST_F(UserFilesTest, FolderOfOnlyImagesShowsNothingAndPickedFolderWorksTheSame)
-{
-    add({q(image("first.gba"))});
-    form().grid().setCell(ColNewSize, 1, "1 KB");
-    image("clean/x.gba");
-    image("clean/deep/er/y.gba");
-    dialogs->clearShown();
-    dialogs->expectOpenFolder(q(folder / "clean"));
-    form().AddFolder1Click();
-    EXPECT_EQ(names(), QStringList({"first", "y", "x"}));  // "deep" sorts before "x.gba"
-    EXPECT_EQ(dialogs->shown().size(), 1u);                 // the folder dialog alone
-    EXPECT_EQ(form().grid().cell(ColNewSize, 1), "");       // as after Add roms
-
-    dialogs->expectOpenFolder(std::nullopt);
-    form().AddFolder1Click();
-    EXPECT_EQ(form().grid().rowCount(), 4);
-}
-
-TEST_F(UserFilesTest, CommandLineArgumentsBecomeAbsolutePaths)
+TEST_F(UserFilesTest, CommandLineFilesBecomeAbsolutePathsAddedAsADropOnceTheEventLoopRuns)
 {
     const QString cwd = QDir::currentPath();
     struct Case {
@@ -96,13 +78,10 @@ TEST_F(UserFilesTest, CommandLineArgumentsBecomeAbsolutePaths)
         const QStringList files = commandLineFiles({c.argument});
         EXPECT_EQ(files, c.path.isEmpty() ? QStringList() : QStringList{c.path}) << c.argument.toStdString();
     }
-}
 
-TEST_F(UserFilesTest, CommandLineFilesAreAddedAsADropOnceTheEventLoopRuns)
-{
     image("cl/z.gba");
     const std::string broken = image("broken.gba", 10);
-    const QStringList paths = commandLineFiles({q(folder / "cl"), QString::fromStdString(broken), q(image("one.gba"))});
+    const QStringList paths = commandLineFiles({q(folder / "cl"), q(broken), q(image("one.gba"))});
     addWhenStarted(form(), paths);
     EXPECT_TRUE(form().grid().isBlankRow(1));  // nothing before the event loop
 
