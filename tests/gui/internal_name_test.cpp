@@ -12,24 +12,20 @@ namespace {
 
 using Kind = ShownDialog::Kind;
 
-class InternalNameTest : public GuiTest {
+class InternalNameTest : public StartedGuiTest {
 protected:
-    void SetUp() override { start(); }
-    std::string cell(int col, int row) { return form().grid().cell(col, row); }
-    static QString q(const std::string& s) { return QString::fromStdString(s); }
-
     // Adds images named name.gba whose header check byte is right.
-    std::vector<std::string> addRoms(const std::vector<std::string>& names, std::size_t size = 0x400)
+    std::vector<std::string> addRoms(const std::vector<std::string>& stems, std::size_t size = 0x400)
     {
         std::vector<std::string> paths;
         QStringList picked;
-        for (const std::string& name : names) {
+        for (const std::string& name : stems) {
             Bytes bytes = makeImage(size, "OLD" + name);
             bytes[0xBD] = headerComplement(bytes);
             const auto path = folder / (name + ".gba");
             writeBytes(path, bytes);
             paths.push_back(path.string());
-            picked << q(path.string());
+            picked << q(path);
         }
         add(picked);
         return paths;
@@ -50,14 +46,6 @@ protected:
         form().EditInternalname1Click();
         dialogs->onShown = nullptr;
         return statusWhileSaved;
-    }
-
-    std::vector<std::string> namesInList()
-    {
-        std::vector<std::string> names;
-        for (int row = 1; row < form().grid().rowCount(); ++row)
-            names.push_back(cell(ColName, row));
-        return names;
     }
 };
 
@@ -116,14 +104,14 @@ TEST_F(InternalNameTest, TheEditedRomMovesToTheEndAndOtherSelectedRowsLeave)
     const auto paths = addRoms({"a", "b", "c", "d"});
     form().grid().setCell(ColGo, 2, "@");
     rename(2, 2, "NEWB");
-    EXPECT_EQ(namesInList(), (std::vector<std::string>{"a", "c", "d", "b"}));
+    EXPECT_EQ(names(), QStringList({"a", "c", "d", "b"}));
     EXPECT_EQ(cell(ColInternalName, 4), "NEWB");
     EXPECT_EQ(cell(ColGo, 4), "");  // comes back unmarked
 
     // Rows 1 and 2 selected ("a" and "c"): only "a" is edited; both leave, "a" comes back.
     const Bytes cBefore = readBytes(paths[2]);
     rename(1, 2, "NEWA");
-    EXPECT_EQ(namesInList(), (std::vector<std::string>{"d", "b", "a"}));
+    EXPECT_EQ(names(), QStringList({"d", "b", "a"}));
     EXPECT_EQ(cell(ColInternalName, 3), "NEWA");
     EXPECT_EQ(readBytes(paths[2]), cBefore);
 }
@@ -178,7 +166,7 @@ TEST_F(InternalNameTest, FailuresLeaveTheFileAndTheListAsTheyWere)
         if (exists) {
             EXPECT_EQ(readBytes(path), before) << c.what;
         }
-        EXPECT_EQ(namesInList(), (std::vector<std::string>{x, "y"})) << c.what;
+        EXPECT_EQ(names(), QStringList({q(x), "y"})) << c.what;
         EXPECT_EQ(entries(), entriesBefore) << c.what;  // no temporary file left behind
     }
 
