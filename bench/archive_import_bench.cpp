@@ -9,11 +9,11 @@
 //
 // Runs with a private data folder; needs `unzip` on the PATH.
 
-#include "app/application.h"
-#include "app/dialogs.h"
-#include "app/form1.h"
-#include "app/strings.h"
-#include "archive/archive_import.h"
+#include "gui/app/application.h"
+#include "gui/archive/archive_import.h"
+#include "gui/common/dialogs.h"
+#include "gui/common/strings.h"
+#include "gui/main_window/form1.h"
 #include "support/synthetic_image.h"
 #include "support/zip_writer.h"
 

@@ -5,9 +5,9 @@
 //
 // Runs on Qt's offscreen platform with a private data folder.
 
-#include "app/application.h"
-#include "app/form1.h"
-#include "app/strings.h"
+#include "gui/app/application.h"
+#include "gui/common/strings.h"
+#include "gui/main_window/form1.h"
 #include "romheader/header.h"
 #include "romlist/list_editing.h"
 #include "support/synthetic_image.h"

@@ -7,10 +7,10 @@
 // Besides the sanitizers' findings, a name that is not UTF-8 or that holds a
 // "\" counts as a finding.
 
-#include "archive/member_name.h"
 #include "archive/tzip.h"
 #include "archive/zip_ui.h"
 #include "platform/platform.h"
+#include "zipformat/member_name.h"
 
 #include <cstdint>
 #include <cstdlib>

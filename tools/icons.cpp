@@ -1,7 +1,7 @@
 // Renders the program's icon into the layout of the hicolor icon theme, for
 // the install: OUT/hicolor/<n>x<n>/apps/<NAME>.png for each size n given.
 
-#include "app/toolbar_images.h"
+#include "gui/common/toolbar_images.h"
 
 #include <QDir>
 #include <QGuiApplication>

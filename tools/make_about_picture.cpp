@@ -7,7 +7,7 @@
 // The result depends on the fonts installed, so it is made once and
 // committed rather than made at every build.
 
-#include "app/toolbar_images.h"
+#include "gui/common/toolbar_images.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -4,16 +4,16 @@
 //
 //     kestrom-screenshots OUTPUT_FOLDER
 
-#include "app/application.h"
-#include "app/form1.h"
-#include "app/strings.h"
-#include "archive/progress_form.h"
-#include "app/translations.h"
+#include "gui/about/form4.h"
+#include "gui/app/application.h"
+#include "gui/app/translations.h"
+#include "gui/archive/progress_form.h"
+#include "gui/common/strings.h"
+#include "gui/list/rom_list_view.h"
+#include "gui/main_window/form1.h"
+#include "gui/settings/form2.h"
+#include "gui/settings/form3.h"
 #include "romlist/list_editing.h"
-#include "romlist/rom_list_view.h"
-#include "settings/form2.h"
-#include "settings/form3.h"
-#include "settings/form4.h"
 #include "support/synthetic_image.h"
 #include "support/zip_writer.h"
 

@@ -1,8 +1,8 @@
 #include "archive/central_directory.h"
 
 #include "archive/archive_file.h"
-#include "archive/member_name.h"
 #include "archive/zip_records.h"
+#include "zipformat/member_name.h"
 
 #include <algorithm>
 #include <array>

@@ -10,12 +10,12 @@
 #include "core/paths.h"
 #include "core/texts.h"
 #include "platform/file_error.h"
-#include "platform/platform.h"
 #include "platform/files.h"
+#include "platform/platform.h"
 #include "platform/program_files.h"
 #include "romheader/header.h"
-#include "romheader/internal_name.h"
 #include "romops/exithack_removal.h"
+#include "romops/internal_name.h"
 #include "romops/pipeline.h"
 
 #include <cstdint>

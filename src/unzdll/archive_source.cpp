@@ -1,6 +1,6 @@
 #include "unzdll/archive_source.h"
 
-#include "archive/member_name.h"
+#include "zipformat/member_name.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,12 +1,12 @@
 #include "unzdll/extraction.h"
 
-#include "archive/member_name.h"
 #include "unzdll/archive_source.h"
 #include "unzdll/central_directory.h"
 #include "unzdll/member_folders.h"
 #include "unzdll/member_path.h"
 #include "unzdll/pending_file.h"
 #include "unzdll/reporter.h"
+#include "zipformat/member_name.h"
 
 #include <algorithm>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "romheader/internal_name.h"
+#include "romops/internal_name.h"
 #include "romops/exithack_removal.h"
 #include "support/program_run.h"
 #include "support/synthetic_image.h"

@@ -1,0 +1,101 @@
+#include "gui/archive/archive_import.h"
+
+#include "archive/tzip.h"
+#include "archive/unpacked_member.h"
+#include "core/paths.h"
+#include "gui/common/dialogs.h"
+#include "gui/common/strings.h"
+#include "gui/main_window/form1.h"
+#include "platform/file_error.h"
+#include "platform/files.h"
+
+#include <string>
+#include <vector>
+
+namespace kst {
+namespace {
+
+// Ask before replacing a file that is already in the temporary folder.
+constexpr std::uint8_t AskBeforeOverwriting = 1 << 3;
+
+// One level only: a temporary folder whose parent is missing is a setting to
+// correct. Says why when the folder cannot be made.
+bool makeFolder(const std::string& folder)
+{
+    std::error_code reason;
+    if (createFolder(folder, &reason) != FolderCreation::Failed)
+        return true;
+    dialogs().message(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
+    return false;
+}
+
+// The ".gba" members in directory order.
+std::vector<std::string> imageMembers(const TZip& zip)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < zip.Count(); ++i) {
+        std::string name = zip.GetEntry(i).name;
+        if (hasExtension(name, GbaExtension))
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+}  // namespace
+
+bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin)
+{
+    // Taken once: the Options window can change the setting while the
+    // extraction lets events through, and the rows must name where the files went.
+    const std::string folder = form.temporaryFolder;
+    TZip& zip = form.Zip1;
+    std::vector<std::string> members;
+    int extracted = 0;
+    if (!makeFolder(folder))
+        return false;
+    try {
+        zip.setArchiveName(fromQt(archivePath));
+        // A failed extraction leaves its names behind; they are not this archive's.
+        zip.FileSpecs = imageMembers(zip);
+        if (zip.FileSpecs.empty()) {
+            dialogs().message(qformat(texts::NoGbaImages, {archivePath}));
+            return false;
+        }
+        zip.ExtractFolder = folder;
+        zip.ExtractOptions = AskBeforeOverwriting;
+        members = zip.FileSpecs;
+        extracted = zip.Extract();
+    } catch (const std::exception& error) {
+        // An unreadable archive or a missing unzip module is said, not swallowed.
+        zip.FileSpecs.clear();
+        dialogs().message(toQt(error.what()));
+        return false;
+    }
+
+    if (form.closePending()) {
+        // The user is leaving: no report, no rows, but what was unpacked is
+        // left to the close's clean-up.
+        for (const std::string& name : members)
+            if (std::optional<std::string> path = unpackedMemberPath(folder, name))
+                form.TempFiles.append(toQt(*path));
+        return false;
+    }
+
+    dialogs().message(qformat(texts::GbaImagesFound, {QString::number(extracted), archivePath}));
+    for (const std::string& name : members) {
+        // A name leading out of the folder was not unpacked: what lies there is not this member.
+        std::optional<std::string> path = unpackedMemberPath(folder, name);
+        if (!path) {
+            reportUnreadableImage(origin, archivePath);
+            continue;
+        }
+        try {
+            form.addImage(*path, true);
+        } catch (const FileError&) {
+            reportUnreadableImage(origin, archivePath);
+        }
+    }
+    return true;
+}
+
+}  // namespace kst

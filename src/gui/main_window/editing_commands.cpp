@@ -1,0 +1,71 @@
+// Marking, removing and renaming rows; the prefix, suffix and sample label.
+
+#include "core/paths.h"
+#include "gui/common/strings.h"
+#include "gui/list/rom_list_view.h"
+#include "gui/main_window/form1.h"
+#include "romlist/list_editing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kst {
+
+void TForm1::Liste1DblClick()
+{
+    toggleMarks(grid_, selectionTop(), selectionBottom());
+}
+
+void TForm1::Liste1MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::MiddleButton)
+        Liste1DblClick();
+}
+
+void TForm1::Liste1KeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key != DeleteKeyCode)
+        return;
+    int top = selectionTop();
+    removeListRows(grid_, top, selectionBottom());
+    selectRows(top, top);
+}
+
+void TForm1::Removeselection1Click()
+{
+    if (grid_.isEmptyRow(selectionTop())) {
+        dialogs().message(qtr(strings::SelectionEmpty));
+        return;
+    }
+    Liste1KeyDown(DeleteKeyCode, Qt::NoModifier);
+}
+
+void TForm1::UnselectAll1Click()
+{
+    clearList(grid_);
+    selectRows(1, 1);
+}
+
+void TForm1::Editname1Click()
+{
+    int row = selectionTop();
+    if (grid_.isEmptyRow(row)) {
+        dialogs().message(qtr(strings::SelectionEmpty));
+        return;
+    }
+    QString current = toQt(grid_.cell(ColName, row));
+    std::optional<QString> typed = dialogs().input(qtr(strings::EditNameCaption), qtr(strings::EditNamePrompt), current);
+    grid_.setCell(ColName, row, fromQt(typed.value_or(current)));
+}
+
+void TForm1::Edit2Change()
+{
+    Label4->setText(toQt(sampleName(fromQt(Edit2->text()), fromQt(Edit3->text()))));
+}
+
+void TForm1::Edit3Change()
+{
+    Edit2Change();
+}
+
+}  // namespace kst

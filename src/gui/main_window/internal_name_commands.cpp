@@ -1,0 +1,56 @@
+// Rewriting the internal name in the header of the selected row's file.
+
+#include "gui/common/strings.h"
+#include "gui/list/rom_list_view.h"
+#include "gui/main_window/form1.h"
+#include "platform/file_error.h"
+#include "romops/internal_name.h"
+
+namespace kst {
+
+void TForm1::EditInternalname1Click()
+{
+    const int row = selectionTop();
+    if (grid_.isEmptyRow(row)) {
+        dialogs().message(qtr(strings::SelectionEmpty));
+        return;
+    }
+    std::optional<QString> typed = dialogs().input(qtr(strings::InternalNameCaption), qtr(strings::InternalNamePrompt),
+                                                   toQt(grid_.cell(ColInternalName, row)));
+    if (!typed)
+        return;
+
+    // The row is read again through the add command, which an extraction
+    // in progress refuses: refuse before the file is touched.
+    if (refuseWhileAdding())
+        return;
+    std::string refused;
+    std::optional<InternalNameField> field = internalNameField(fromQt(*typed), &refused);
+    if (!field) {
+        dialogs().error(qformat(texts::NameNotSingleByte, {toQt(refused)}));
+        return;
+    }
+    const std::string input = grid_.cell(ColInput, row);
+    setStatusText(qtr(strings::SavingModifications));
+    try {
+        if (renameImageFile(input, *field) == RenameOutcome::TooShort) {
+            dialogs().error(qformat(texts::NameFieldMissing, {toQt(input)}));
+            return;
+        }
+    } catch (const FileError& error) {
+        // The system's own reason, as for any file error the command meets.
+        dialogs().error(toQt(error.reason()));
+        return;
+    }
+    dialogs().message(qformat(strings::ImageModified, {toQt(input)}));
+
+    // The row is built again from the file, like any newly added image.
+    OpenDialog1.files.clear();
+    OpenDialog1.fileName = toQt(input);
+    Liste1KeyDown(DeleteKeyCode, Qt::NoModifier);
+    dialogFreeAddMode = true;
+    Addrom1Click();
+    dialogFreeAddMode = false;
+}
+
+}  // namespace kst
