@@ -1132,6 +1132,7 @@ Dieser Ordner existiert nicht.</translation>
   or:  kestrom-cli fix-header FILE...
   or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...
   or:  kestrom-cli --help
+  or:  kestrom-cli --version
 Runs Kestrom&apos;s image operations without windows, on many files at once.
 
 Commands:
@@ -1192,6 +1193,7 @@ Exit status:
   oder: kestrom-cli fix-header DATEI...
   oder: kestrom-cli pad [--fill 00|FF] --output VERZ DATEI...
   oder: kestrom-cli --help
+  oder: kestrom-cli --version
 Führt die Image-Operationen von Kestrom ohne Fenster aus, auf vielen Dateien zugleich.
 
 Befehle:

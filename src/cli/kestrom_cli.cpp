@@ -262,12 +262,13 @@ int runRename(const Options& options)
     return status;
 }
 
-bool asksForHelp(const std::vector<std::string>& args)
+// Whether an argument before any "--" is the given flag.
+bool asksFor(const std::vector<std::string>& args, std::string_view flag)
 {
     for (const std::string& arg : args) {
         if (arg == "--")
             return false;
-        if (arg == "--help")
+        if (arg == flag)
             return true;
     }
     return false;
@@ -275,8 +276,12 @@ bool asksForHelp(const std::vector<std::string>& args)
 
 int run(const std::vector<std::string>& args)
 {
-    if (asksForHelp(args)) {
+    if (asksFor(args, "--help")) {
         std::cout << tr(texts::CliUsage);
+        return Success;
+    }
+    if (asksFor(args, "--version")) {
+        std::cout << "kestrom-cli " KESTROM_VERSION "\n";
         return Success;
     }
     try {

@@ -187,6 +187,7 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "  or:  kestrom-cli fix-header FILE...\n"
          "  or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
          "  or:  kestrom-cli --help\n"
+         "  or:  kestrom-cli --version\n"
          "Runs Kestrom's image operations without windows, on many files at once.\n"
          "\n"
          "Commands:\n"

@@ -20,7 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in "$bindir/kestrom" "$bindir/kestrom-cli" "$moduledir/unzdll.dll" "$datadir/patch.wnt" \
             "$datadir/options.ini" "$sharedir/applications/$id.desktop" "$sharedir/metainfo/$id.metainfo.xml" \
-            "$mandir/man1/kestrom-cli.1"; do
+            "$mandir/man1/kestrom-cli.1.gz" "$mandir/man1/kestrom.1.gz"; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -32,7 +32,7 @@ cmp -s "$source/assets/options.ini" "$prefix/$datadir/options.ini" || fail "opti
 desktop-file-validate "$prefix/$sharedir/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/$sharedir/metainfo/$id.metainfo.xml" >/dev/null
 # The manual page comes from the tool's own --help.
-grep -qF 'remove\-eh' "$prefix/$mandir/man1/kestrom-cli.1" || fail "the manual page lacks remove-eh"
+zgrep -qF 'remove\-eh' "$prefix/$mandir/man1/kestrom-cli.1.gz" || fail "the manual page lacks remove-eh"
 
 # A user of their own, with nothing of Kestrom's yet.
 export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data
