@@ -66,6 +66,33 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
     EXPECT_EQ(help.out.rfind("Usage:", 0), 0u);
 }
 
+TEST_F(CliFixture, AnOutputThatWouldReplaceASourceWritesNothing)
+{
+    const std::string root = folder.path().string(), game2 = root + "/Game2.gba";
+    test::writeBytes(game2, test::makeImage(0x1000));
+    std::filesystem::create_directory(out);
+    std::filesystem::create_symlink(game, out + "/Game.gba");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {  // the run, its output and source
+        {{"process", "--all", "--output", root + "/", game}, game + " would replace the source file " + game},
+        {{"process", "--truncate", "--suffix", "2", "--output", root, game, game2},
+         game2 + " would replace the source file " + game2},
+        {{"process", "--truncate", "--output", out, game}, out + "/Game.gba would replace the source file " + game},
+        {{"remove-eh", "--output", root, game}, game + " would replace the source file " + game},
+    };
+    auto files = [&] {  // all but the run's own stdout and stderr
+        auto contents = test::folderContents(folder.path());
+        contents.erase("program.out"), contents.erase("program.err");
+        return contents;
+    };
+    const auto before = files();
+    for (const auto& [args, clash] : runs) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.err, clash + "; nothing was written.\n");
+        EXPECT_EQ(files(), before);
+    }
+}
+
 TEST_F(CliFixture, AFailingFileDoesNotStopTheOthers)
 {
     const std::string missing = (folder / "Missing.gba").string();

@@ -40,6 +40,21 @@ Bytes readBytes(const std::filesystem::path& path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::map<std::string, Bytes> folderContents(const std::filesystem::path& folder)
+{
+    std::map<std::string, Bytes> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        Bytes& bytes = contents[entry.path().lexically_relative(folder).string()];
+        if (entry.is_symlink()) {
+            const std::string target = std::filesystem::read_symlink(entry.path()).string();
+            bytes.assign(target.begin(), target.end());
+        } else if (entry.is_regular_file()) {
+            bytes = readBytes(entry.path());
+        }
+    }
+    return contents;
+}
+
 void makeReadOnly(const std::filesystem::path& path)
 {
     using std::filesystem::perms;
