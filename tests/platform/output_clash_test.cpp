@@ -15,11 +15,6 @@ struct ClashCase {
     int output, source;  // the clash expected, -1 for none
 };
 
-void PrintTo(const ClashCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 // In src/: a.gba and a2.gba, two distinct files; out/ is empty.
 const ClashCase Cases[] = {
     {"SameFolderNoPrefix", {}, {"src/a.gba"}, {"src/a.gba"}, 0, 0},
@@ -39,23 +34,20 @@ TEST_P(OutputClashTest, FindsTheFirstOutputThatIsASource)
 {
     const ClashCase& c = GetParam();
     test::TempFolder folder;
-    fs::create_directories(folder / "src");
-    fs::create_directories(folder / "out");
-    test::writeBytes(folder / "src/a.gba", {1});
-    test::writeBytes(folder / "src/a2.gba", {2});
+    fs::create_directory(folder / "src"), fs::create_directory(folder / "out");
+    test::writeBytes(folder / "src/a.gba", {1}), test::writeBytes(folder / "src/a2.gba", {2});
     for (const auto& [path, target] : c.links) {
         if (target.starts_with('='))
             fs::create_hard_link(folder / target.substr(1), folder / path);
         else
             fs::create_symlink(target, folder / path);
     }
-    auto inFolder = [&](const std::vector<std::string>& paths) {
-        std::vector<std::string> full;
-        for (const std::string& path : paths)
-            full.push_back((folder / path).string());
-        return full;
+    auto full = [&](std::vector<std::string> paths) {
+        for (std::string& path : paths)
+            path = (folder / path).string();
+        return paths;
     };
-    const std::optional<OutputClash> clash = firstOutputOntoSource(inFolder(c.outputs), inFolder(c.sources));
+    const std::optional<OutputClash> clash = firstOutputOntoSource(full(c.outputs), full(c.sources));
     EXPECT_EQ(clash ? int(clash->output) : -1, c.output);
     EXPECT_EQ(clash ? int(clash->source) : -1, c.source);
 }

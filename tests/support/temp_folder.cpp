@@ -44,13 +44,10 @@ std::map<std::string, Bytes> folderContents(const std::filesystem::path& folder)
 {
     std::map<std::string, Bytes> contents;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        Bytes& bytes = contents[entry.path().lexically_relative(folder).string()];
-        if (entry.is_symlink()) {
-            const std::string target = std::filesystem::read_symlink(entry.path()).string();
-            bytes.assign(target.begin(), target.end());
-        } else if (entry.is_regular_file()) {
-            bytes = readBytes(entry.path());
-        }
+        const std::string name = entry.path().lexically_relative(folder).string();
+        const std::string link = entry.is_symlink() ? std::filesystem::read_symlink(entry.path()).string() : "";
+        contents[name] = entry.is_symlink() ? Bytes(link.begin(), link.end())
+                         : entry.is_regular_file() ? readBytes(entry.path()) : Bytes();
     }
     return contents;
 }
