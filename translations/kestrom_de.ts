@@ -810,10 +810,6 @@ Der Einsprungpunkt der EH-Patchdaten wurde nicht gefunden.</translation>
         <translation>Die Datei ist zu kurz für einen Cartridge-Header.</translation>
     </message>
     <message>
-        <source>The copy would replace the file itself.</source>
-        <translation>Die Kopie würde die Datei selbst ersetzen.</translation>
-    </message>
-    <message>
         <source>complement correct</source>
         <translation>Komplement korrekt</translation>
     </message>
@@ -1249,6 +1245,22 @@ Exit-Status:
     <message>
         <source>only .gba images are changed in place; the file was left as it is.</source>
         <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>%s would replace the source file %s; nothing was written.</source>
+        <translation>%s würde die Quelldatei %s ersetzen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The output of the rom %s,
+%s,
+would replace the source file
+%s
+Nothing has been written. Please change the output folder, the prefix or the suffix.</source>
+        <translation>Die Ausgabe des Roms %s,
+%s,
+würde die Quelldatei
+%s
+ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis, das Präfix oder das Suffix.</translation>
     </message>
 </context>
 </TS>

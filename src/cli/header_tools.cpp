@@ -102,9 +102,6 @@ int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, 
     for (const Source& source : images) {
         try {
             const std::string output = padOutputPath(outputFolder, source.path);
-            std::error_code ec;
-            if (std::filesystem::equivalent(source.path, output, ec))
-                throw FileError(output, tr(texts::CliCopyOverSource));
             std::vector<std::uint8_t> image = readWholeFile(source.path);
             if (image.empty())
                 throw FileError(source.path, tr(texts::FileIsEmpty));

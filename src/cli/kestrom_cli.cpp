@@ -11,6 +11,7 @@
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/output_clash.h"
 #include "platform/platform.h"
 #include "platform/program_files.h"
 #include "romheader/header.h"
@@ -157,6 +158,21 @@ void refuseSharedOutputs(const Options& options, const std::vector<Source>& sour
     }
 }
 
+// The copies would replace a file the run reads: nothing is written. True when refused.
+bool refuseOutputOntoSource(const Options& options, const std::vector<Source>& sources)
+{
+    std::vector<std::string> inputs, outputs;
+    for (const Source& source : sources) {
+        inputs.push_back(source.path);
+        outputs.push_back(outputPath(options, source.path));
+    }
+    const std::optional<OutputClash> clash = firstOutputOntoSource(outputs, inputs);
+    if (clash)
+        std::cerr << format(tr(texts::CliOutputOntoSource), {outputs[clash->output], sources[clash->source].shown})
+                  << '\n';
+    return clash.has_value();
+}
+
 int runProcess(const Options& options, const std::vector<Source>& sources)
 {
     if (!makeOutputFolder(*options.outputFolder))
@@ -295,8 +311,11 @@ int run(const std::vector<std::string>& args)
         ArchiveSources archives;
         bool archiveFailed = false;
         const std::vector<Source> sources = archives.expand(options.files, archiveFailed);
-        if (options.outputFolder)
+        if (options.outputFolder) {
             refuseSharedOutputs(options, sources);
+            if (refuseOutputOntoSource(options, sources))
+                return SomeFileFailed;
+        }
         int status = Success;
         if (options.command == "process")
             status = runProcess(options, sources);

@@ -254,7 +254,8 @@ inline constexpr TextId MemberOutsideFolder =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder it is unpacked into");
 inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 00 or FF.");
 inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
-inline constexpr TextId CliCopyOverSource = QT_TRANSLATE_NOOP("Kestrom", "The copy would replace the file itself.");
+inline constexpr TextId CliOutputOntoSource =
+    QT_TRANSLATE_NOOP("Kestrom", "%s would replace the source file %s; nothing was written.");
 inline constexpr TextId CliOnlyImagesInPlace =
     QT_TRANSLATE_NOOP("Kestrom", "only .gba images are changed in place; the file was left as it is.");
 inline constexpr TextId CheckComplementCorrect = QT_TRANSLATE_NOOP("Kestrom", "complement correct");

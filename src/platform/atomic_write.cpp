@@ -25,26 +25,6 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-// The file that opening target for writing would reach: symbolic links are
-// followed, a relative one from the folder it lies in. A link that leads
-// nowhere gives the path a new file would be created at.
-std::filesystem::path followLinks(const std::filesystem::path& target)
-{
-    std::filesystem::path current = target;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return current;
-        std::error_code ec;
-        std::filesystem::path next = std::filesystem::read_symlink(current, ec);
-        if (ec)
-            throw FileError(target, ec.message());
-        current = next.is_absolute() ? next : current.parent_path() / next;
-    }
-    errno = ELOOP;
-    throw fileErrorFromErrno(target);
-}
-
 // A name for the temporary file beside the target, hidden and not yet taken
 // when it was made (links to it fail with EEXIST if it has been since).
 std::string temporaryName(const std::filesystem::path& real)
@@ -200,6 +180,23 @@ private:
 };
 
 }  // namespace
+
+std::filesystem::path followLinks(const std::filesystem::path& target)
+{
+    std::filesystem::path current = target;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::error_code ec;
+        std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+        if (ec)
+            throw FileError(target, ec.message());
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    errno = ELOOP;
+    throw fileErrorFromErrno(target);
+}
 
 void allowUnnamedTemporaryFiles(bool allowed)
 {

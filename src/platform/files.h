@@ -66,6 +66,12 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view text);
 
+// The file that opening target for writing would reach: symbolic links are
+// followed, a relative one from the folder it lies in. A link that leads
+// nowhere gives the path a new file would be created at. Throws FileError
+// for a link that cannot be read or a loop of links.
+std::filesystem::path followLinks(const std::filesystem::path& target);
+
 // Copies a regular file byte for byte the same way.
 void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <tuple>
 
 namespace kst {
 namespace {
@@ -64,6 +65,26 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
     CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:", 0), 0u);
+}
+
+TEST_F(CliFixture, AnOutputThatWouldReplaceASourceWritesNothing)
+{
+    const std::string root = folder.path().string(), game2 = root + "/Game2.gba", link = out + "/Game.gba";
+    test::writeBytes(game2, test::makeImage(0x1000));
+    std::filesystem::create_directory(out);
+    std::filesystem::create_symlink(game, link);
+    const auto before = test::folderContents(folder.path());
+    for (const auto& [args, output, source] : std::vector<std::tuple<std::vector<std::string>, std::string, std::string>>{
+             {{"process", "--all", "--output", root + "/", game}, game, game},  // the source folder, no prefix
+             {{"process", "--truncate", "--suffix", "2", "--output", root, game, game2}, game2, game2},  // chained
+             {{"process", "--truncate", "--output", out, game}, link, game},
+             {{"remove-eh", "--output", root, game}, game, game}}) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, output + " would replace the source file " + source + "; nothing was written.\n");
+    }
+    std::filesystem::remove(folder / "program.out"), std::filesystem::remove(folder / "program.err");
+    EXPECT_EQ(test::folderContents(folder.path()), before);
 }
 
 TEST_F(CliFixture, AFailingFileDoesNotStopTheOthers)

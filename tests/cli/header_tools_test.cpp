@@ -97,7 +97,7 @@ TEST_F(HeaderToolsCli, PadRefusesToReplaceItsSourceAndBadOptions)
     const std::string game = write("Game.gba", test::makeImage(0x401));
     test::ProgramRun same = run({"pad", "--output", folder.path().string(), game});
     EXPECT_EQ(same.status, 1);
-    EXPECT_EQ(same.err, game + ": The copy would replace the file itself.\n");
+    EXPECT_EQ(same.err, game + " would replace the source file " + game + "; nothing was written.\n");
     EXPECT_EQ(test::readBytes(game).size(), 0x401u);
 
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{

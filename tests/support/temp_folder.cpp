@@ -40,6 +40,18 @@ Bytes readBytes(const std::filesystem::path& path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::map<std::string, Bytes> folderContents(const std::filesystem::path& folder)
+{
+    std::map<std::string, Bytes> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).string();
+        const std::string link = entry.is_symlink() ? std::filesystem::read_symlink(entry.path()).string() : "";
+        contents[name] = entry.is_symlink() ? Bytes(link.begin(), link.end())
+                         : entry.is_regular_file() ? readBytes(entry.path()) : Bytes();
+    }
+    return contents;
+}
+
 void makeReadOnly(const std::filesystem::path& path)
 {
     using std::filesystem::perms;

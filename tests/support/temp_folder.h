@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
 Bytes readBytes(const std::filesystem::path& path);
+// Everything under folder by its path there: a file's bytes, a link's target,
+// nothing for a folder. Compared before and after a run that must change nothing.
+std::map<std::string, Bytes> folderContents(const std::filesystem::path& folder);
 // Clears every write bit, as a read-only attribute would.
 void makeReadOnly(const std::filesystem::path& path);
 

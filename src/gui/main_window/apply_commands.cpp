@@ -2,18 +2,18 @@
 // ExitHack removal, into the output folder.
 
 #include "core/kilobytes.h"
-#include "core/paths.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
 #include "platform/files.h"
-#include "romlist/image_row.h"
+#include "platform/output_clash.h"
+#include "romlist/apply_files.h"
 #include "romlist/list_editing.h"
-#include "romops/exithack_removal.h"
 
 #include <QLineEdit>
 #include <QMenu>
 
 #include <filesystem>
+#include <optional>
 
 namespace kst {
 
@@ -31,48 +31,46 @@ void TForm1::BitBtn1Click()
         return;
     }
 
-    const std::string prefix = fromQt(Edit2->text());
-    const std::string suffix = fromQt(Edit3->text());
-    auto outputOf = [&](int row) { return outputName(outputFolder, prefix, grid_.cell(ColName, row), suffix); };
+    const ApplyMode mode = Action1->isEnabled() ? ApplyMode::Process : ApplyMode::RemoveEH;
+    const ApplyFiles files =
+        applyFiles(grid_, mode, outputFolder, fromQt(Edit2->text()), fromQt(Edit3->text()));
+    // Nothing is written when one output would replace a file the run reads.
+    if (std::optional<OutputClash> clash = firstOutputOntoSource(files.outputs, files.sources)) {
+        dialogs().error(qformat(strings::OutputOntoSource, {toQt(grid_.cell(ColName, files.rows[clash->output])),
+                                                            toQt(files.outputs[clash->output]),
+                                                            toQt(files.sources[clash->source])}));
+        return;
+    }
 
-    if (Action1->isEnabled()) {
+    if (mode == ApplyMode::Process) {
         operationLog.clear();
         if (!chosenActions().any()) {
             dialogs().error(qtr(strings::NoActionSelected));
             return;
         }
+        if (files.rows.empty()) {
+            dialogs().error(qformat(strings::NoRomSelected, {qtr(texts::SelectionMark)}));
+            return;
+        }
         try {
-            int processed = 0;
-            for (int row = 1; row < grid_.rowCount(); ++row) {
-                if (!isMarked(grid_, row))
-                    continue;
-                Process(grid_.cell(ColInput, row), outputOf(row));
-                ++processed;
-            }
-            if (processed == 0) {
-                dialogs().error(qformat(strings::NoRomSelected, {qtr(texts::SelectionMark)}));
-                return;
-            }
+            for (std::size_t i = 0; i < files.rows.size(); ++i)
+                Process(files.sources[i], files.outputs[i]);
             dialogs().information(qformat(strings::OperationLog, {toQt(operationLog)}));
-            for (int row = 1; row < grid_.rowCount(); ++row) {
-                if (!isMarked(grid_, row))
-                    continue;
-                std::string output = outputOf(row);
+            for (std::size_t i = 0; i < files.rows.size(); ++i) {
+                const std::string& output = files.outputs[i];
                 std::error_code ec;
                 std::uintmax_t size = std::filesystem::file_size(output, ec);
                 if (ec)
                     throw FileError(output, ec.message());
-                grid_.setCell(ColNewSize, row, kilobytes(size));
+                grid_.setCell(ColNewSize, files.rows[i], kilobytes(size));
             }
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }
     } else {
         try {
-            for (int row = 1; row < grid_.rowCount(); ++row)
-                RemoveEH(ops::removeEHSourcePath(grid_.cell(ColDir, row), grid_.cell(ColName, row),
-                                                 grid_.cell(ColInput, row)),
-                         outputOf(row));
+            for (std::size_t i = 0; i < files.rows.size(); ++i)
+                RemoveEH(files.sources[i], files.outputs[i]);
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }

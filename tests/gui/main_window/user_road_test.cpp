@@ -306,6 +306,27 @@ TEST_F(UserRoadTest, UncreatableOutputFolderStopsApply)
     EXPECT_EQ(dialogs->shown().back().text, "Wrong output directory. Please change it in the options menu.");
 }
 
+TEST_F(UserRoadTest, AnOutputThatWouldReplaceASourceWritesNothing)
+{
+    addRoms({"a", "a2"});
+    mark(1);
+    form().Truncate1Click();
+    form().outputFolder = folder.path().string() + "/";
+    const std::string a = (folder / "a.gba").string(), a2 = (folder / "a2.gba").string();
+    const auto before = folderContents(folder.path());
+    dialogs->expect(Kind::Error);
+    form().BitBtn1Click();  // the source folder, no prefix: a onto itself
+    EXPECT_EQ(dialogs->texts().last(), q("The output of the rom a,\n" + a + ",\nwould replace the source file\n" + a +
+                                         "\nNothing has been written. Please change the output folder, the prefix "
+                                         "or the suffix."));
+    form().Edit3->setText("2");
+    form().RemEHClick();
+    dialogs->expect(Kind::Error);
+    form().BitBtn1Click();  // chained names: a's output is a2.gba, the next row's source
+    EXPECT_TRUE(dialogs->texts().last().contains(q(",\n" + a2 + ",\nwould replace the source file\n" + a2 + "\n")));
+    EXPECT_EQ(folderContents(folder.path()), before);
+}
+
 TEST_F(UserRoadTest, MissingPatchFileQuitsAfterTheRun)
 {
     addRoms({"a", "b"});
