@@ -1250,5 +1250,13 @@ Exit-Status:
         <source>only .gba images are changed in place; the file was left as it is.</source>
         <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
     </message>
+    <message>
+        <source>The name cannot hold the character &quot;%s&quot;: no file name can. The name was not changed.</source>
+        <translation>Der Name kann das Zeichen &quot;%s&quot; nicht enthalten: Kein Dateiname kann das. Der Name wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>NUL</source>
+        <translation>NUL</translation>
+    </message>
 </context>
 </TS>
