@@ -1,8 +1,11 @@
 // Draws the About window's picture from the program's own toolbar art and
-// writes it as a 190 x 65 JPEG, the file committed as assets/about.jpg:
+// writes it as a 190 x 65 JPEG, the file committed as assets/about.jpg, or
+// at a whole multiple of that size for high-density screens
+// (assets/about@2x.jpg):
 //
 //     cmake --build build --target make-about-picture
 //     QT_QPA_PLATFORM=offscreen build/bin/make-about-picture assets/about.jpg
+//     QT_QPA_PLATFORM=offscreen build/bin/make-about-picture assets/about@2x.jpg 2
 //
 // The result depends on the fonts installed, so it is made once and
 // committed rather than made at every build.
@@ -16,6 +19,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -24,25 +28,29 @@ namespace {
 constexpr int Width = 190;
 constexpr int Height = 65;
 
-QImage draw()
+// Everything is drawn in the picture's own measures and scaled, so that
+// every size shows the same picture.
+QImage draw(int scale)
 {
     using kst::ToolbarImage;
-    const kst::ToolbarImages art(96);
-    QImage image(Width, Height, QImage::Format_RGB888);
+    const int artSize = 96 * scale;
+    const kst::ToolbarImages art(artSize);
+    QImage image(Width * scale, Height * scale, QImage::Format_RGB888);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
 
     QLinearGradient sky(0, 0, 0, Height);
     sky.setColorAt(0, QColor(0x1a, 0x23, 0x7e));
     sky.setColorAt(1, QColor(0x15, 0x65, 0xc0));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, Width, Height), sky);
 
     // A cartridge leaning on the left, as large as the picture allows.
     p.save();
     p.translate(30, 33);
     p.rotate(-12);
-    p.drawPixmap(QRect(-27, -27, 54, 54), art[ToolbarImage::AddRoms].pixmap(96));
+    p.drawPixmap(QRect(-27, -27, 54, 54), art[ToolbarImage::AddRoms].pixmap(artSize));
     p.restore();
 
     QFont title(QStringLiteral("DejaVu Sans"));
@@ -62,7 +70,7 @@ QImage draw()
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 215));
         p.drawRoundedRect(QRectF(left - 2, 38, 24, 24), 4, 4);
-        p.drawPixmap(QRect(left, 40, 20, 20), art[image].pixmap(96));
+        p.drawPixmap(QRect(left, 40, 20, 20), art[image].pixmap(artSize));
         left += 30;
     }
     p.end();
@@ -100,11 +108,12 @@ bool writeJpeg(const QImage& image, const char* path)
 int main(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-about-picture OUTPUT.jpg\n");
+    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    if (argc < 2 || argc > 3 || scale < 1 || scale > 4) {
+        std::fprintf(stderr, "usage: make-about-picture OUTPUT.jpg [SCALE]\n");
         return 2;
     }
-    if (!writeJpeg(draw(), argv[1])) {
+    if (!writeJpeg(draw(scale), argv[1])) {
         std::fprintf(stderr, "could not write %s\n", argv[1]);
         return 1;
     }

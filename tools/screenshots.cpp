@@ -7,6 +7,7 @@
 #include "gui/about/form4.h"
 #include "gui/app/application.h"
 #include "gui/app/translations.h"
+#include "gui/common/dialogs.h"
 #include "gui/archive/progress_form.h"
 #include "gui/common/strings.h"
 #include "gui/list/rom_list_view.h"
@@ -174,6 +175,18 @@ int main(int argc, char* argv[])
     form->BitBtn1Click();
     form->Timer1Timer();
     save(form, out.filePath(QStringLiteral("main-applied.png")));
+
+    // The log of a big run: taller than the screen, so it scrolls with OK in reach.
+    QString bigLog;
+    for (int i = 1; i <= 1992; ++i)
+        bigLog += QStringLiteral("\n/home/user/roms/Game %1 (E).gba [Trimmed] [EH Applied]").arg(i, 4, 10, QLatin1Char('0'));
+    QTimer::singleShot(300, [&] {
+        if (QApplication::activeModalWidget()) {
+            saveScreen(out.filePath(QStringLiteral("operation-log-big.png")));
+            QApplication::activeModalWidget()->close();
+        }
+    });
+    kst::dialogs().information(kst::qformat(kst::strings::OperationLog, {bigLog}));
 
     // A real archive dropped on the window: the progress window over the main
     // window while it unpacks, the report, and the rows of its members.

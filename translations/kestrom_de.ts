@@ -1262,5 +1262,13 @@ würde die Quelldatei
 %s
 ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis, das Präfix oder das Suffix.</translation>
     </message>
+    <message>
+        <source>The name cannot hold the character &quot;%s&quot;: no file name can. The name was not changed.</source>
+        <translation>Der Name kann das Zeichen &quot;%s&quot; nicht enthalten: Kein Dateiname kann das. Der Name wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>NUL</source>
+        <translation>NUL</translation>
+    </message>
 </context>
 </TS>

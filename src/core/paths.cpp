@@ -45,6 +45,14 @@ std::string outputName(const std::string& outputFolder, const std::string& prefi
     return outputFolder + prefix + name + suffix + std::string(GbaExtension);
 }
 
+std::optional<char> characterRefusedInName(std::string_view name)
+{
+    const std::size_t at = name.find_first_of(std::string_view("/\0", 2));
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    return name[at];
+}
+
 std::string sampleName(const std::string& prefix, const std::string& suffix)
 {
     return prefix + tr(texts::SampleRomName) + suffix + std::string(GbaExtension);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,9 @@ std::string folderOf(std::string_view path);
 // Output folder + prefix + Name + suffix + ".gba", joined with nothing between.
 std::string outputName(const std::string& outputFolder, const std::string& prefix, const std::string& name,
                        const std::string& suffix);
+// The first character of a row's Name that no output file name can hold:
+// the folder separator or a NUL byte.
+std::optional<char> characterRefusedInName(std::string_view name);
 // The sample shown under the prefix and suffix boxes.
 std::string sampleName(const std::string& prefix, const std::string& suffix);
 

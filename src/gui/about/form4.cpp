@@ -100,7 +100,11 @@ void TForm4::buildControls()
     for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label9})
         l->adjustSize();
     fitTexts();
-    loadPicture(PicturePath);
+    // On a high-density screen the picture drawn at twice the size stays sharp.
+    if (devicePixelRatioF() > 1)
+        loadPicture(HighDensityPicturePath, 2);
+    if (Image1->pixmap().isNull())
+        loadPicture(PicturePath);
 }
 
 // The texts are laid out for MS Sans Serif; where a wider face stands in for
@@ -147,7 +151,7 @@ void TForm4::FormCreate()
     Label1->adjustSize();
 }
 
-void TForm4::loadPicture(const QString& path)
+void TForm4::loadPicture(const QString& path, qreal density)
 {
     QFile file(path);
     QByteArray bytes;
@@ -161,8 +165,10 @@ void TForm4::loadPicture(const QString& path)
         return;
     }
     QImage image(picture->pixels.data(), picture->width, picture->height, picture->width * 3, QImage::Format_RGB888);
-    Image1->setPixmap(QPixmap::fromImage(image));  // copies the pixels
-    Image1->resize(picture->width, picture->height);
+    QPixmap pixmap = QPixmap::fromImage(image);  // copies the pixels
+    pixmap.setDevicePixelRatio(density);
+    Image1->setPixmap(pixmap);
+    Image1->resize(qRound(picture->width / density), qRound(picture->height / density));
 }
 
 void TForm4::BitBtn1Click()

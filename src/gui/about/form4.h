@@ -19,7 +19,8 @@ public:
 
     // Shows the JPEG picture in the file; a file that is missing, damaged or
     // no JPEG at all leaves the window without a picture.
-    void loadPicture(const QString& path);
+    // Shows the picture at path, drawn at density times the window's measures.
+    void loadPicture(const QString& path, qreal density = 1);
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -34,6 +35,7 @@ public:
 
     // The picture stored with the program.
     static inline const QString PicturePath = QStringLiteral(":/about.jpg");
+    static inline const QString HighDensityPicturePath = QStringLiteral(":/about@2x.jpg");
 
 public slots:
     void BitBtn1Click();

@@ -1,5 +1,6 @@
 #include "gui/common/dialogs.h"
 
+#include "gui/common/scrolling_text_box.h"
 #include "gui/common/strings.h"
 
 #include <QApplication>
@@ -45,6 +46,11 @@ QString qtNameFilter(const QString& text, const QString& patterns)
 
 void showBox(QMessageBox::Icon icon, TextId caption, const QString& text)
 {
+    // A message box grows with its text, so a long log would push OK off the screen.
+    if (tallerThanScreen(text, owner())) {
+        showScrollingTextBox(icon, qtr(caption), text, owner());
+        return;
+    }
     QMessageBox box(icon, qtr(caption), text, QMessageBox::Ok, owner());
     box.exec();
 }

@@ -121,6 +121,9 @@ inline constexpr TextId TemporaryFolderNotCreated =
 inline constexpr TextId SelectionEmpty = QT_TRANSLATE_NOOP("Kestrom", "The current selection is empty.");
 inline constexpr TextId EditNameCaption = QT_TRANSLATE_NOOP("Kestrom", "Edit name");
 inline constexpr TextId EditNamePrompt = QT_TRANSLATE_NOOP("Kestrom", "Enter new name of the rom");
+inline constexpr TextId NameCharacterRefused = QT_TRANSLATE_NOOP("Kestrom",
+         "The name cannot hold the character \"%s\": no file name can. The name was not changed.");
+inline constexpr TextId NulCharacter = QT_TRANSLATE_NOOP("Kestrom", "NUL");
 
 // Internal name
 inline constexpr TextId InternalNameCaption = QT_TRANSLATE_NOOP("Kestrom", "Internal name");

@@ -55,7 +55,16 @@ void TForm1::Editname1Click()
     }
     QString current = toQt(grid_.cell(ColName, row));
     std::optional<QString> typed = dialogs().input(qtr(strings::EditNameCaption), qtr(strings::EditNamePrompt), current);
-    grid_.setCell(ColName, row, fromQt(typed.value_or(current)));
+    if (!typed)
+        return;
+    const std::string name = fromQt(*typed);
+    // The Name becomes part of the output file's name, so Apply could not write it.
+    if (std::optional<char> refused = characterRefusedInName(name)) {
+        const QString shown = *refused == '\0' ? qtr(strings::NulCharacter) : QString(QLatin1Char(*refused));
+        dialogs().error(qformat(strings::NameCharacterRefused, {shown}));
+        return;
+    }
+    grid_.setCell(ColName, row, name);
 }
 
 void TForm1::Edit2Change()

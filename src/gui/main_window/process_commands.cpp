@@ -7,14 +7,29 @@
 #include "romops/exithack_removal.h"
 #include "romops/pipeline.h"
 
+#include <QElapsedTimer>
 #include <QProgressBar>
+
+#include <memory>
 
 namespace kst {
 namespace {
 
+// The gauge is repainted at once, since Apply keeps the event loop from
+// running until it is done (no other command may run meanwhile). Only the
+// gauge is painted, at most every GaugeRepaintMs, and when a file is read.
+constexpr int GaugeRepaintMs = 40;
+
 std::function<void(std::uint64_t, std::uint64_t)> gaugeProgress(QProgressBar* gauge)
 {
-    return [gauge](std::uint64_t done, std::uint64_t total) { showByteProgress(gauge, done, total); };
+    auto sinceRepaint = std::make_shared<QElapsedTimer>();
+    return [gauge, sinceRepaint](std::uint64_t done, std::uint64_t total) {
+        showByteProgress(gauge, done, total);
+        if (sinceRepaint->isValid() && sinceRepaint->elapsed() < GaugeRepaintMs && done < total)
+            return;
+        gauge->repaint();
+        sinceRepaint->start();
+    };
 }
 
 }  // namespace

@@ -76,5 +76,14 @@ TEST_F(AboutTest, ADamagedOrMissingPictureLeavesTheWindowWithout)
     EXPECT_TRUE(about().isVisible());
 }
 
+TEST_F(AboutTest, TheHighDensityPictureKeepsTheWindowsMeasures)
+{
+    about().loadPicture(TForm4::HighDensityPicturePath, 2);
+    ASSERT_TRUE(hasPicture());
+    EXPECT_EQ(about().Image1->pixmap().size(), QSize(380, 130));  // drawn at twice the size
+    EXPECT_EQ(about().Image1->size(), QSize(190, 65));
+    EXPECT_EQ(about().Image1->pixmap().deviceIndependentSize(), QSizeF(190, 65));
+}
+
 }  // namespace
 }  // namespace kst::test

@@ -107,6 +107,55 @@ TEST_F(UserRoadTest, EditNameTakesTheTextOrKeepsItOnCancel)
     form().Editname1Click();
     EXPECT_EQ(cell(ColName, 1), "New Name");
     EXPECT_EQ(cell(ColInput, 1), (folder / "game.gba").string());
+
+    // A name no file can have is refused with the character named; any other is kept as typed.
+    const struct {
+        QString typed;
+        const char* named;  // nullptr: taken
+    } rows[] = {
+        {QStringLiteral("a/b"), "\"/\""},
+        {QStringLiteral("ab") + QChar(0) + QStringLiteral("c"), "\"NUL\""},
+        {QStringLiteral("a\\b: *?<>|\"é"), nullptr},
+    };
+    for (const auto& row : rows) {
+        dialogs->expectInput(row.typed);
+        if (row.named)
+            dialogs->expect(Kind::Error);
+        form().Editname1Click();
+        if (row.named) {
+            EXPECT_EQ(dialogs->shown().back().kind, Kind::Error);
+            EXPECT_TRUE(dialogs->shown().back().text.contains(QLatin1String(row.named)))
+                << dialogs->shown().back().text.toStdString();
+            EXPECT_EQ(cell(ColName, 1), "New Name");
+        } else {
+            EXPECT_EQ(QString::fromStdString(cell(ColName, 1)), row.typed);
+        }
+    }
+}
+
+TEST_F(UserRoadTest, TheGaugeIsRepaintedWhileApplyReads)
+{
+    // Paints of the gauge while Apply runs, counted before the log comes up.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    addRoms({"a", "b"}, 0x40000);
+    mark(1);
+    mark(2);
+    form().show();
+    QApplication::processEvents();
+    form().Truncate1Click();
+    form().Bar1->installEventFilter(&counter);
+    int paintsBeforeLog = -1;
+    dialogs->onShown = [&](const ShownDialog&) { paintsBeforeLog = counter.paints; };
+    dialogs->expect(Kind::Information);
+    form().BitBtn1Click();
+    EXPECT_GE(paintsBeforeLog, 2);  // at least once per image, with no event loop running
 }
 
 TEST_F(UserRoadTest, PrefixAndSuffixShapeTheSample)

@@ -1,0 +1,54 @@
+// The message boxes as Qt shows them: a log taller than the screen scrolls,
+// with OK on the screen.
+
+#include "gui/common/dialogs.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace kst {
+namespace {
+
+TEST(QtDialogsTest, ALogTallerThanTheScreenScrollsWithOkOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        int lines;
+        bool scrolls;
+    } rows[] = {{3, false}, {2000, true}};
+    for (const auto& row : rows) {
+        QString text = QStringLiteral("Operation log:\n");
+        for (int i = 0; i < row.lines; ++i)
+            text += QStringLiteral("\n/roms/game %1.gba [Trimmed]").arg(i);
+
+        bool scrolled = false;
+        QString shownText;
+        QRect okOnScreen;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (auto* area = box->findChild<QPlainTextEdit*>(QStringLiteral("Text"))) {
+                scrolled = true;
+                shownText = area->toPlainText();
+            }
+            QPushButton* ok = box->findChildren<QPushButton*>().value(0);
+            ASSERT_NE(ok, nullptr);
+            okOnScreen = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            ok->click();
+        });
+        QtDialogs().information(text);
+
+        EXPECT_EQ(scrolled, row.scrolls) << row.lines;
+        EXPECT_TRUE(screen.contains(okOnScreen)) << row.lines << " lines: OK at " << okOnScreen.y();
+        if (row.scrolls)
+            EXPECT_EQ(shownText, text);
+    }
+}
+
+}  // namespace
+}  // namespace kst
