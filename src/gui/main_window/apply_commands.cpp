@@ -64,6 +64,8 @@ void TForm1::BitBtn1Click()
                     throw FileError(output, ec.message());
                 grid_.setCell(ColNewSize, row, kilobytes(size));
             }
+        } catch (const FileTooLarge& error) {
+            dialogs().error(toQt(error.what()));  // names the file and the limit
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }
@@ -73,6 +75,8 @@ void TForm1::BitBtn1Click()
                 RemoveEH(ops::removeEHSourcePath(grid_.cell(ColDir, row), grid_.cell(ColName, row),
                                                  grid_.cell(ColInput, row)),
                          outputOf(row));
+        } catch (const FileTooLarge& error) {
+            dialogs().error(toQt(error.what()));  // names the file and the limit
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }
