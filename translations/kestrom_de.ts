@@ -1156,8 +1156,9 @@ Commands:
                   trimming: trimming the copy gives FILE back.
 
 A FILE ending in .zip stands for the .gba images it holds (except for rename
-and fix-header, which change only .gba files): they are unpacked into a
-private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.
+and fix-header, which change only .gba files): they are read from the archive
+into memory, never unpacked to disk, and named ARCHIVE:MEMBER. An image or
+member larger than 64 MiB is refused.
 
 Actions of process:
   --remove-intro  points the entry branch back at the game
@@ -1216,8 +1217,9 @@ Befehle:
                   die Umkehrung des Kürzens: Kürzen der Kopie ergibt wieder DATEI.
 
 Eine DATEI, die auf .zip endet, steht für die .gba-Images darin (außer bei
-rename und fix-header, die nur .gba-Dateien ändern): Sie werden in einen
-privaten temporären Ordner entpackt, danach entfernt, und ARCHIV:EINTRAG genannt.
+rename und fix-header, die nur .gba-Dateien ändern): Sie werden aus dem Archiv in
+den Speicher gelesen, nie auf die Festplatte entpackt, und ARCHIV:EINTRAG genannt.
+Ein Image oder Eintrag über 64 MiB wird abgelehnt.
 
 Aktionen von process:
   --remove-intro  richtet den Einsprung wieder auf das Spiel
@@ -1269,6 +1271,14 @@ ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis,
     <message>
         <source>NUL</source>
         <translation>NUL</translation>
+    </message>
+    <message>
+        <source>not patched: the entry branch cannot reach a patch appended at 64 MiB or beyond.</source>
+        <translation>nicht gepatcht: Der Einsprung erreicht keinen Patch, der bei 64 MiB oder dahinter angehängt wird.</translation>
+    </message>
+    <message>
+        <source>the archive no longer holds this member where it was listed.</source>
+        <translation>das Archiv enthält diese Datei nicht mehr an der Stelle, an der sie aufgeführt wurde.</translation>
     </message>
 </context>
 </TS>

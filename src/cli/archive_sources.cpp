@@ -1,13 +1,13 @@
 #include "cli/archive_sources.h"
 
-#include "archive/unpacked_member.h"
+#include "archive/zip_records.h"
 #include "core/paths.h"
 #include "core/texts.h"
 #include "platform/file_error.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "zipformat/limits.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -31,8 +31,7 @@ public:
         say(format(tr(texts::ZipCrcError), {file}));
         return Answer::No;
     }
-    // The folder is fresh, so only a name listed twice in one archive gets
-    // here; the first copy stays.
+    // Nothing is unpacked to disk, so nothing is overwritten.
     Answer overwrite(const std::string&, bool) override { return Answer::No; }
     void multiDiskNotice() override { say(tr(texts::ZipMultiDisk)); }
     void missingFolderNotice(const std::string& folder) override
@@ -56,6 +55,13 @@ void requireReadable(const std::string& path)
     ::close(fd);
 }
 
+// The checksum a central-directory entry holds, as stored.
+std::uint32_t entryCrc(const TFileInfo& entry)
+{
+    constexpr std::size_t CrcOffset = 16;
+    return zip::le32(entry.header.data() + CrcOffset);
+}
+
 }  // namespace
 
 ArchiveSources::ArchiveSources() : ui_(std::make_unique<QuietZipUi>())
@@ -67,62 +73,37 @@ ArchiveSources::ArchiveSources() : ui_(std::make_unique<QuietZipUi>())
 ArchiveSources::~ArchiveSources()
 {
     zip_.setUi(nullptr);
-    if (!folder_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
 }
 
-const std::filesystem::path& ArchiveSources::folder()
-{
-    if (folder_.empty()) {
-        std::string pattern = (platform().temporaryFolder() / "kestrom-cli-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw fileErrorFromErrno(pattern);
-        folder_ = pattern;
-    }
-    return folder_;
-}
-
-std::vector<Source> ArchiveSources::unpack(const std::string& archive, bool& failed)
+std::vector<Source> ArchiveSources::list(const std::string& archive, bool& failed)
 {
     requireReadable(archive);
-    // Each archive gets its own folder, so members of equal names stay apart.
-    std::filesystem::path into = folder() / std::to_string(++archives_);
-    std::error_code ec;
-    if (!std::filesystem::create_directory(into, ec) && ec)
-        throw FileError(into, ec.message());
-
     zip_.setArchiveName(archive);
-    std::vector<std::string> members;
+    std::vector<Source> sources;
     for (int i = 0; i < zip_.Count(); ++i) {
-        std::string name = zip_.GetEntry(i).name;
-        if (hasExtension(name, GbaExtension))
-            members.push_back(std::move(name));
+        const TFileInfo entry = zip_.GetEntry(i);
+        if (hasExtension(entry.name, GbaExtension))
+            sources.push_back({archive + ":" + entry.name, entry.name,
+                               ArchiveMember{archive, static_cast<std::uint64_t>(i), entryCrc(entry)}});
     }
-    if (members.empty()) {
+    if (sources.empty()) {
         std::cerr << format(tr(texts::NoGbaImages), {archive}) << '\n';
         failed = true;
-        return {};
-    }
-
-    const std::string extractFolder = into.string() + "/";
-    zip_.FileSpecs = members;
-    zip_.ExtractFolder = extractFolder;
-    zip_.ExtractOptions = 1 << 3;  // ask, and the quiet answers keep the first of a name listed twice
-    zip_.Extract();
-
-    std::vector<Source> sources;
-    for (const std::string& name : members) {
-        std::string shown = archive + ":" + name;
-        if (std::optional<std::string> path = unpackedMemberPath(extractFolder, name)) {
-            sources.push_back({shown, *path});
-        } else {
-            std::cerr << format(tr(texts::CliFileMessage), {shown, tr(texts::MemberOutsideFolder)}) << '\n';
-            failed = true;
-        }
     }
     return sources;
+}
+
+std::vector<std::uint8_t> ArchiveSources::image(const Source& source)
+{
+    if (!source.member)
+        return readWholeFile(source.path, zip::kMaxImageBytes);
+    return memberStart(source, zip::kMaxImageBytes + 1).bytes;
+}
+
+ArchiveMembers::Read ArchiveSources::memberStart(const Source& source, std::uint64_t upTo)
+{
+    const ArchiveMember& member = *source.member;
+    return members_.read(member.archive, member.index, member.crc, source.shown, upTo);
 }
 
 std::vector<Source> ArchiveSources::expand(const std::vector<std::string>& files, bool& failed)
@@ -130,11 +111,11 @@ std::vector<Source> ArchiveSources::expand(const std::vector<std::string>& files
     std::vector<Source> sources;
     for (const std::string& file : files) {
         if (!hasExtension(file, ZipExtension)) {
-            sources.push_back({file, file});
+            sources.push_back({file, file, std::nullopt});
             continue;
         }
         try {
-            std::vector<Source> members = unpack(file, failed);
+            std::vector<Source> members = list(file, failed);
             sources.insert(sources.end(), members.begin(), members.end());
         } catch (const FileError& error) {
             std::cerr << error.what() << '\n';

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "archive/tzip.h"
+#include "cli/archive_members.h"
 #include "cli/cli_report.h"
 
-#include <filesystem>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,10 +12,10 @@
 namespace kst {
 
 // Turns the files named on the command line into the images to work on:
-// ".gba" files as they are, and the ".gba" members of ".zip" archives,
-// unpacked through the archive component into a private folder that goes
-// away with this object. Nothing is asked: prompts get their safe answers.
-// The unzip module is looked for beside the tool, then in the system folder.
+// ".gba" files as they are, and the ".gba" members of ".zip" archives as the
+// archive component lists them, read into memory when they are worked on.
+// Nothing is written to disk for a member. Nothing is asked: prompts get their
+// safe answers.
 class ArchiveSources {
 public:
     ArchiveSources();
@@ -26,15 +27,20 @@ public:
     // or holds no image is reported on standard error and sets `failed`.
     std::vector<Source> expand(const std::vector<std::string>& files, bool& failed);
 
+    // The whole image of a source, refused (FileTooLarge) when it is larger
+    // than zip::kMaxImageBytes. Throws FileError naming it.
+    std::vector<std::uint8_t> image(const Source& source);
+
+    // The first bytes of a member (at most upTo) and the size its archive declares.
+    ArchiveMembers::Read memberStart(const Source& source, std::uint64_t upTo);
+
 private:
-    // The members of one archive, unpacked; throws ZipException or FileError.
-    std::vector<Source> unpack(const std::string& archive, bool& failed);
-    const std::filesystem::path& folder();
+    // The members of one archive; throws ZipException or FileError.
+    std::vector<Source> list(const std::string& archive, bool& failed);
 
     std::unique_ptr<ZipUi> ui_;
     TZip zip_;
-    std::filesystem::path folder_;
-    int archives_ = 0;
+    ArchiveMembers members_;
 };
 
 }  // namespace kst

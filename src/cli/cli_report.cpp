@@ -14,7 +14,7 @@ void reportFailure(const std::string& shown, const std::string& path, const std:
     // A FileError names the file it was working on, which may be the output
     // or the patch rather than the source.
     const auto* fileError = dynamic_cast<const FileError*>(&error);
-    if (fileError && fileError->path() == std::filesystem::path(path))
+    if (fileError && (fileError->path() == std::filesystem::path(path) || fileError->path() == shown))
         std::cerr << format(tr(texts::CliFileMessage), {shown, fileError->reason()}) << '\n';
     else
         std::cerr << format(tr(texts::CliFileMessage), {shown, error.what()}) << '\n';

@@ -1,16 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace kst {
 
+// Where an archive member lies: its archive, its place in the directory and
+// the checksum it was listed with.
+struct ArchiveMember {
+    std::string archive;
+    std::uint64_t index = 0;
+    std::uint32_t crc = 0;
+};
+
 // One image the command works on: the name the user reads in the log and in
-// messages, and the file that holds its bytes. For an archive member the name
-// is ARCHIVE:MEMBER and the file its unpacked copy.
+// messages, and the file that holds its bytes. An archive member has no file:
+// its name is ARCHIVE:MEMBER, its path the member's name inside the archive
+// (which names its outputs), and its bytes are read from the archive.
 struct Source {
     std::string shown;
     std::string path;
+    std::optional<ArchiveMember> member;
 };
 
 namespace cli {
@@ -18,7 +30,7 @@ namespace cli {
 enum ExitStatus { Success = 0, SomeFileFailed = 1, UsageError = 2 };
 
 // Prints why a file failed, naming it once by the name the user knows it by
-// (ARCHIVE:MEMBER for an unpacked member, whose bytes are at `path`).
+// (ARCHIVE:MEMBER for an archive member).
 void reportFailure(const std::string& shown, const std::string& path, const std::exception& error);
 inline void reportFailure(const std::string& file, const std::exception& error)
 {

@@ -6,6 +6,7 @@
 #include "romheader/complement.h"
 #include "romops/image_check.h"
 #include "romops/pad.h"
+#include "zipformat/limits.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -22,11 +23,10 @@ std::string hexByte(std::uint8_t value)
 }
 
 // An image with a header to check: at least up to the complement byte.
-std::vector<std::uint8_t> readHeaderImage(const std::string& file)
+std::vector<std::uint8_t> withHeader(std::vector<std::uint8_t> image, const std::string& name)
 {
-    std::vector<std::uint8_t> image = readWholeFile(file);
     if (image.size() < ComplementMinimumSize)
-        throw FileError(file, tr(texts::CliNoHeader));
+        throw FileError(name, tr(texts::CliNoHeader));
     return image;
 }
 
@@ -44,12 +44,12 @@ std::string checkLine(const std::string& file, const ops::ImageCheck& check)
 
 }  // namespace
 
-int runCheck(const std::vector<Source>& images)
+int runCheck(const std::vector<Source>& images, ArchiveSources& archives)
 {
     int status = Success;
     for (const Source& source : images) {
         try {
-            const ops::ImageCheck check = ops::checkImage(readHeaderImage(source.path));
+            const ops::ImageCheck check = ops::checkImage(withHeader(archives.image(source), source.shown));
             std::cout << checkLine(source.shown, check) << '\n';
             if (!check.complementCorrect())
                 status = SomeFileFailed;
@@ -70,7 +70,7 @@ int runFixHeader(const std::vector<std::string>& files)
             continue;
         }
         try {
-            std::vector<std::uint8_t> image = readHeaderImage(file);
+            std::vector<std::uint8_t> image = withHeader(readWholeFile(file, zip::kMaxImageBytes), file);
             const std::uint8_t stored = image[header::ComplementOffset];
             const std::uint8_t correct = headerComplement(image);
             if (stored == correct) {
@@ -94,7 +94,8 @@ std::string padOutputPath(const std::string& outputFolder, const std::string& fi
     return (std::filesystem::path(outputFolder) / std::filesystem::path(file).filename()).string();
 }
 
-int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder)
+int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder,
+           ArchiveSources& archives)
 {
     if (!makeOutputFolder(outputFolder))
         return SomeFileFailed;
@@ -102,9 +103,9 @@ int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, 
     for (const Source& source : images) {
         try {
             const std::string output = padOutputPath(outputFolder, source.path);
-            std::vector<std::uint8_t> image = readWholeFile(source.path);
+            std::vector<std::uint8_t> image = archives.image(source);
             if (image.empty())
-                throw FileError(source.path, tr(texts::FileIsEmpty));
+                throw FileError(source.shown, tr(texts::FileIsEmpty));
             const std::uint8_t padding = fill.value_or(ops::paddingOf(image));
             writeFileAtomically(output, ops::padImage(std::move(image), padding));
         } catch (const std::exception& error) {

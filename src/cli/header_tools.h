@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/archive_sources.h"
 #include "cli/cli_report.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace kst::cli {
 // complement is correct, whether it carries an intro and the ExitHack patch,
 // and whether it is trimmed. SomeFileFailed when a complement is wrong or a
 // file cannot be checked.
-int runCheck(const std::vector<Source>& images);
+int runCheck(const std::vector<Source>& images, ArchiveSources& archives);
 
 // fix-header: stores the correct complement in each image whose complement is
 // wrong, replacing the file in one piece; nothing else changes. A file that is
@@ -23,7 +24,8 @@ int runFixHeader(const std::vector<std::string>& files);
 // pad: writes a copy of each image into the output folder, under its own
 // file name, padded up to the next power of two with fill (by default the
 // padding the image was trimmed of).
-int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder);
+int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder,
+           ArchiveSources& archives);
 
 // Where pad writes a file's copy.
 std::string padOutputPath(const std::string& outputFolder, const std::string& file);

@@ -161,19 +161,24 @@ void refuseSharedOutputs(const Options& options, const std::vector<Source>& sour
 // The copies would replace a file the run reads: nothing is written. True when refused.
 bool refuseOutputOntoSource(const Options& options, const std::vector<Source>& sources)
 {
+    // A member is read from its archive, which no output (always a .gba) can be.
     std::vector<std::string> inputs, outputs;
+    std::vector<const Source*> fileSources;
     for (const Source& source : sources) {
-        inputs.push_back(source.path);
+        if (!source.member) {
+            inputs.push_back(source.path);
+            fileSources.push_back(&source);
+        }
         outputs.push_back(outputPath(options, source.path));
     }
     const std::optional<OutputClash> clash = firstOutputOntoSource(outputs, inputs);
     if (clash)
-        std::cerr << format(tr(texts::CliOutputOntoSource), {outputs[clash->output], sources[clash->source].shown})
+        std::cerr << format(tr(texts::CliOutputOntoSource), {outputs[clash->output], fileSources[clash->source]->shown})
                   << '\n';
     return clash.has_value();
 }
 
-int runProcess(const Options& options, const std::vector<Source>& sources)
+int runProcess(const Options& options, const std::vector<Source>& sources, ArchiveSources& archives)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
@@ -189,15 +194,16 @@ int runProcess(const Options& options, const std::vector<Source>& sources)
     int status = Success;
     for (const Source& source : sources) {
         try {
+            const std::string output = outputPath(options, source.path);
+            // A member is read from its archive into memory and logged by its shown name.
             ops::ProcessOutcome outcome =
-                ops::Process(source.path, outputPath(options, source.path), options.actions, patchFile, hooks);
-            // The log line starts with the path read; a member goes by its shown name.
-            std::string_view line = outcome.logLine;
-            if (line.starts_with(source.path))
-                std::cout << source.shown << line.substr(source.path.size()) << '\n';
-            else
-                std::cout << line << '\n';
-            if (outcome.patchMissing)
+                source.member
+                    ? ops::Process(archives.image(source), source.shown, output, options.actions, patchFile, hooks)
+                    : ops::Process(source.path, output, options.actions, patchFile, hooks);
+            std::cout << outcome.logLine << '\n';
+            if (outcome.patchOutOfReach)
+                std::cerr << format(tr(texts::CliFileMessage), {source.shown, tr(texts::PatchOutOfReach)}) << '\n';
+            if (outcome.patchMissing || outcome.patchOutOfReach)
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
             reportFailure(source.shown, source.path, error);
@@ -207,14 +213,16 @@ int runProcess(const Options& options, const std::vector<Source>& sources)
     return status;
 }
 
-int runRemoveEH(const Options& options, const std::vector<Source>& sources)
+int runRemoveEH(const Options& options, const std::vector<Source>& sources, ArchiveSources& archives)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
     int status = Success;
     for (const Source& source : sources) {
         try {
-            switch (ops::RemoveEH(source.path, outputPath(options, source.path))) {
+            const std::string output = outputPath(options, source.path);
+            switch (source.member ? ops::RemoveEH(archives.image(source), source.shown, output)
+                                  : ops::RemoveEH(source.path, output)) {
             case ops::RemoveEHOutcome::Written:
                 break;
             case ops::RemoveEHOutcome::NotPatched:
@@ -234,13 +242,25 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources)
     return status;
 }
 
-int runInfo(const std::vector<Source>& sources)
+// The header of a source; of a member only its first bytes are inflated.
+RomHeader sourceHeader(const Source& source, ArchiveSources& archives)
+{
+    if (!source.member) {
+        RomFile rom(source.path);
+        return readheader(rom);
+    }
+    ArchiveMembers::Read start = archives.memberStart(source, header::MinimumSize);
+    if (start.bytes.size() < header::MinimumSize)
+        throw FileError(source.shown, "Read beyond end of file.");  // as reading such a file says
+    return parseHeader(start.bytes, start.size);
+}
+
+int runInfo(const std::vector<Source>& sources, ArchiveSources& archives)
 {
     int status = Success;
     for (const Source& source : sources) {
         try {
-            RomFile rom(source.path);
-            RomHeader header = readheader(rom);
+            RomHeader header = sourceHeader(source, archives);
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);
             std::cout << source.shown << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
@@ -318,15 +338,15 @@ int run(const std::vector<std::string>& args)
         }
         int status = Success;
         if (options.command == "process")
-            status = runProcess(options, sources);
+            status = runProcess(options, sources, archives);
         else if (options.command == "remove-eh")
-            status = runRemoveEH(options, sources);
+            status = runRemoveEH(options, sources, archives);
         else if (options.command == "check")
-            status = runCheck(sources);
+            status = runCheck(sources, archives);
         else if (options.command == "pad")
-            status = runPad(sources, options.fill, *options.outputFolder);
+            status = runPad(sources, options.fill, *options.outputFolder, archives);
         else
-            status = runInfo(sources);
+            status = runInfo(sources, archives);
         return archiveFailed ? SomeFileFailed : status;
     } catch (const UsageProblem& problem) {
         if (!problem.message.empty())

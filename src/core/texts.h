@@ -215,8 +215,9 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "                  trimming: trimming the copy gives FILE back.\n"
          "\n"
          "A FILE ending in .zip stands for the .gba images it holds (except for rename\n"
-         "and fix-header, which change only .gba files): they are unpacked into a\n"
-         "private temporary folder, removed afterwards, and named ARCHIVE:MEMBER.\n"
+         "and fix-header, which change only .gba files): they are read from the archive\n"
+         "into memory, never unpacked to disk, and named ARCHIVE:MEMBER. An image or\n"
+         "member larger than 64 MiB is refused.\n"
          "\n"
          "Actions of process:\n"
          "  --remove-intro  points the entry branch back at the game\n"
@@ -256,6 +257,10 @@ inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 
 inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
 inline constexpr TextId CliOutputOntoSource =
     QT_TRANSLATE_NOOP("Kestrom", "%s would replace the source file %s; nothing was written.");
+inline constexpr TextId PatchOutOfReach = QT_TRANSLATE_NOOP(
+    "Kestrom", "not patched: the entry branch cannot reach a patch appended at 64 MiB or beyond.");
+inline constexpr TextId MemberMoved =
+    QT_TRANSLATE_NOOP("Kestrom", "the archive no longer holds this member where it was listed.");
 inline constexpr TextId CliOnlyImagesInPlace =
     QT_TRANSLATE_NOOP("Kestrom", "only .gba images are changed in place; the file was left as it is.");
 inline constexpr TextId CheckComplementCorrect = QT_TRANSLATE_NOOP("Kestrom", "complement correct");

@@ -20,6 +20,13 @@ private:
     std::string reason_;
 };
 
+// A file refused for its size, before or while it was read. Windows that show
+// only a general I/O error for other failures name the file and the limit.
+class FileTooLarge : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // The FileError for the current errno.
 FileError fileErrorFromErrno(const std::filesystem::path& path);
 

@@ -39,6 +39,11 @@ FileError outOfMemoryError(const std::filesystem::path& path)
     return FileError(path, std::strerror(ENOMEM));
 }
 
+FileTooLarge fileTooLargeError(const std::filesystem::path& path, std::uint64_t limit)
+{
+    return FileTooLarge(path, format(tr(texts::FileLargerThan), {sizeText(limit)}));
+}
+
 bool fileExists(const std::filesystem::path& path)
 {
     struct stat st {};
@@ -81,7 +86,7 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
     RomFile file(path, RomFile::Access::ReadOnly);
     const std::uint64_t size = file.size();
     if (size > maxSize)
-        throw FileError(path, format(tr(texts::FileLargerThan), {sizeText(maxSize)}));
+        throw fileTooLargeError(path, maxSize);
     std::vector<std::uint8_t> bytes;
     try {
         bytes.reserve(static_cast<std::size_t>(size));
@@ -91,7 +96,7 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
         throw outOfMemoryError(path);
     }
     if (bytes.size() > maxSize)
-        throw FileError(path, format(tr(texts::FileLargerThan), {sizeText(maxSize)}));
+        throw fileTooLargeError(path, maxSize);
     return bytes;
 }
 

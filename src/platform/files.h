@@ -22,6 +22,8 @@ FileError fileErrorFromErrno(const std::filesystem::path& path);
 // The FileError for an allocation that failed while the file's content was
 // being held: too large a file is a reason the file cannot be handled, like any other.
 FileError outOfMemoryError(const std::filesystem::path& path);
+// "The file is larger than LIMIT.", naming the file.
+FileTooLarge fileTooLargeError(const std::filesystem::path& path, std::uint64_t limit);
 
 // Something of that name is there and is not a folder.
 bool fileExists(const std::filesystem::path& path);

@@ -12,6 +12,12 @@ std::uint64_t paddedLength(std::uint64_t length)
     return (length + 3) / 4 * 4;
 }
 
+bool patchReachable(std::uint64_t length)
+{
+    constexpr std::uint64_t Reach = std::uint64_t{4} << 24;
+    return paddedLength(length) < Reach;
+}
+
 EntryBytes newEntryBytesLsbFirst(std::uint64_t length)
 {
     // The branch lands on 8 + 4 * N, so N counts words from offset 8; the

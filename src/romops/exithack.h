@@ -13,6 +13,10 @@ namespace kst::ops {
 // the next multiple of 4, so that the patch starts on an instruction boundary.
 std::uint64_t paddedLength(std::uint64_t length);
 
+// Whether the entry branch can reach a patch appended to an image of the
+// given length: its 24-bit word field reaches offsets below 64 MiB.
+bool patchReachable(std::uint64_t length);
+
 // The entry field that branches from offset 0 to the patch appended to an
 // image of the given length: the low 24 bits of (paddedLength / 4) - 2, in
 // file order, least significant byte first (the main window keeps its copy

@@ -66,6 +66,24 @@ std::optional<std::size_t> findExitHackSignature(std::span<const std::uint8_t> i
     return std::nullopt;
 }
 
+namespace {
+
+// Writes image, whose entry is not the standard one, without its patch.
+RemoveEHOutcome removePatch(std::vector<std::uint8_t> image, const std::filesystem::path& output)
+{
+    // A file cut short since its entry was read may hold fewer than 3 bytes now.
+    std::copy_n(StandardEntry.begin(), std::min(image.size(), StandardEntry.size()), image.begin());
+
+    std::optional<std::size_t> patchStart = findExitHackSignature(image);
+    if (!patchStart)
+        return RemoveEHOutcome::SignatureNotFound;
+    image.resize(*patchStart);
+    writeFileAtomically(output, image);
+    return RemoveEHOutcome::Written;
+}
+
+}  // namespace
+
 RemoveEHOutcome RemoveEH(const std::filesystem::path& input, const std::filesystem::path& output,
                          const RomOpHooks& hooks)
 {
@@ -78,15 +96,17 @@ RemoveEHOutcome RemoveEH(const std::filesystem::path& input, const std::filesyst
             return RemoveEHOutcome::NotPatched;
         image = readImage(file, hooks);
     }
-    // A file cut short since its entry was read may hold fewer than 3 bytes now.
-    std::copy_n(StandardEntry.begin(), std::min(image.size(), StandardEntry.size()), image.begin());
+    return removePatch(std::move(image), output);
+}
 
-    std::optional<std::size_t> patchStart = findExitHackSignature(image);
-    if (!patchStart)
-        return RemoveEHOutcome::SignatureNotFound;
-    image.resize(*patchStart);
-    writeFileAtomically(output, image);
-    return RemoveEHOutcome::Written;
+RemoveEHOutcome RemoveEH(std::vector<std::uint8_t> image, const std::string& input,
+                         const std::filesystem::path& output)
+{
+    if (image.size() < StandardEntry.size())
+        throw FileError(input, "Read beyond end of file.");  // as reading such a file says
+    if (entryOf(image) == StandardEntry)
+        return RemoveEHOutcome::NotPatched;
+    return removePatch(std::move(image), output);
 }
 
 std::string removeEHSourcePath(std::string_view dirCell, std::string_view nameCell, std::string_view inputCell)

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kst::ops {
 
@@ -35,6 +36,9 @@ enum class RemoveEHOutcome {
 // shorter than 3 bytes, or the output cannot be written.
 RemoveEHOutcome RemoveEH(const std::filesystem::path& input, const std::filesystem::path& output,
                          const RomOpHooks& hooks = {});
+// The same for an image already read (an archive member), named input in errors.
+RemoveEHOutcome RemoveEH(std::vector<std::uint8_t> image, const std::string& input,
+                         const std::filesystem::path& output);
 
 // The image a ROM row names in Remove ExitHack mode: Dir + Name + the
 // extension of the row's Input file (its last four characters, in their own

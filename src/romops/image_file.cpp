@@ -1,6 +1,7 @@
 #include "romops/image_file.h"
 
 #include "platform/files.h"
+#include "zipformat/limits.h"
 
 #include <cstdint>
 #include <functional>
@@ -56,6 +57,10 @@ std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std:
 {
     constexpr std::size_t BlockSize = 64 * 1024;
     const std::uint64_t total = file.size();
+    // Decided before anything is read: a sparse file of gigabytes would take
+    // as much memory. A file that grows later is read only up to total.
+    if (total > zip::kMaxImageBytes)
+        throw fileTooLargeError(file.path(), zip::kMaxImageBytes);
     if (hooks.progress)
         hooks.progress(0, total);
 

@@ -20,7 +20,8 @@ EntryBytes readEntryBytes(RomFile& file);
 // after each block. extraCapacity is room reserved behind the image for what
 // later steps append, so that they do not have to move it; it is left out
 // when memory is short. Throws FileError naming the file, also when memory
-// for the image runs out.
+// for the image runs out, and FileTooLarge for a file larger than
+// zip::kMaxImageBytes, before reading it.
 std::vector<std::uint8_t> readImage(RomFile& file, const RomOpHooks& hooks, std::size_t extraCapacity = 0);
 
 }  // namespace kst::ops

@@ -27,25 +27,18 @@ std::size_t patchRoom(const std::filesystem::path& patchFile)
     return ec ? 0 : static_cast<std::size_t>(size) + 3;
 }
 
-}  // namespace
-
-ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
-                       const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks)
+// The actions on an image read whole; entry is its first three bytes as they
+// were read before it.
+ProcessOutcome runActions(Image image, EntryBytes entry, const std::string& source,
+                          const std::filesystem::path& output, const Actions& actions,
+                          const std::filesystem::path& patchFile, const RomOpHooks& hooks)
 {
     const bool removeIntro = actions.all || actions.removeIntro;
     const bool truncate = actions.all || actions.truncate;
     const bool applyExitHack = actions.all || actions.applyExitHack;
 
     ProcessOutcome outcome;
-    outcome.logLine = source.string();
-
-    Image image;
-    EntryBytes entry{};
-    {
-        RomFile file(source);
-        entry = readEntryBytes(file);
-        image = readImage(file, hooks, applyExitHack ? patchRoom(patchFile) : 0);
-    }
+    outcome.logLine = source;
 
     // Each step takes the image as the one before left it; the image is moved
     // through them, never copied.
@@ -60,9 +53,11 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
         outcome.logLine += tr(image.size() == before ? texts::TagAlreadyTrimmed : texts::TagTrimmed);
     }
     if (applyExitHack) {
-        outcome.newEntry = newEntryBytesLsbFirst(image.size());
         const std::size_t before = image.size();
-        if (fileExists(patchFile)) {
+        if (!patchReachable(image.size())) {
+            // A wrapped entry would send the image anywhere: it goes out unpatched.
+            outcome.patchOutOfReach = true;
+        } else if (outcome.newEntry = newEntryBytesLsbFirst(image.size()); fileExists(patchFile)) {
             const Image patch = readPatch(patchFile);
             try {
                 image = Exithack(std::move(image), patch, *outcome.newEntry);
@@ -80,6 +75,32 @@ ProcessOutcome Process(const std::filesystem::path& source, const std::filesyste
 
     writeFileAtomically(output, image);
     return outcome;
+}
+
+}  // namespace
+
+ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
+                       const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks)
+{
+    const bool applyExitHack = actions.all || actions.applyExitHack;
+    Image image;
+    EntryBytes entry{};
+    {
+        RomFile file(source);
+        entry = readEntryBytes(file);
+        image = readImage(file, hooks, applyExitHack ? patchRoom(patchFile) : 0);
+    }
+    return runActions(std::move(image), entry, source.string(), output, actions, patchFile, hooks);
+}
+
+ProcessOutcome Process(std::vector<std::uint8_t> image, const std::string& source,
+                       const std::filesystem::path& output, const Actions& actions,
+                       const std::filesystem::path& patchFile, const RomOpHooks& hooks)
+{
+    if (image.size() < header::EntryLength)
+        throw FileError(source, "Read beyond end of file.");  // as reading such a file says
+    const EntryBytes entry = entryOf(image);
+    return runActions(std::move(image), entry, source, output, actions, patchFile, hooks);
 }
 
 }  // namespace kst::ops

@@ -232,6 +232,9 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
         if (endsWithBreak)
             result += lineBreak;
     }
+    // A file the next start would refuse to read is never written.
+    if (result.size() > MaxFileSize)
+        throw fileTooLargeError(path_, MaxFileSize);
     writeFileAtomically(path_, result);
 }
 

@@ -45,8 +45,9 @@ public:
     // is added at the end of the file, which is created when missing. The file
     // is replaced atomically before this returns. Throws FileError naming the
     // file when the write is refused (read-only file or folder, missing folder,
-    // a file that check() refuses) or when value holds a line break, which the
-    // format cannot carry; the file is then unchanged. A name that the format cannot carry (empty, holding a
+    // a file that check() refuses), when value holds a line break, which the
+    // format cannot carry, or when the file would grow past MaxFileSize; the
+    // file is then unchanged. A name that the format cannot carry (empty, holding a
     // line break, "]" in a section, "=" in a key, a key starting with ';' or
     // '[') throws std::invalid_argument.
     void writeString(std::string_view section, std::string_view key, std::string_view value);

@@ -190,8 +190,8 @@ void writeZip(const std::string& path, const std::vector<test::ZipEntry>& member
     test::writeBytes(path, test::zipArchive(members));
 }
 
-// Archives: their ".gba" members, unpacked into a private folder under TMPDIR
-// that is gone afterwards, named ARCHIVE:MEMBER.
+// Archives: their ".gba" members, read into memory, named ARCHIVE:MEMBER;
+// nothing is ever written under TMPDIR.
 struct CliArchiveFixture : CliFixture {
     std::string zip = (folder / "roms.zip").string();
     std::filesystem::path scratch = folder / "scratch";
@@ -208,7 +208,7 @@ struct CliArchiveFixture : CliFixture {
     void TearDown() override
     {
         ::unsetenv("TMPDIR");
-        EXPECT_TRUE(std::filesystem::is_empty(scratch)) << "the private folder was left behind";
+        EXPECT_TRUE(std::filesystem::is_empty(scratch)) << "something was left under TMPDIR";
     }
 };
 
@@ -270,36 +270,133 @@ TEST_F(CliArchiveFixture, AnArchiveThatCannotBeReadFailsAndTheOthersGoOn)
     const std::string missing = (folder / "missing.zip").string();
     const std::string empty = (folder / "text.zip").string();
     writeZip(empty, {member("readme.txt", Bytes(5, 'r'))});
-    const std::string hostile = (folder / "hostile.zip").string();
-    writeZip(hostile, {member("../escape.gba", test::readBytes(game))});
-    // A copy of the tool with no unzip module beside it nor in the system folder.
-    const std::filesystem::path alone = folder / "alone" / "kestrom-cli";
-    std::filesystem::create_directories(alone.parent_path());
-    std::filesystem::copy_file(KESTROM_CLI_PATH, alone);
-    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
 
     struct Case {
         std::string archive;
         std::string message;
-        std::filesystem::path program = KESTROM_CLI_PATH;
     };
     const Case cases[] = {
         {damaged, "\"" + damaged + "\"\nis not a valid Zip file.\n"},
         {missing, missing + ": No such file or directory\n"},
         {empty, "No gba images found in the " + empty + " Zip Archive.\n"},
-        {hostile, hostile + ":../escape.gba: not unpacked: its name leads out of the folder it is unpacked into\n"},
-        {zip, "Unable to load \"UnzDll.dll\".\n", alone},
     };
     for (const Case& c : cases) {
-        CliRun r = test::runProgram(c.program, folder, {"info", c.archive, game});
+        CliRun r = run({"info", c.archive, game});
         EXPECT_EQ(r.status, 1) << c.archive;
         EXPECT_EQ(r.err, c.message);
         EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
     }
-    ::unsetenv("XDG_DATA_HOME");
     EXPECT_FALSE(std::filesystem::exists(missing));  // not created as an empty archive
-    EXPECT_FALSE(std::filesystem::exists(folder / "escape.gba"));
-    EXPECT_FALSE(std::filesystem::exists(scratch / "escape.gba"));
+}
+
+// Members are read by their place in the archive, so names that would unpack
+// to one file (or out of the folder) each show their own header.
+TEST_F(CliArchiveFixture, EveryLineShowsItsOwnMembersHeader)
+{
+    struct Row {
+        std::string stored;
+        std::string shown;
+        std::string internalName;
+    };
+    const Row rows[] = {
+        {"x.gba", "x.gba", "PLAIN"},   {"./x.gba", "./x.gba", "DOT"},       {"a/x.gba", "a/x.gba", "SLASH"},
+        {"a//x.gba", "a//x.gba", "DOUBLE"}, {"a\\x.gba", "a/x.gba", "BACKSLASH"}, {"x.gba", "x.gba", "AGAIN"},
+        {"../x.gba", "../x.gba", "UP"},
+    };
+    std::vector<test::ZipEntry> entries;
+    std::string expected;
+    for (const Row& row : rows) {
+        entries.push_back(member(row.stored, test::makeImage(0x2000, row.internalName)));
+        expected += zip + ":" + row.shown + "\t8 KB\t" + row.internalName + "\tUSA\tNintendo\n";
+    }
+    writeZip(zip, entries);
+    CliRun info = run({"info", zip});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, expected);
+}
+
+// Whatever an archive's members inflate to, nothing goes to the disk (any
+// file over 1 MiB ends the tool) and memory stays far below it; a member over
+// 64 MiB is refused by name, by its declared size or while it inflates.
+TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
+{
+    constexpr std::uint32_t MiB = 1u << 20;
+    auto zeros = [](std::string name, std::uint64_t size, std::uint32_t declared) {
+        test::ZipEntry entry;
+        entry.name = std::move(name);
+        entry.method = 8;
+        entry.stored = test::deflatedZeros(size);
+        entry.size = declared;
+        return entry;
+    };
+    // Twenty central entries that all lead to the first one's 100 MiB.
+    std::vector<test::ZipEntry> copies;
+    for (int i = 10; i < 30; ++i)
+        copies.push_back(zeros("b" + std::to_string(i) + ".gba", 100 * MiB, 100 * MiB));
+    test::LaidOutZip overlapping = test::zipArchive(copies, {});
+    for (std::size_t i = 0; i < copies.size(); ++i)
+        overlapping.put32(overlapping.directoryStart + i * (46 + 7) + 42, 0);
+    const std::string bomb = (folder / "bomb.zip").string();
+    test::writeBytes(bomb, overlapping.bytes);
+    const std::string huge = (folder / "huge.zip").string();
+    writeZip(huge, {zeros("huge.gba", 1024 * MiB, 1024 * MiB)});
+    const std::string liar = (folder / "liar.zip").string();
+    writeZip(liar, {zeros("liar.gba", 65 * MiB, 0x2000)});
+    const std::string large = (folder / "large.zip").string();
+    Bytes image = test::makeImage(2 * MiB);
+    image[0xBD] = headerComplement(image);
+    writeZip(large, {member("large.gba", image)});
+
+    const std::string tooLarge = ": The file is larger than 64 MiB.";
+    struct Case {
+        std::vector<std::string> args;
+        int status;       // -1: ended by a signal
+        std::string err;  // a part of the error output
+    };
+    const Case cases[] = {
+        {{"info", bomb}, 1, bomb + ":b10.gba: "},
+        {{"check", bomb}, 1, bomb + ":b29.gba: "},
+        {{"info", huge}, 1, huge + ":huge.gba" + tooLarge},
+        {{"info", liar}, 0, ""},  // only its header is inflated
+        {{"check", liar}, 1, liar + ":liar.gba" + tooLarge},
+        {{"process", "--truncate", "--output", out, liar}, 1, liar + ":liar.gba" + tooLarge},
+        {{"check", large}, 0, ""},
+        // The output itself is over the file-size limit: its write ends the
+        // tool and leaves no temporary file behind.
+        {{"pad", "--output", out, large}, -1, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"--fsize=" + std::to_string(MiB), KESTROM_CLI_PATH};
+#if !defined(__SANITIZE_ADDRESS__)
+        args.insert(args.begin(), "--as=" + std::to_string(256 * MiB));
+#endif
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        CliRun r = test::runProgram("/usr/bin/prlimit", folder, args);
+        EXPECT_EQ(r.status, c.status) << ::testing::PrintToString(c.args) << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        EXPECT_TRUE(!std::filesystem::exists(out) || std::filesystem::is_empty(out));
+    }
+}
+
+// Larger than 64 MiB: refused before anything is read, naming the file and the limit.
+TEST_F(CliFixture, ImagesOverTheLimitAreRefused)
+{
+    const std::string big = (folder / "Big.gba").string();
+    test::writeBytes(big, test::makeImage(0x1000));
+    std::filesystem::resize_file(big, (64u << 20) + 1);  // sparse, as are the others
+    const std::string huge = (folder / "Huge.gba").string();
+    test::writeBytes(huge, Bytes{0x11, 0x22, 0x33, 0xEA});
+    std::filesystem::resize_file(huge, std::uintmax_t{4} << 30);
+    const std::vector<std::vector<std::string>> invocations = {
+        {"check", big}, {"check", huge}, {"fix-header", huge}, {"pad", "--output", out, big},
+        {"process", "--all", "--output", out, huge}, {"remove-eh", "--output", out, huge},
+    };
+    for (const auto& args : invocations) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.err, args.back() + ": The file is larger than 64 MiB.\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 
 }  // namespace

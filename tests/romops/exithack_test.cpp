@@ -48,6 +48,15 @@ TEST(NewEntryOffsetTest, PointsAtThePaddedEnd)
     }
 }
 
+TEST(NewEntryOffsetTest, ReachesPatchesBelow64MiBOnly)
+{
+    const std::pair<std::uint64_t, bool> cases[] = {
+        {0x3FFFFFC, true}, {0x3FFFFFD, false}, {0x4000000, false}, {0x4000008, false}, {0, true},
+    };
+    for (const auto& [length, reachable] : cases)
+        EXPECT_EQ(patchReachable(length), reachable) << std::hex << length;
+}
+
 TEST(ExithackTest, AppendsThePatchWhereTheBranchLands)
 {
     for (std::size_t length : {std::size_t{0x400000}, std::size_t{0x2C5A9C}}) {

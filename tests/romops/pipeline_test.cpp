@@ -173,6 +173,28 @@ TEST_F(ProcessFixture, UnusableSourceIsAFileError)
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+// An image whose patch the 24-bit entry cannot reach goes out unpatched rather
+// than with a wrapped entry; one larger than 64 MiB is not read at all.
+TEST_F(ProcessFixture, ImagesAtTheSizeLimit)
+{
+    constexpr std::uint64_t MiB64 = 64u << 20;
+    for (std::uint64_t length : {MiB64 - 3, MiB64 + 1, MiB64 + 8}) {
+        test::writeBytes(source, Bytes{0x11, 0x22, 0x33, 0xEA});  // an entry that may lead to a patch
+        std::filesystem::resize_file(source, length);              // sparse
+        if (length > MiB64) {
+            EXPECT_THROW(run({.applyExitHack = true}), FileTooLarge) << length;
+            EXPECT_THROW(RemoveEH(source, output), FileTooLarge) << length;
+            EXPECT_FALSE(std::filesystem::exists(output));
+            continue;
+        }
+        ProcessOutcome outcome = Process(source, output, Actions{.applyExitHack = true}, patchFile);
+        EXPECT_TRUE(outcome.patchOutOfReach);
+        EXPECT_EQ(outcome.logLine, source.string() + " [Not patched]");
+        EXPECT_EQ(std::filesystem::file_size(output), length);
+        std::filesystem::remove(output);
+    }
+}
+
 // A write cut short by the file-size limit: as root no permission bit stops a
 // write, so the limit stands in for a full disk.
 class FileSizeLimit {

@@ -64,6 +64,8 @@ void TForm1::BitBtn1Click()
                     throw FileError(output, ec.message());
                 grid_.setCell(ColNewSize, files.rows[i], kilobytes(size));
             }
+        } catch (const FileTooLarge& error) {
+            dialogs().error(toQt(error.what()));  // names the file and the limit
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }
@@ -71,6 +73,8 @@ void TForm1::BitBtn1Click()
         try {
             for (std::size_t i = 0; i < files.rows.size(); ++i)
                 RemoveEH(files.sources[i], files.outputs[i]);
+        } catch (const FileTooLarge& error) {
+            dialogs().error(toQt(error.what()));  // names the file and the limit
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }

@@ -327,6 +327,19 @@ TEST_F(UserRoadTest, FileErrorMidRunKeepsEarlierOutputsAndEndsTheRun)
     EXPECT_EQ(cell(ColNewSize, 1), "");
 }
 
+TEST_F(UserRoadTest, AnImageOverTheSizeLimitIsNamedWithTheLimit)
+{
+    addRoms({"a"});
+    mark(1);
+    const std::filesystem::path a = folder / "a.gba";
+    std::filesystem::resize_file(a, (64u << 20) + 1);  // sparse
+    form().Truncate1Click();
+    dialogs->expect(Kind::Error);
+    form().BitBtn1Click();
+    EXPECT_EQ(dialogs->shown().back().text, QString::fromStdString(a.string() + ": The file is larger than 64 MiB."));
+    EXPECT_FALSE(std::filesystem::exists(out + "a.gba"));
+}
+
 TEST_F(UserRoadTest, OutputGoneBeforeNewSizeEndsTheRunAfterTheLog)
 {
     addRoms({"a", "b"});
