@@ -1273,8 +1273,8 @@ ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis,
         <translation>NUL</translation>
     </message>
     <message>
-        <source>not patched: the entry branch cannot reach a patch appended at 64 MiB or beyond.</source>
-        <translation>nicht gepatcht: Der Einsprung erreicht keinen Patch, der bei 64 MiB oder dahinter angehängt wird.</translation>
+        <source>not patched: the entry branch cannot reach a patch appended beyond 32 MiB.</source>
+        <translation>nicht gepatcht: Der Einsprung erreicht keinen Patch, der hinter 32 MiB angehängt wird.</translation>
     </message>
     <message>
         <source>the archive no longer holds this member where it was listed.</source>

@@ -258,7 +258,7 @@ inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is 
 inline constexpr TextId CliOutputOntoSource =
     QT_TRANSLATE_NOOP("Kestrom", "%s would replace the source file %s; nothing was written.");
 inline constexpr TextId PatchOutOfReach = QT_TRANSLATE_NOOP(
-    "Kestrom", "not patched: the entry branch cannot reach a patch appended at 64 MiB or beyond.");
+    "Kestrom", "not patched: the entry branch cannot reach a patch appended beyond 32 MiB.");
 inline constexpr TextId MemberMoved =
     QT_TRANSLATE_NOOP("Kestrom", "the archive no longer holds this member where it was listed.");
 inline constexpr TextId CliOnlyImagesInPlace =

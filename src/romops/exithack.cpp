@@ -14,8 +14,11 @@ std::uint64_t paddedLength(std::uint64_t length)
 
 bool patchReachable(std::uint64_t length)
 {
-    constexpr std::uint64_t Reach = std::uint64_t{4} << 24;
-    return paddedLength(length) < Reach;
+    // The CPU sign-extends the 24-bit word offset, so the branch reaches
+    // forward at most 0x7FFFFF words past offset 8: just past the 32 MiB a
+    // cartridge maps. A larger field would branch backwards.
+    constexpr std::uint64_t FarthestTarget = 8 + 4 * std::uint64_t{0x7FFFFF};
+    return paddedLength(length) <= FarthestTarget;
 }
 
 EntryBytes newEntryBytesLsbFirst(std::uint64_t length)

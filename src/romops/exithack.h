@@ -14,7 +14,7 @@ namespace kst::ops {
 std::uint64_t paddedLength(std::uint64_t length);
 
 // Whether the entry branch can reach a patch appended to an image of the
-// given length: its 24-bit word field reaches offsets below 64 MiB.
+// given length: its signed 24-bit word offset reaches 32 MiB + 4 at most.
 bool patchReachable(std::uint64_t length);
 
 // The entry field that branches from offset 0 to the patch appended to an

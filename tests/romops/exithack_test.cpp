@@ -48,10 +48,12 @@ TEST(NewEntryOffsetTest, PointsAtThePaddedEnd)
     }
 }
 
-TEST(NewEntryOffsetTest, ReachesPatchesBelow64MiBOnly)
+// The branch offset is signed: 8 + 4 * 0x7FFFFF = 0x2000004 is as far as it reaches.
+TEST(NewEntryOffsetTest, ReachesPatchesUpTo32MiBAndOneWordOnly)
 {
     const std::pair<std::uint64_t, bool> cases[] = {
-        {0x3FFFFFC, true}, {0x3FFFFFD, false}, {0x4000000, false}, {0x4000008, false}, {0, true},
+        {0x2000004, true},  {0x2000001, true},  {0x2000005, false}, {0x2000008, false},
+        {0x3FFFFFC, false}, {0x4000000, false}, {0, true},          {0x400000, true},
     };
     for (const auto& [length, reachable] : cases)
         EXPECT_EQ(patchReachable(length), reachable) << std::hex << length;

@@ -173,12 +173,12 @@ TEST_F(ProcessFixture, UnusableSourceIsAFileError)
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
-// An image whose patch the 24-bit entry cannot reach goes out unpatched rather
-// than with a wrapped entry; one larger than 64 MiB is not read at all.
+// An image whose patch the entry branch cannot reach (beyond 32 MiB) goes out
+// unpatched rather than with a wrong entry; one larger than 64 MiB is not read at all.
 TEST_F(ProcessFixture, ImagesAtTheSizeLimit)
 {
     constexpr std::uint64_t MiB64 = 64u << 20;
-    for (std::uint64_t length : {MiB64 - 3, MiB64 + 1, MiB64 + 8}) {
+    for (std::uint64_t length : {std::uint64_t{0x2000008}, MiB64 - 3, MiB64 + 1, MiB64 + 8}) {
         test::writeBytes(source, Bytes{0x11, 0x22, 0x33, 0xEA});  // an entry that may lead to a patch
         std::filesystem::resize_file(source, length);              // sparse
         if (length > MiB64) {
