@@ -1280,5 +1280,13 @@ ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis,
         <source>the archive no longer holds this member where it was listed.</source>
         <translation>das Archiv enthält diese Datei nicht mehr an der Stelle, an der sie aufgeführt wurde.</translation>
     </message>
+    <message>
+        <source>Try &apos;kestrom-cli --help&apos;.</source>
+        <translation>Mehr dazu: &apos;kestrom-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>its output name would hold a control character; nothing was written for it.</source>
+        <translation>sein Ausgabename enthielte ein Steuerzeichen; dafür wurde nichts geschrieben.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "archive/zip_records.h"
 #include "core/paths.h"
+#include "core/printable.h"
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
@@ -42,17 +43,30 @@ public:
 
 private:
     // The first line of a prompt: its question is not asked.
-    static void say(const std::string& text) { std::cerr << text.substr(0, text.find('\n')) << '\n'; }
+    static void say(const std::string& text) { std::cerr << escapeControls(text.substr(0, text.find('\n'))) << '\n'; }
 };
 
 // The archive component would create a missing archive as an empty one; a
 // command-line argument that names nothing is an error instead.
 void requireReadable(const std::string& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO named like an archive must not wait for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw fileErrorFromErrno(path);
     ::close(fd);
+}
+
+// The component's messages break their lines where their texts do; only the
+// archive's name in them is written with its control characters escaped.
+std::string withNameEscaped(std::string message, const std::string& name)
+{
+    const std::string escaped = escapeControls(name);
+    for (std::size_t at = message.find(name); at != std::string::npos && !name.empty();
+         at = message.find(name, at + escaped.size())) {
+        message.replace(at, name.size(), escaped);
+    }
+    return message;
 }
 
 // The checksum a central-directory entry holds, as stored.
@@ -87,7 +101,7 @@ std::vector<Source> ArchiveSources::list(const std::string& archive, bool& faile
                                ArchiveMember{archive, static_cast<std::uint64_t>(i), entryCrc(entry)}});
     }
     if (sources.empty()) {
-        std::cerr << format(tr(texts::NoGbaImages), {archive}) << '\n';
+        std::cerr << format(tr(texts::NoGbaImages), {escapeControls(archive)}) << '\n';
         failed = true;
     }
     return sources;
@@ -118,10 +132,10 @@ std::vector<Source> ArchiveSources::expand(const std::vector<std::string>& files
             std::vector<Source> members = list(file, failed);
             sources.insert(sources.end(), members.begin(), members.end());
         } catch (const FileError& error) {
-            std::cerr << error.what() << '\n';
+            cli::reportFailure(file, error);
             failed = true;
         } catch (const ZipException& error) {
-            std::cerr << error.what() << '\n';
+            std::cerr << withNameEscaped(error.what(), file) << '\n';
             failed = true;
         }
     }

@@ -46,6 +46,10 @@ inline void reportFailure(const Source& source, const std::exception& error)
 // it is.
 bool refuseUnlessImage(const std::string& file);
 
+// Refuses, before anything is written, an output name that holds a control
+// character: no such name is written. Throws with the reason.
+void refuseControlsInOutput(const std::string& output);
+
 // Creates the output folder (one level) when it is missing, as Apply does;
 // false, with the reason printed, when it cannot be created.
 bool makeOutputFolder(const std::string& folder);

@@ -1,6 +1,7 @@
 #include "cli/header_tools.h"
 
 #include "cli/cli_report.h"
+#include "core/printable.h"
 #include "core/texts.h"
 #include "platform/files.h"
 #include "romheader/complement.h"
@@ -50,7 +51,7 @@ int runCheck(const std::vector<Source>& images, ArchiveSources& archives)
     for (const Source& source : images) {
         try {
             const ops::ImageCheck check = ops::checkImage(withHeader(archives.image(source), source.shown));
-            std::cout << checkLine(source.shown, check) << '\n';
+            std::cout << checkLine(escapeControls(source.shown), check) << '\n';
             if (!check.complementCorrect())
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
@@ -74,12 +75,12 @@ int runFixHeader(const std::vector<std::string>& files)
             const std::uint8_t stored = image[header::ComplementOffset];
             const std::uint8_t correct = headerComplement(image);
             if (stored == correct) {
-                std::cout << file << '\t' << tr(texts::FixComplementKept) << '\n';
+                std::cout << escapeControls(file) << '\t' << tr(texts::FixComplementKept) << '\n';
                 continue;
             }
             image[header::ComplementOffset] = correct;
             writeFileAtomically(file, image);
-            std::cout << file << '\t' << format(tr(texts::FixComplementFixed), {hexByte(correct), hexByte(stored)})
+            std::cout << escapeControls(file) << '\t' << format(tr(texts::FixComplementFixed), {hexByte(correct), hexByte(stored)})
                       << '\n';
         } catch (const std::exception& error) {
             reportFailure(file, error);
@@ -103,6 +104,7 @@ int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, 
     for (const Source& source : images) {
         try {
             const std::string output = padOutputPath(outputFolder, source.path);
+            refuseControlsInOutput(output);
             std::vector<std::uint8_t> image = archives.image(source);
             if (image.empty())
                 throw FileError(source.shown, tr(texts::FileIsEmpty));

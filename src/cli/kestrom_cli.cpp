@@ -8,6 +8,7 @@
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
+#include "core/printable.h"
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
@@ -173,7 +174,8 @@ bool refuseOutputOntoSource(const Options& options, const std::vector<Source>& s
     }
     const std::optional<OutputClash> clash = firstOutputOntoSource(outputs, inputs);
     if (clash)
-        std::cerr << format(tr(texts::CliOutputOntoSource), {outputs[clash->output], fileSources[clash->source]->shown})
+        std::cerr << format(tr(texts::CliOutputOntoSource),
+                            {escapeControls(outputs[clash->output]), escapeControls(fileSources[clash->source]->shown)})
                   << '\n';
     return clash.has_value();
 }
@@ -187,7 +189,7 @@ int runProcess(const Options& options, const std::vector<Source>& sources, Archi
     ops::RomOpHooks hooks;
     hooks.patchMissing = [&](const std::filesystem::path& missing) {
         if (!patchReported)
-            std::cerr << format(tr(texts::CliFileMessage), {missing.string(), tr(texts::PatchFileMissing)}) << '\n';
+            std::cerr << format(tr(texts::CliFileMessage), {escapeControls(missing.string()), tr(texts::PatchFileMissing)}) << '\n';
         patchReported = true;
     };
 
@@ -195,14 +197,15 @@ int runProcess(const Options& options, const std::vector<Source>& sources, Archi
     for (const Source& source : sources) {
         try {
             const std::string output = outputPath(options, source.path);
-            // A member is read from its archive into memory and logged by its shown name.
+            refuseControlsInOutput(output);
+            // Sources are only read: a file (even a read-only one) or a member,
+            // into memory, logged by its shown name.
             ops::ProcessOutcome outcome =
-                source.member
-                    ? ops::Process(archives.image(source), source.shown, output, options.actions, patchFile, hooks)
-                    : ops::Process(source.path, output, options.actions, patchFile, hooks);
-            std::cout << outcome.logLine << '\n';
+                ops::Process(archives.image(source), source.shown, output, options.actions, patchFile, hooks);
+            std::cout << escapeControls(outcome.logLine) << '\n';
             if (outcome.patchOutOfReach)
-                std::cerr << format(tr(texts::CliFileMessage), {source.shown, tr(texts::PatchOutOfReach)}) << '\n';
+                std::cerr << format(tr(texts::CliFileMessage), {escapeControls(source.shown), tr(texts::PatchOutOfReach)})
+                          << '\n';
             if (outcome.patchMissing || outcome.patchOutOfReach)
                 status = SomeFileFailed;
         } catch (const std::exception& error) {
@@ -221,16 +224,16 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources, Arch
     for (const Source& source : sources) {
         try {
             const std::string output = outputPath(options, source.path);
-            switch (source.member ? ops::RemoveEH(archives.image(source), source.shown, output)
-                                  : ops::RemoveEH(source.path, output)) {
+            refuseControlsInOutput(output);
+            switch (ops::RemoveEH(archives.image(source), source.shown, output)) {
             case ops::RemoveEHOutcome::Written:
                 break;
             case ops::RemoveEHOutcome::NotPatched:
-                std::cerr << format(tr(texts::FileNotPatched), {source.shown}) << '\n';
+                std::cerr << format(tr(texts::FileNotPatched), {escapeControls(source.shown)}) << '\n';
                 status = SomeFileFailed;
                 break;
             case ops::RemoveEHOutcome::SignatureNotFound:
-                std::cerr << format(tr(texts::EhEntryNotFound), {source.shown}) << '\n';
+                std::cerr << format(tr(texts::EhEntryNotFound), {escapeControls(source.shown)}) << '\n';
                 status = SomeFileFailed;
                 break;
             }
@@ -246,7 +249,7 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources, Arch
 RomHeader sourceHeader(const Source& source, ArchiveSources& archives)
 {
     if (!source.member) {
-        RomFile rom(source.path);
+        RomFile rom(source.path, RomFile::Access::ReadOnly);
         return readheader(rom);
     }
     ArchiveMembers::Read start = archives.memberStart(source, header::MinimumSize);
@@ -263,7 +266,8 @@ int runInfo(const std::vector<Source>& sources, ArchiveSources& archives)
             RomHeader header = sourceHeader(source, archives);
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);
-            std::cout << source.shown << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
+            std::cout << escapeControls(source.shown) << '\t' << kilobytes(header.size) << '\t'
+                      << (name.empty() ? " " : escapeControls(name)) << '\t'
                       << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
         } catch (const std::exception& error) {
             reportFailure(source.shown, source.path, error);
@@ -287,7 +291,7 @@ int runRename(const Options& options)
         }
         try {
             if (renameImageFile(file, *field) == RenameOutcome::TooShort) {
-                std::cerr << format(tr(texts::NameFieldMissing), {file}) << '\n';
+                std::cerr << format(tr(texts::NameFieldMissing), {escapeControls(file)}) << '\n';
                 status = SomeFileFailed;
             }
         } catch (const std::exception& error) {
@@ -350,8 +354,8 @@ int run(const std::vector<std::string>& args)
         return archiveFailed ? SomeFileFailed : status;
     } catch (const UsageProblem& problem) {
         if (!problem.message.empty())
-            std::cerr << problem.message << "\n\n";
-        std::cerr << tr(texts::CliUsage);
+            std::cerr << escapeControls(problem.message) << '\n';
+        std::cerr << tr(texts::CliTryHelp) << '\n';
         return UsageError;
     }
 }

@@ -253,6 +253,9 @@ inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s 
 inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");
 inline constexpr TextId MemberOutsideFolder =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder it is unpacked into");
+inline constexpr TextId CliTryHelp = QT_TRANSLATE_NOOP("Kestrom", "Try 'kestrom-cli --help'.");
+inline constexpr TextId CliOutputNameControls =
+    QT_TRANSLATE_NOOP("Kestrom", "its output name would hold a control character; nothing was written for it.");
 inline constexpr TextId CliBadFill = QT_TRANSLATE_NOOP("Kestrom", "--fill takes 00 or FF.");
 inline constexpr TextId CliNoHeader = QT_TRANSLATE_NOOP("Kestrom", "The file is too short to hold a cartridge header.");
 inline constexpr TextId CliOutputOntoSource =

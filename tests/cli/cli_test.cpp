@@ -54,10 +54,13 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
         {"remove-eh", "--all", "--output", out, game},           // not an option of remove-eh
         {"process", "--all", "--output", out, game, (folder / "Game.GBA").string()},  // same output name
     };
+    // The message, then one line pointing at the help, never the help itself.
+    const std::string tryHelp = "Try 'kestrom-cli --help'.\n";
     for (const auto& args : invocations) {
         CliRun r = run(args);
         EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
-        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+        EXPECT_TRUE(r.err.ends_with(tryHelp)) << r.err;
+        EXPECT_EQ(r.err.find("Usage:"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -65,6 +68,24 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
     CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:", 0), 0u);
+    CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "kestrom-cli 1.1\n");
+}
+
+// The tool never changes a source, so it only reads them: read-only ones too.
+TEST_F(CliFixture, ReadOnlySourcesAreRead)
+{
+    ASSERT_EQ(run({"process", "--exithack", "--patch", patch, "--output", out, game}).status, 0);
+    const std::string patched = out + "/Game.gba";
+    test::makeReadOnly(game);
+    test::makeReadOnly(patched);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"info", game}, {"process", "--truncate", "--output", out + "2", game},
+          {"remove-eh", "--output", out + "3", patched}}) {
+        CliRun r = run(args);
+        EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+    }
 }
 
 TEST_F(CliFixture, AnOutputThatWouldReplaceASourceWritesNothing)
@@ -313,6 +334,30 @@ TEST_F(CliArchiveFixture, EveryLineShowsItsOwnMembersHeader)
     CliRun info = run({"info", zip});
     EXPECT_EQ(info.status, 0) << info.err;
     EXPECT_EQ(info.out, expected);
+}
+
+// A name's control characters are written as escapes: each image stays one
+// line of fixed fields, and nothing reaches the terminal raw. An output name
+// holding one is refused.
+TEST_F(CliArchiveFixture, ControlCharactersInNamesAreEscaped)
+{
+    const std::string odd = (folder / "k\x01\x1b[31mred\x07.gba").string();
+    const std::string oddShown = (folder / "k\\x01\\x1b[31mred\\x07.gba").string();
+    test::writeBytes(odd, test::makeImage(0x2000, "A\tB\nC\\D"));
+    const std::string forged = "a.gba\tcomplement correct\tno intro\nfake.zip:b.gba";
+    writeZip(zip, {member(forged, test::readBytes(game))});
+
+    CliRun info = run({"info", odd, zip});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, oddShown + "\t8 KB\tA\\tB\\nC\\\\D\tUSA\tNintendo\n" + zip +
+                            ":a.gba\\tcomplement correct\\tno intro\\nfake.zip:b.gba\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+    CliRun check = run({"check", zip});
+    EXPECT_EQ(std::count(check.out.begin(), check.out.end(), '\n'), 1) << check.out;
+
+    CliRun process = run({"process", "--truncate", "--output", out, odd});
+    EXPECT_EQ(process.status, 1);
+    EXPECT_EQ(process.err, oddShown + ": its output name would hold a control character; nothing was written for it.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 
 // Whatever an archive's members inflate to, nothing goes to the disk (any
