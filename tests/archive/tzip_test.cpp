@@ -67,9 +67,16 @@ TEST_F(Directory, FindsTheEndRecordWhereverTheScanMayFindIt)
         {"signature inside the comment",
          [] { return zipArchive(TwoMembers, withComment(std::string("look: PK\x05\x06 here, and more text after it"))); },
          true},
-        {"longest comment the scan reaches",
-         [] { return zipArchive(TwoMembers, withComment(std::string(65535 - 22, 'c'))); }, true},
-        {"one byte beyond it", [] { return zipArchive(TwoMembers, withComment(std::string(65535 - 21, 'c'))); },
+        {"comment of 65,514 bytes",
+         [] { return zipArchive(TwoMembers, withComment(std::string(65514, 'c'))); }, true},
+        {"longest comment, 65,535 bytes",
+         [] { return zipArchive(TwoMembers, withComment(std::string(65535, 'c'))); }, true},
+        {"one byte beyond it",
+         [] {
+             LaidOutZip z = zipArchive(TwoMembers, withComment(std::string(65535, 'c')));
+             z.bytes.push_back(0);
+             return z;
+         },
          false},
         {"no record at all", [] { return LaidOutZip{Bytes(5000, 0x11)}; }, false},
         {"21 bytes, a signature among them",
