@@ -1248,5 +1248,17 @@ Exit-Status:
         <source>only .gba images are changed in place; the file was left as it is.</source>
         <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
     </message>
+    <message>
+        <source>&quot;%s&quot;
+is a folder, not a Zip file.</source>
+        <translation>&quot;%s&quot;
+ist ein Ordner, keine Zip-Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot;
+is not a regular file.</source>
+        <translation>&quot;%s&quot;
+ist keine reguläre Datei.</translation>
+    </message>
 </context>
 </TS>

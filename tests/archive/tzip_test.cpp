@@ -245,8 +245,8 @@ TEST_F(Directory, FailuresBeforeTheDirectoryLeaveNothingBehind)
         std::string error;
     } cases[] = {
         {temp / "no-such-folder" / "new.zip", "Unable to create \n\"" + (temp / "no-such-folder/new.zip").string() + "\""},
-        {temp / "folder.zip", "Unable to create \n\"" + (temp / "folder.zip").string() + "\""},
-        {temp / "pipe.zip", "Unable to open \n\"" + (temp / "pipe.zip").string() + "\""},
+        {temp / "folder.zip", "\"" + (temp / "folder.zip").string() + "\"\nis a folder, not a Zip file."},
+        {temp / "pipe.zip", "\"" + (temp / "pipe.zip").string() + "\"\nis not a regular file."},
     };
     for (const Case& c : cases) {
         Listing listing = listArchive(zip, c.path);
@@ -266,6 +266,7 @@ TEST_F(Directory, FailuresBeforeTheDirectoryLeaveNothingBehind)
         left.push_back(e.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"folder.zip", "good.zip", "pipe.zip"}));
+    EXPECT_TRUE(fs::is_empty(temp / "folder.zip"));
 }
 
 // Archives written at test time by Info-ZIP zip and by Python's zipfile.
