@@ -1260,5 +1260,11 @@ is not a regular file.</source>
         <translation>&quot;%s&quot;
 ist keine reguläre Datei.</translation>
     </message>
+    <message>
+        <source>&quot;%s&quot;
+is damaged: the data of its members overlap.</source>
+        <translation>&quot;%s&quot;
+ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
+    </message>
 </context>
 </TS>

@@ -172,6 +172,11 @@ void TZip::State::readDirectory()
     std::optional<CentralDirectory> directory = readCentralDirectory(file, start, place->entries, nextDisk);
     if (!directory)
         throw ZipException(tr(texts::ZipDirectoryUnreadable));
+    // Members of a set of disks lie on other disks; their extraction is refused anyway.
+    if (lastDisk == 0
+        && !membersLieApart(directory->entries, *file,
+                            static_cast<std::int64_t>(start) - static_cast<std::int64_t>(place->offset)))
+        throw ZipException(format(tr(texts::ZipMembersOverlap), {archiveName}));
     entries = std::move(directory->entries);
     oemNames = directory->oemNames;
 }

@@ -275,6 +275,8 @@ inline constexpr TextId ZipCannotOpen = QT_TRANSLATE_NOOP("Kestrom", "Unable to 
 inline constexpr TextId ZipNotValid = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a valid Zip file.");
 inline constexpr TextId ZipIsFolder = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis a folder, not a Zip file.");
 inline constexpr TextId ZipNotAFile = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a regular file.");
+inline constexpr TextId ZipMembersOverlap =
+    QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis damaged: the data of its members overlap.");
 inline constexpr TextId ZipDirectoryUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Error reading 'CentralFileHeader'!");
 inline constexpr TextId ZipIndexRange = QT_TRANSLATE_NOOP("Kestrom", "Index range error");
 inline constexpr TextId ZipCannotLoad = QT_TRANSLATE_NOOP("Kestrom", "Unable to load %s");
