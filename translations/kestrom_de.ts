@@ -1271,8 +1271,8 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
         <translation>nicht entpackt: sein Name führt aus dem Ordner hinaus oder ist für das Dateisystem zu lang</translation>
     </message>
     <message>
-        <source>not unpacked: the archive is damaged</source>
-        <translation>nicht entpackt: das Archiv ist beschädigt</translation>
+        <source>not unpacked: the archive cannot be read or is damaged</source>
+        <translation>nicht entpackt: das Archiv kann nicht gelesen werden oder ist beschädigt</translation>
     </message>
     <message>
         <source>not unpacked: its data are damaged (CRC error or wrong size)</source>

@@ -285,7 +285,8 @@ inline constexpr TextId ZipCannotEnterFolder = QT_TRANSLATE_NOOP("Kestrom", "Una
 // Why a member was not unpacked; each follows the member's name.
 inline constexpr TextId RefusedName =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder or is too long for the file system");
-inline constexpr TextId RefusedDamaged = QT_TRANSLATE_NOOP("Kestrom", "not unpacked: the archive is damaged");
+inline constexpr TextId RefusedDamaged =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: the archive cannot be read or is damaged");
 inline constexpr TextId RefusedBadData =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its data are damaged (CRC error or wrong size)");
 inline constexpr TextId RefusedMethod =

@@ -67,8 +67,8 @@ enum {
     UNZ_ACTION_CRC_ERROR = 9,   /* text = member name; the data failed its check or is not the declared size;
                                    flag answer 1 keeps the file anyway, never longer than declared */
     UNZ_ACTION_OVERWRITE = 10,  /* text = member name, flag bit 0 = existing file is older; number answer 1 overwrites */
-    UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted, number = why (UNZ_SKIP_...),
-                                   flag = the system's error number for UNZ_SKIP_WRITE */
+    UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted, number = why
+                                   (UNZ_SKIP_...), flag = the system's error number for UNZ_SKIP_WRITE */
 };
 
 /* Why a file was not extracted: the number of an action-11 record. */

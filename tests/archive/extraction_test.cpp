@@ -190,7 +190,7 @@ TEST_F(Extraction, SkipReportsSayWhyAMemberWasNotUnpacked)
     } cases[] = {
         {0, 0, std::nullopt},  // kept by the overwrite rules
         {1, 0, "not unpacked: its name leads out of the folder or is too long for the file system"},
-        {2, 0, "not unpacked: the archive is damaged"},
+        {2, 0, "not unpacked: the archive cannot be read or is damaged"},
         {3, 0, "not unpacked: its data are damaged (CRC error or wrong size)"},
         {4, 0, "not unpacked: it is compressed by a method that cannot be unpacked"},
         {5, 0, "not unpacked: it is encrypted, and no password that fits was given"},

@@ -153,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
               {"a.gba"}, 0, {}, {"a.gba"}, {BadData}, 0},
         // 256 MiB of zeros behind a header that promises 4 KiB: the disk sees 4 KiB.
         Case {"inflates_to_256_MiB",
-              [](const fs::path& path) { raw(path, {zeros("bomb.gba", 256u << 20, 4096), deflatedEntry("ok.gba", kData)}); },
+              [](const fs::path& path) {
+                  raw(path, {zeros("bomb.gba", 256u << 20, 4096), deflatedEntry("ok.gba", kData)});
+              },
               {"bomb.gba", "ok.gba"}, 1, {"bomb.gba", "ok.gba"}, {"bomb.gba"}, {}, 4096},
         Case {"inflates_to_256_MiB_refused",
               [](const fs::path& path) { raw(path, {zeros("bomb.gba", 256u << 20, 4096)}); },
