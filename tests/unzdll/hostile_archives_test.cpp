@@ -135,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Opening a FIFO for reading would wait for a writer that never comes.
         Case {"fifo_in_its_place", [](const fs::path& path) { ::mkfifo(path.c_str(), 0600); }, {"a.gba"}, 1, {},
               {}, {Damaged}, 0},
+        Case {"folder_in_its_place", [](const fs::path& path) { fs::create_directory(path); }, {"a.gba"}, 1, {}, {},
+              {Damaged}, 0},
         // Deflated data longer than declared: cut at the declared size.
         Case {"declared_too_small_kept",
               [](const fs::path& path) { raw(path, {withDeclaredSize(deflatedEntry("a.gba", kData), 100)}); },
