@@ -97,35 +97,5 @@ TEST(RealModule, ListedNamesAreWhereTheFilesLand)
     EXPECT_EQ(readBytes(out / "caf\u00e9.gba"), bytesOf("raw data"));
 }
 
-// What the module refuses, the component tells by member, with the reason.
-TEST(RealModule, RefusedMembersAreToldWithTheirReason)
-{
-    TempFolder temp;
-    InstalledArchivePlatform platform;
-    RecordingZipUi ui;
-    ZipEntry big = deflatedEntry("big.gba", {});
-    big.stored = deflatedZeros((64u << 20) + 1);
-    big.size = (64u << 20) + 1;
-    ZipEntry damaged = member("crc.gba");
-    damaged.crc ^= 1;
-    const fs::path archive = temp / "refused.zip";
-    writeBytes(archive, zipArchive({big, damaged, member("ok.gba")}));
-
-    TZip zip;
-    zip.setUi(&ui);
-    zip.DllFolder = UNZDLL_MODULE_DIR;
-    zip.ShowProgressDialog = false;
-    zip.setArchiveName(archive.string());
-    zip.ExtractFolder = temp.path().string();
-    zip.FileSpecs = {"big.gba", "crc.gba", "ok.gba"};
-    ui.answers = {ZipUi::Answer::No};  // do not keep the damaged member
-    EXPECT_EQ(zip.Extract(), 1);
-    EXPECT_EQ(zip.refusal("big.gba"), "not unpacked: it is larger than 64 MiB");
-    EXPECT_EQ(zip.refusal("crc.gba"), "not unpacked: its data are damaged (CRC error or wrong size)");
-    EXPECT_EQ(zip.refusal("ok.gba"), std::nullopt);
-    EXPECT_FALSE(fs::exists(temp / "big.gba"));
-    EXPECT_FALSE(fs::exists(temp / "crc.gba"));
-}
-
 }  // namespace
 }  // namespace kst::test

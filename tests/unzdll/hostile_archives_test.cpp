@@ -60,13 +60,6 @@ void raw(const fs::path& path, const std::vector<ZipEntry>& entries, const ZipLa
     writeBytes(path, zipArchive(entries, layout).bytes);
 }
 
-ZipLayout commented(std::size_t length)
-{
-    ZipLayout layout;
-    layout.comment = std::string(length, 'c');
-    return layout;
-}
-
 // a.gba and b.gba, with a field of the central entry of one of them overwritten.
 void damaged(const fs::path& path, int entry, std::size_t field, std::uint32_t value)
 {
@@ -75,13 +68,6 @@ void damaged(const fs::path& path, int entry, std::size_t field, std::uint32_t v
     writeBytes(path, zip.bytes);
 }
 
-std::vector<std::string> bombNames(int count)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back(std::to_string(i) + "bomb.gba");
-    return names;
-}
 
 std::vector<ZipEntry> manyEntries(int count)
 {
@@ -159,13 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
                   raw(path, {zeros("bomb.gba", 256u << 20, 4096), deflatedEntry("ok.gba", kData)});
               },
               {"bomb.gba", "ok.gba"}, 1, {"bomb.gba", "ok.gba"}, {"bomb.gba"}, {}, 4096},
-        Case {"inflates_to_256_MiB_refused",
-              [](const fs::path& path) { raw(path, {zeros("bomb.gba", 256u << 20, 4096)}); },
-              {"bomb.gba"}, 0, {}, {"bomb.gba"}, {BadData}, 0},
         // 20 entries on the one member of 100 MiB: the archive is refused whole.
         Case {"twenty_entries_on_one_member",
               [](const fs::path& path) { raw(path, sharedDataBomb(zeros("bomb.gba", 100u << 20, 100u << 20), 20)); },
-              bombNames(20), 1, {}, {}, std::vector<int>(20, Damaged), 0},
+              {"0bomb.gba", "19bomb.gba"}, 1, {}, {}, {Damaged, Damaged}, 0},
         Case {"declares_more_than_the_limit",
               [](const fs::path& path) {
                   raw(path, {zeros("big.gba", Limit + 1, Limit + 1), deflatedEntry("ok.gba", kData)});
@@ -174,12 +157,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Its checksum is left 0: kept after the question, at the full limit.
         Case {"declares_the_limit", [](const fs::path& path) { raw(path, {zeros("max.gba", Limit, Limit)}); },
               {"max.gba"}, 1, {"max.gba"}, {"max.gba"}, {}, Limit},
-        Case {"comment_of_65514_bytes",
-              [](const fs::path& path) { raw(path, {deflatedEntry("a.gba", kData)}, commented(65514)); }, {"a.gba"},
-              1, {"a.gba"}, {}, {}, 5000},
         Case {"comment_of_65535_bytes",
-              [](const fs::path& path) { raw(path, {deflatedEntry("a.gba", kData)}, commented(65535)); }, {"a.gba"},
-              1, {"a.gba"}, {}, {}, 5000},
+              [](const fs::path& path) {
+                  raw(path, {deflatedEntry("a.gba", kData)}, {.prefix = {}, .comment = std::string(65535, 'c')});
+              },
+              {"a.gba"}, 1, {"a.gba"}, {}, {}, 5000},
         Case {"local_header_beyond_the_file",
               [](const fs::path& path) { damaged(path, 0, 42, 1000000); }, {"a.gba", "b.gba"}, 1, {"b.gba"}, {},
               {UNZ_SKIP_OUTSIDE}, 5000},
