@@ -144,9 +144,12 @@ typedef struct UnzParams {
 
 /* Extracts the members named in the block from the archive into the current
    folder, each under the name it was asked for, with its folders. Names that
-   would leave that folder are refused (action 11); a member that is not
-   extracted leaves neither a file nor a folder behind. Returns the number of
-   files extracted; 0 for a block it refuses, without calling back. */
+   would leave that folder, members larger than 64 MiB and members that fail
+   are refused (action 11, with the reason); a member that is not extracted
+   leaves neither a file nor a folder behind. An archive that cannot be read,
+   or whose members' data overlap, is refused whole: each member asked for is
+   reported as skipped. Returns the number of files extracted; 0 for a block
+   it refuses, without calling back. */
 UNZDLL_EXPORT int32_t UNZDLL_CALL UnzDllExec(UnzParams* params);
 
 /* The parameter-block version this module speaks (UNZ_VERSION). */
