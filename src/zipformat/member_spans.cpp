@@ -55,16 +55,14 @@ MemberPlace memberPlace(const std::uint8_t* centralHeader, std::string_view extr
         const std::size_t length = std::min<std::size_t>(little(extra + at + 2, 2), extraField.size() - at - 4);
         if (id == Zip64ExtraId) {
             // Only the full fields have a value here, in this order.
-            const std::uint8_t* value = extra + at + 4;
-            const std::uint8_t* end = value + length;
-            if (sizeFull)
-                value += 8;
-            if (place.compressedSize == Full32 && value + 8 <= end) {
-                place.compressedSize = little(value, 8);
-                value += 8;
+            const std::uint8_t* values = extra + at + 4;
+            std::size_t next = sizeFull ? 8 : 0;
+            if (place.compressedSize == Full32 && next + 8 <= length) {
+                place.compressedSize = little(values + next, 8);
+                next += 8;
             }
-            if (place.localHeader == Full32 && value + 8 <= end)
-                place.localHeader = little(value, 8);
+            if (place.localHeader == Full32 && next + 8 <= length)
+                place.localHeader = little(values + next, 8);
             break;
         }
         at += 4 + length;
