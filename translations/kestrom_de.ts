@@ -1288,5 +1288,55 @@ ersetzen. Es wurde nichts geschrieben. Bitte ändern Sie das Ausgabeverzeichnis,
         <source>its output name would hold a control character; nothing was written for it.</source>
         <translation>sein Ausgabename enthielte ein Steuerzeichen; dafür wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>&quot;%s&quot;
+is a folder, not a Zip file.</source>
+        <translation>&quot;%s&quot;
+ist ein Ordner, keine Zip-Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot;
+is not a regular file.</source>
+        <translation>&quot;%s&quot;
+ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot;
+is damaged: the data of its members overlap.</source>
+        <translation>&quot;%s&quot;
+ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
+    </message>
+    <message>
+        <source>not unpacked: its name leads out of the folder or is too long for the file system</source>
+        <translation>nicht entpackt: sein Name führt aus dem Ordner hinaus oder ist für das Dateisystem zu lang</translation>
+    </message>
+    <message>
+        <source>not unpacked: the archive cannot be read or is damaged</source>
+        <translation>nicht entpackt: das Archiv kann nicht gelesen werden oder ist beschädigt</translation>
+    </message>
+    <message>
+        <source>not unpacked: its data are damaged (CRC error or wrong size)</source>
+        <translation>nicht entpackt: seine Daten sind beschädigt (CRC-Fehler oder falsche Größe)</translation>
+    </message>
+    <message>
+        <source>not unpacked: it is compressed by a method that cannot be unpacked</source>
+        <translation>nicht entpackt: es ist mit einem Verfahren komprimiert, das nicht entpackt werden kann</translation>
+    </message>
+    <message>
+        <source>not unpacked: it is encrypted, and no password that fits was given</source>
+        <translation>nicht entpackt: es ist verschlüsselt, und kein passendes Kennwort wurde angegeben</translation>
+    </message>
+    <message>
+        <source>not unpacked: its file cannot be written: %s</source>
+        <translation>nicht entpackt: seine Datei kann nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>not unpacked: its data lie outside the archive file</source>
+        <translation>nicht entpackt: seine Daten liegen außerhalb der Archivdatei</translation>
+    </message>
+    <message>
+        <source>not unpacked: it is larger than %s</source>
+        <translation>nicht entpackt: es ist größer als %s</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "archive/archive_file.h"
 #include "archive/zip_records.h"
 #include "zipformat/member_name.h"
+#include "zipformat/member_spans.h"
 
 #include <algorithm>
 #include <array>
@@ -54,6 +55,19 @@ std::optional<CentralDirectory> readCentralDirectory(std::unique_ptr<ArchiveFile
         entry.encrypted = static_cast<std::uint8_t>(flags & zip::FlagEncrypted);
     }
     return directory;
+}
+
+bool membersLieApart(const std::vector<TFileInfo>& entries, const ArchiveFile& file, std::int64_t shift)
+{
+    std::vector<MemberPlace> places;
+    places.reserve(entries.size());
+    for (const TFileInfo& entry : entries)
+        places.push_back(memberPlace(entry.header.data(), entry.extraField));
+    return membersLieApart(std::move(places), [&](std::uint64_t offset, std::uint8_t* into, std::size_t size) {
+        if (shift < 0 && offset < static_cast<std::uint64_t>(-shift))
+            return std::size_t {0};
+        return file.readAt(offset + static_cast<std::uint64_t>(shift), into, size);
+    });
 }
 
 }  // namespace kst

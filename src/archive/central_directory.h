@@ -29,4 +29,8 @@ struct CentralDirectory {
 std::optional<CentralDirectory> readCentralDirectory(std::unique_ptr<ArchiveFile>& file, std::uint64_t start,
                                                      std::uint64_t count, const NextDisk& nextDisk);
 
+// True when no two entries' members share a byte of the file. shift is where
+// the archive starts in the file: what lies in front of it moves every offset.
+bool membersLieApart(const std::vector<TFileInfo>& entries, const ArchiveFile& file, std::int64_t shift);
+
 }  // namespace kst

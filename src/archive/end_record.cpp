@@ -10,7 +10,8 @@
 namespace kst {
 namespace {
 
-constexpr std::size_t SearchLength = 65535;
+// The record and the longest comment it can declare.
+constexpr std::size_t SearchLength = zip::end::Size + 0xFFFF;
 
 bool fitsAsEndRecord(const std::uint8_t* at, std::uint64_t position, std::uint64_t fileSize)
 {

@@ -14,7 +14,8 @@ class ArchiveFile;
 TEOCHInfo emptyEndRecord();
 
 // Finds the end-of-central-directory record: in the last 22 bytes, else by
-// scanning at most the last 65,535 bytes backwards. A signature counts only
+// scanning backwards through as much of the tail as a record and its longest
+// comment (65,535 bytes) can take. A signature counts only
 // when the comment length after it fits in the file, so the same four bytes
 // inside a comment are passed over.
 std::optional<TEOCHInfo> findEndRecord(const ArchiveFile& file);

@@ -2,6 +2,7 @@
 
 #include "archive/current_folder.h"
 #include "archive/end_record.h"
+#include "archive/member_refusal.h"
 #include "archive/parameter_block.h"
 #include "archive/tzip_state.h"
 #include "core/paths.h"
@@ -45,6 +46,7 @@ int TZip::Extract()
     // Busy from here on: a notice or prompt lets events through.
     Busy busy(s.extracting);
     s.cancelFlag = false;
+    s.refusals.clear();
     if (s.entries.empty())
         return 0;
     if (thisDisk(s.endRecord) > 0) {
@@ -108,6 +110,14 @@ int TZip::Extract()
         std::rethrow_exception(std::exchange(s.callbackError, nullptr));
     FileSpecs.clear();
     return result;
+}
+
+std::optional<std::string> TZip::refusal(const std::string& member) const
+{
+    auto found = state_->refusals.find(member);
+    if (found == state_->refusals.end())
+        return std::nullopt;
+    return found->second;
 }
 
 std::int32_t UNZDLL_CALL TZip::State::callback(UnzCallbackInfo* info)
@@ -233,6 +243,8 @@ void TZip::State::handleAction(UnzCallbackInfo& info)
     }
     case UNZ_ACTION_SKIPPED:
         ++skippedCount;
+        if (std::optional<std::string> why = refusalText(info.number, info.flag))
+            refusals.emplace(text, std::move(*why));
         break;
     default:
         break;

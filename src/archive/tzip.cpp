@@ -8,6 +8,8 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 
+#include <filesystem>
+
 namespace kst {
 namespace {
 
@@ -49,7 +51,16 @@ void TZip::setArchiveName(const std::string& path)
     if (!path.empty()) {
         if (!platform().volumeOf(path))
             throw ZipException(tr(texts::ZipDriveUnreadable));
-        if (!fileExists(path)) {
+        // Only a regular file is read, and only a missing one is created: a
+        // folder or a FIFO of that name is neither overwritten nor waited on.
+        std::error_code ec;
+        const std::filesystem::file_type kind = std::filesystem::status(path, ec).type();
+        if (kind == std::filesystem::file_type::directory)
+            throw ZipException(format(tr(texts::ZipIsFolder), {path}));
+        const bool missing = kind == std::filesystem::file_type::not_found || kind == std::filesystem::file_type::none;
+        if (kind != std::filesystem::file_type::regular && !missing)
+            throw ZipException(format(tr(texts::ZipNotAFile), {path}));
+        if (missing) {
             try {
                 writeFileAtomically(path, std::span<const std::uint8_t>(s.endRecord.record));
             } catch (const FileError&) {
@@ -161,6 +172,11 @@ void TZip::State::readDirectory()
     std::optional<CentralDirectory> directory = readCentralDirectory(file, start, place->entries, nextDisk);
     if (!directory)
         throw ZipException(tr(texts::ZipDirectoryUnreadable));
+    // Members of a set of disks lie on other disks; their extraction is refused anyway.
+    if (lastDisk == 0
+        && !membersLieApart(directory->entries, *file,
+                            static_cast<std::int64_t>(start) - static_cast<std::int64_t>(place->offset)))
+        throw ZipException(format(tr(texts::ZipMembersOverlap), {archiveName}));
     entries = std::move(directory->entries);
     oemNames = directory->oemNames;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -76,6 +77,10 @@ public:
     // True while Extract runs (callers must not start another extraction
     // or write ArchiveName from an event handled meanwhile).
     bool extracting() const;
+    // Why a member named in FileSpecs was not unpacked by the last
+    // extraction, as a text to follow its name ("not unpacked: ..."); nothing
+    // when it was unpacked or left alone by the overwrite rules.
+    std::optional<std::string> refusal(const std::string& member) const;
     // What the progress window's Cancel does.
     void cancel();
     bool cancelled() const;

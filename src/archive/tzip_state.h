@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ struct TZip::State {
     std::int64_t totalBytes = 0;
     std::int64_t bytesDone = 0;
     std::int64_t skippedCount = 0;
+    // Why members of the last extraction were not unpacked, by name.
+    std::map<std::string, std::string> refusals;
     // What a user interface or an event handler threw inside the callback;
     // thrown again once the module has returned.
     std::exception_ptr callbackError;

@@ -283,11 +283,30 @@ inline constexpr TextId ZipDriveUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Unabl
 inline constexpr TextId ZipCannotCreate = QT_TRANSLATE_NOOP("Kestrom", "Unable to create \n\"%s\"");
 inline constexpr TextId ZipCannotOpen = QT_TRANSLATE_NOOP("Kestrom", "Unable to open \n\"%s\"");
 inline constexpr TextId ZipNotValid = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a valid Zip file.");
+inline constexpr TextId ZipIsFolder = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis a folder, not a Zip file.");
+inline constexpr TextId ZipNotAFile = QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis not a regular file.");
+inline constexpr TextId ZipMembersOverlap =
+    QT_TRANSLATE_NOOP("Kestrom", "\"%s\"\nis damaged: the data of its members overlap.");
 inline constexpr TextId ZipDirectoryUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Error reading 'CentralFileHeader'!");
 inline constexpr TextId ZipIndexRange = QT_TRANSLATE_NOOP("Kestrom", "Index range error");
 inline constexpr TextId ZipCannotLoad = QT_TRANSLATE_NOOP("Kestrom", "Unable to load %s");
 inline constexpr TextId ZipModuleArgument = QT_TRANSLATE_NOOP("Kestrom", "\"UnzDll.dll\".");
 inline constexpr TextId ZipCannotEnterFolder = QT_TRANSLATE_NOOP("Kestrom", "Unable to extract files to:\n\"%s\"\n%s");
+// Why a member was not unpacked; each follows the member's name.
+inline constexpr TextId RefusedName =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder or is too long for the file system");
+inline constexpr TextId RefusedDamaged =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: the archive cannot be read or is damaged");
+inline constexpr TextId RefusedBadData =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its data are damaged (CRC error or wrong size)");
+inline constexpr TextId RefusedMethod =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: it is compressed by a method that cannot be unpacked");
+inline constexpr TextId RefusedEncrypted =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: it is encrypted, and no password that fits was given");
+inline constexpr TextId RefusedWrite = QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its file cannot be written: %s");
+inline constexpr TextId RefusedOutside =
+    QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its data lie outside the archive file");
+inline constexpr TextId RefusedTooLarge = QT_TRANSLATE_NOOP("Kestrom", "not unpacked: it is larger than %s");
 inline constexpr TextId ZipBusy =
     QT_TRANSLATE_NOOP("Kestrom", "The archive is being extracted; wait until that has finished.");
 

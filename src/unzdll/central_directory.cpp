@@ -1,6 +1,7 @@
 #include "unzdll/central_directory.h"
 
 #include "zipformat/member_name.h"
+#include "zipformat/member_spans.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -45,6 +46,7 @@ constexpr std::size_t EntryFlags = 8;
 constexpr std::size_t EntryNameLength = 28;
 constexpr std::size_t EntryExtraLength = 30;
 constexpr std::size_t EntryCommentLength = 32;
+constexpr std::uint64_t LocalHeaderSize = 30;
 
 std::uint64_t little(const std::uint8_t* at, int bytes)
 {
@@ -58,20 +60,25 @@ std::uint16_t u16(const std::uint8_t* at) { return static_cast<std::uint16_t>(li
 std::uint32_t u32(const std::uint8_t* at) { return static_cast<std::uint32_t>(little(at, 4)); }
 std::uint64_t u64(const std::uint8_t* at) { return little(at, 8); }
 
-// All of size bytes from offset, or false.
-bool readAt(int fd, std::uint64_t offset, std::uint8_t* into, std::size_t size)
+// Up to size bytes from offset; how many arrived.
+std::size_t readUpTo(int fd, std::uint64_t offset, std::uint8_t* into, std::size_t size)
 {
-    while (size > 0) {
-        ssize_t got = ::pread(fd, into, size, static_cast<off_t>(offset));
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t got = ::pread(fd, into + done, size - done, static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            return false;
-        into += got;
-        offset += static_cast<std::uint64_t>(got);
-        size -= static_cast<std::size_t>(got);
+            break;
+        done += static_cast<std::size_t>(got);
     }
-    return true;
+    return done;
+}
+
+// All of size bytes from offset, or false.
+bool readAt(int fd, std::uint64_t offset, std::uint8_t* into, std::size_t size)
+{
+    return readUpTo(fd, offset, into, size) == size;
 }
 
 struct DirectoryPlace {
@@ -114,6 +121,8 @@ std::optional<StoredDirectory> readEntries(int fd, const DirectoryPlace& place)
         return std::nullopt;
     StoredDirectory directory;
     directory.entries.reserve(place.entries);
+    std::vector<MemberPlace> places;
+    places.reserve(place.entries);
     std::size_t at = 0;
     for (std::uint64_t i = 0; i < place.entries; ++i) {
         if (bytes.size() - at < EntrySize || u32(&bytes[at]) != EntrySignature)
@@ -134,9 +143,16 @@ std::optional<StoredDirectory> readEntries(int fd, const DirectoryPlace& place)
         std::string_view comment(texts + textsLength - u16(header + EntryCommentLength),
                                  u16(header + EntryCommentLength));
         entry.badUtf8 = (entry.flags & ZipFlagUtf8) && (!isValidUtf8(entry.rawName) || !isValidUtf8(comment));
+        MemberPlace member = memberPlace(header, std::string_view(texts + nameLength, u16(header + EntryExtraLength)));
+        entry.dataOutside = member.localHeader > place.offset || place.offset - member.localHeader < LocalHeaderSize
+            || member.compressedSize > place.offset - member.localHeader - LocalHeaderSize;
         directory.entries.push_back(std::move(entry));
+        places.push_back(member);
         at += EntrySize + textsLength;
     }
+    directory.membersOverlap = !membersLieApart(
+        std::move(places),
+        [fd](std::uint64_t offset, std::uint8_t* into, std::size_t size) { return readUpTo(fd, offset, into, size); });
     return directory;
 }
 

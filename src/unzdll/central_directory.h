@@ -16,11 +16,14 @@ struct StoredEntry {
     // whole archive for this entry: flagged UTF-8, but its name or comment is not.
     std::uint64_t flagsOffset = 0;
     bool badUtf8 = false;
+    // Its local header and data do not fit between the start of the file and the directory.
+    bool dataOutside = false;
 };
 
 struct StoredDirectory {
     std::vector<StoredEntry> entries;  // in central-directory order, as libzip indexes them
     bool oemNames = false;             // decided by the first entry's "version made by"
+    bool membersOverlap = false;       // two entries share bytes of the file: a damaged archive
 };
 
 // Reads the central directory of the archive open on fd, itself, with every

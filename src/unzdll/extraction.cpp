@@ -6,9 +6,11 @@
 #include "unzdll/member_path.h"
 #include "unzdll/pending_file.h"
 #include "unzdll/reporter.h"
+#include "zipformat/limits.h"
 #include "zipformat/member_name.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -95,7 +97,8 @@ public:
     std::int32_t extracted() const { return extracted_; }
 
 private:
-    // Failed: not extracted, to be reported as skipped once nothing of it is left.
+    // Failed: not extracted, to be reported as skipped, with its reason, once
+    // nothing of it is left.
     enum class Outcome { Extracted, Skipped, Failed, Stopped };
 
     bool openArchive();
@@ -107,7 +110,8 @@ private:
     std::optional<bool> mayReplace(const Member& member, const fs::path& target);
     MemberHandle openMember(const Member& member, Outcome& failure);
     bool isPasswordError() const;
-    Outcome skip(const Member& member);
+    Outcome fail(std::int32_t reason, int systemError = 0);
+    Outcome skip(const Member& member, std::int32_t reason, int systemError = 0);
 
     const UnzParams& params_;
     fs::path root_;
@@ -119,7 +123,31 @@ private:
     ArchiveHandle archive_;
     std::vector<char> buffer_;
     std::int32_t extracted_ = 0;
+    // Why the member at hand failed (UNZ_SKIP_...), and the system's error number.
+    std::int32_t failure_ = UNZ_SKIP_DAMAGED;
+    int systemError_ = 0;
 };
+
+// Why libzip could not open or read a member.
+std::int32_t reasonOf(int libzipError)
+{
+    switch (libzipError) {
+    case ZIP_ER_COMPNOTSUPP:
+        return UNZ_SKIP_METHOD;
+    case ZIP_ER_ENCRNOTSUPP:
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD:
+        return UNZ_SKIP_ENCRYPTED;
+    case ZIP_ER_CRC:
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_INCONS:
+        return UNZ_SKIP_BAD_DATA;
+    case ZIP_ER_EOF:  // the data run past the end of the file
+        return UNZ_SKIP_OUTSIDE;
+    default:
+        return UNZ_SKIP_DAMAGED;
+    }
+}
 
 // Opens the archive for libzip, after reading its directory for what libzip
 // does not tell: names byte for byte, flags, the host system of the first entry.
@@ -132,7 +160,8 @@ bool Extraction::openArchive()
     if (file_.get() < 0 || ::fstat(file_.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     std::optional<StoredDirectory> directory = readStoredDirectory(file_.get());
-    if (!directory)
+    // Entries sharing their data would unpack the same bytes many times over.
+    if (!directory || directory->membersOverlap)
         return false;
     directory_ = std::move(*directory);
 
@@ -149,28 +178,40 @@ bool Extraction::openArchive()
 void Extraction::run()
 {
     if (!openArchive()) {
+        // Each member asked for is named, so that the caller can say why it is missing.
+        for (std::int32_t i = 0; i < params_.member_count; ++i) {
+            const char* requested = params_.members[i].name;
+            if (requested && !isFolderEntry(requested) && !reporter_.skipped(requested, UNZ_SKIP_DAMAGED))
+                return;
+        }
         reporter_.endBatch();
         return;
     }
 
     bool keepFolders = params_.use_folder_names != 0;
     std::vector<std::pair<Member, fs::path>> batch;
-    std::vector<Member> refused;
+    std::vector<std::pair<Member, std::int32_t>> refused;
     std::int64_t totalBytes = 0;
     for (Member& member : chosenMembers()) {
-        if (auto place = placeOf(member, keepFolders)) {
+        std::optional<fs::path> place;
+        // Decided from the declared size; copyData never writes more than it.
+        if (static_cast<std::uint64_t>(member.size) > zip::kMaxImageBytes)
+            refused.emplace_back(std::move(member), UNZ_SKIP_TOO_LARGE);
+        else if (directory_.entries[member.index].dataOutside)
+            refused.emplace_back(std::move(member), UNZ_SKIP_OUTSIDE);
+        else if (!(place = placeOf(member, keepFolders)))
+            refused.emplace_back(std::move(member), UNZ_SKIP_NAME);
+        else {
             // Sizes come from the archive: added without ever overflowing.
             totalBytes += std::min(member.size, std::numeric_limits<std::int64_t>::max() - totalBytes);
             batch.emplace_back(std::move(member), std::move(*place));
-        } else {
-            refused.push_back(std::move(member));
         }
     }
 
     if (!reporter_.fileCount(static_cast<std::int64_t>(batch.size())) || !reporter_.totalBytes(totalBytes))
         return;
-    for (const Member& member : refused)
-        if (!reporter_.skipped(member.name))
+    for (const auto& [member, reason] : refused)
+        if (!reporter_.skipped(member.name, reason))
             return;
     buffer_.resize(kChunkSize);
     for (const auto& [member, place] : batch) {
@@ -274,16 +315,16 @@ Extraction::Outcome Extraction::extractOne(const Member& member, const fs::path&
 {
     fs::path target = root_ / place;
     if (!foldersArePassable(root_, place.parent_path()))
-        return skip(member);
+        return skip(member, UNZ_SKIP_NAME);
     std::optional<bool> replace = mayReplace(member, target);
     if (!replace)
         return Outcome::Stopped;
     if (!*replace)
-        return skip(member);
+        return skip(member, UNZ_SKIP_KEPT);
     if (!reporter_.beginFile(member.name, member.size))
         return Outcome::Stopped;
     Outcome outcome = writeMember(member, place);
-    return outcome == Outcome::Failed ? skip(member) : outcome;
+    return outcome == Outcome::Failed ? skip(member, failure_, systemError_) : outcome;
 }
 
 // Writes the member's file. Whatever does not end in the complete file under
@@ -293,19 +334,19 @@ Extraction::Outcome Extraction::writeMember(const Member& member, const fs::path
 {
     MadeFolders folders;
     if (!folders.make(root_, place.parent_path()))
-        return Outcome::Failed;
+        return fail(UNZ_SKIP_WRITE, errno);
     Outcome failure = Outcome::Failed;
     MemberHandle file = openMember(member, failure);
     if (!file)
         return failure;
     PendingFile out(root_ / place.parent_path());
     if (!out.isOpen())
-        return Outcome::Failed;
+        return fail(UNZ_SKIP_WRITE, out.error());
     Outcome copied = copyData(member, file.get(), out);
     if (copied != Outcome::Extracted)
         return copied;
     if (!out.commit(root_ / place, member.modified))
-        return Outcome::Failed;
+        return fail(UNZ_SKIP_WRITE, out.error());
     folders.keep();
     return Outcome::Extracted;
 }
@@ -329,7 +370,7 @@ Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file,
             // libzip checks a stored member's size itself: "inconsistent".
             int code = zip_error_code_zip(zip_file_get_error(file));
             if (code != ZIP_ER_CRC && code != ZIP_ER_INCONS)
-                return Outcome::Failed;
+                return fail(reasonOf(code));
             damaged = true;
             break;
         }
@@ -337,7 +378,7 @@ Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file,
         if (tooLong)
             got = left;
         if (!out.write(buffer_.data(), static_cast<std::size_t>(got)))
-            return Outcome::Failed;
+            return fail(UNZ_SKIP_WRITE, out.error());
         left -= got;
         if (got > 0 && !reporter_.progress(got))
             return Outcome::Stopped;
@@ -351,7 +392,7 @@ Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file,
     std::optional<bool> keep = reporter_.keepDespiteCrcError(member.name);
     if (!keep)
         return Outcome::Stopped;
-    return *keep ? Outcome::Extracted : Outcome::Failed;
+    return *keep ? Outcome::Extracted : fail(UNZ_SKIP_BAD_DATA);
 }
 
 // Opens a member for reading, asking for its password when the ones at hand
@@ -360,15 +401,24 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
 {
     zip_t* zip = archive_.get();
     failure = Outcome::Failed;
-    if (member.encryption == ZIP_EM_NONE)
-        return MemberHandle(zip_fopen_index(zip, member.index, 0));
+    // Whatever fails below, libzip's error says why; a password that never fits
+    // ends as one of its password errors.
+    failure_ = UNZ_SKIP_ENCRYPTED;
+    if (member.encryption == ZIP_EM_NONE) {
+        MemberHandle file(zip_fopen_index(zip, member.index, 0));
+        if (!file)
+            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
+        return file;
+    }
     if (!zip_encryption_method_supported(member.encryption, 0))
         return nullptr;
     if (!password_.empty()) {
         if (MemberHandle file { zip_fopen_index_encrypted(zip, member.index, 0, password_.c_str()) })
             return file;
-        if (!isPasswordError())
+        if (!isPasswordError()) {
+            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
             return nullptr;
+        }
     }
 
     std::int32_t tries = std::max(params_.password_tries, 1);
@@ -384,8 +434,10 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
             password_ = *answer->password;
             return file;
         }
-        if (!isPasswordError())
+        if (!isPasswordError()) {
+            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
             return nullptr;
+        }
         // The caller counts the tries down; whatever it answers, each question uses one up.
         tries = std::min(answer->triesLeft, tries - 1);
     }
@@ -398,9 +450,16 @@ bool Extraction::isPasswordError() const
     return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD;
 }
 
-Extraction::Outcome Extraction::skip(const Member& member)
+Extraction::Outcome Extraction::fail(std::int32_t reason, int systemError)
 {
-    return reporter_.skipped(member.name) ? Outcome::Skipped : Outcome::Stopped;
+    failure_ = reason;
+    systemError_ = systemError;
+    return Outcome::Failed;
+}
+
+Extraction::Outcome Extraction::skip(const Member& member, std::int32_t reason, int systemError)
+{
+    return reporter_.skipped(member.name, reason, systemError) ? Outcome::Skipped : Outcome::Stopped;
 }
 
 }  // namespace

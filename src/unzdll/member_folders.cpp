@@ -18,8 +18,10 @@ bool walk(const fs::path& root, const fs::path& folders, std::vector<fs::path>* 
         current /= part;
         struct stat info {};
         if (::lstat(current.c_str(), &info) == 0) {
-            if (!S_ISDIR(info.st_mode))
+            if (!S_ISDIR(info.st_mode)) {
+                errno = ENOTDIR;  // told to the caller as the reason
                 return false;
+            }
             continue;
         }
         if (errno != ENOENT)

@@ -20,7 +20,8 @@ public:
     MadeFolders(const MadeFolders&) = delete;
     MadeFolders& operator=(const MadeFolders&) = delete;
 
-    // Walks the folders like foldersArePassable, making the missing ones.
+    // Walks the folders like foldersArePassable, making the missing ones; on
+    // failure errno says why.
     bool make(const std::filesystem::path& root, const std::filesystem::path& folders);
     void keep() { made_.clear(); }
 

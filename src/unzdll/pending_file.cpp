@@ -21,6 +21,8 @@ PendingFile::PendingFile(const std::filesystem::path& folder)
         if (fd_ < 0 && errno != EEXIST)
             break;
     }
+    if (fd_ < 0)
+        error_ = errno;
 }
 
 PendingFile::~PendingFile()
@@ -44,8 +46,11 @@ bool PendingFile::write(const void* data, std::size_t size)
         ssize_t done = ::write(fd_, bytes, size);
         if (done < 0 && errno == EINTR)
             continue;
-        if (done <= 0)
+        if (done <= 0) {
+            // A write of nothing means there is no room left.
+            error_ = done < 0 ? errno : ENOSPC;
             return false;
+        }
         bytes += done;
         size -= static_cast<std::size_t>(done);
     }
@@ -65,12 +70,14 @@ bool PendingFile::commit(const std::filesystem::path& target, std::optional<std:
     // holds. The rename alone keeps a half-written file from ever lying under
     // the member's name.
     if (::close(fd_) != 0) {
+        error_ = errno;
         fd_ = -1;
         ::unlink(temp_.c_str());
         return false;
     }
     fd_ = -1;
     if (::rename(temp_.c_str(), target.c_str()) != 0) {
+        error_ = errno;
         ::unlink(temp_.c_str());
         return false;
     }

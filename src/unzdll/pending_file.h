@@ -21,12 +21,15 @@ public:
     bool write(const void* data, std::size_t size);
     // Gives the file the member's time (when known) and moves it into place.
     bool commit(const std::filesystem::path& target, std::optional<std::time_t> modified);
+    // The system's error number of the failure, once open, write or commit failed.
+    int error() const { return error_; }
 
 private:
     void discard();
 
     std::filesystem::path temp_;
     int fd_ = -1;
+    int error_ = 0;
 };
 
 }  // namespace kst::unz

@@ -79,9 +79,11 @@ bool Reporter::progress(std::int64_t bytes)
     return !wants(UNZ_REPORT_PROGRESS) || send(UNZ_ACTION_PROGRESS, {}, clamp32(bytes));
 }
 
-bool Reporter::skipped(std::string_view name)
+bool Reporter::skipped(std::string_view name, std::int32_t reason, int systemError)
 {
-    return send(UNZ_ACTION_SKIPPED, name, 0);
+    UnzCallbackInfo info = record(UNZ_ACTION_SKIPPED, name, reason);
+    info.flag = systemError;
+    return call(info);
 }
 
 bool Reporter::endBatch()

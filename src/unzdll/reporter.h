@@ -20,7 +20,8 @@ public:
     bool totalBytes(std::int64_t bytes);
     bool beginFile(std::string_view name, std::int64_t size);
     bool progress(std::int64_t bytes);
-    bool skipped(std::string_view name);
+    // reason: UNZ_SKIP_...; systemError: the error number of a failed write.
+    bool skipped(std::string_view name, std::int32_t reason, int systemError = 0);
     bool endBatch();
 
     // Whether to replace an existing file; nothing when the caller stopped.

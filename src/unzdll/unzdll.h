@@ -67,7 +67,21 @@ enum {
     UNZ_ACTION_CRC_ERROR = 9,   /* text = member name; the data failed its check or is not the declared size;
                                    flag answer 1 keeps the file anyway, never longer than declared */
     UNZ_ACTION_OVERWRITE = 10,  /* text = member name, flag bit 0 = existing file is older; number answer 1 overwrites */
-    UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted */
+    UNZ_ACTION_SKIPPED = 11     /* text = member name of a file that was not extracted, number = why
+                                   (UNZ_SKIP_...), flag = the system's error number for UNZ_SKIP_WRITE */
+};
+
+/* Why a file was not extracted: the number of an action-11 record. */
+enum {
+    UNZ_SKIP_KEPT = 0,       /* a file of its name is there and was not to be replaced */
+    UNZ_SKIP_NAME = 1,       /* its name leads out of the folder or does not fit the file system */
+    UNZ_SKIP_DAMAGED = 2,    /* the archive is not a readable zip file, or its members' data overlap */
+    UNZ_SKIP_BAD_DATA = 3,   /* its data fail their check or do not inflate to the declared size */
+    UNZ_SKIP_METHOD = 4,     /* compressed by a method the module cannot inflate */
+    UNZ_SKIP_ENCRYPTED = 5,  /* encrypted by an unknown method, or no password given fits */
+    UNZ_SKIP_WRITE = 6,      /* its file could not be written (flag: the error number; ENOSPC is a full disk) */
+    UNZ_SKIP_OUTSIDE = 7,    /* its data lie (in part) outside the archive file */
+    UNZ_SKIP_TOO_LARGE = 8   /* it declares more than the largest image the program takes (64 MiB) */
 };
 
 /* Bits of UnzParams.reports: which reports the caller wants. Questions (8, 9,
@@ -130,9 +144,12 @@ typedef struct UnzParams {
 
 /* Extracts the members named in the block from the archive into the current
    folder, each under the name it was asked for, with its folders. Names that
-   would leave that folder are refused (action 11); a member that is not
-   extracted leaves neither a file nor a folder behind. Returns the number of
-   files extracted; 0 for a block it refuses, without calling back. */
+   would leave that folder, members larger than 64 MiB and members that fail
+   are refused (action 11, with the reason); a member that is not extracted
+   leaves neither a file nor a folder behind. An archive that cannot be read,
+   or whose members' data overlap, is refused whole: each member asked for is
+   reported as skipped. Returns the number of files extracted; 0 for a block
+   it refuses, without calling back. */
 UNZDLL_EXPORT int32_t UNZDLL_CALL UnzDllExec(UnzParams* params);
 
 /* The parameter-block version this module speaks (UNZ_VERSION). */

@@ -4,9 +4,9 @@
 
 namespace kst::zip {
 
-// The largest image or archive member the program reads: twice the largest
+// The largest image or archive member the program takes: twice the largest
 // cartridge, with room for a patch. Anything larger is refused before it is
-// read, so that a hostile file cannot take the memory or the disk.
+// read or inflated, so that a hostile file cannot take the memory or the disk.
 inline constexpr std::uint64_t kMaxImageBytes = 64ull * 1024 * 1024;
 
 }  // namespace kst::zip

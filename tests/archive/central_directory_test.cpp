@@ -79,6 +79,49 @@ TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
     }
 }
 
+// The check unzip tools make against a directory that unpacks one member's
+// data many times: no two members may share a byte.
+TEST(DamagedArchives, OverlappingMembersAreRefused)
+{
+    TempFolder temp;
+    InstalledArchivePlatform platform;
+    ZipEntry zeros = deflatedEntry("bomb.gba", {});
+    zeros.stored = deflatedZeros(100u << 20);  // 100 MiB in about 100 KB
+    zeros.size = 100u << 20;
+    ZipEntry pointsBack = member("b.gba");
+    pointsBack.sharesDataOf = 0;
+    pointsBack.zip64Offset = true;
+
+    struct Case {
+        const char* what;
+        std::vector<ZipEntry> entries;
+        std::size_t prefix;
+        std::function<void(LaidOutZip&)> damage;
+        bool refused;
+    } cases[] = {
+        {"20 entries on one member", sharedDataBomb(zeros, 20), 0, [](LaidOutZip&) {}, true},
+        {"data size running into the next member", {member("a.gba"), member("b.gba")}, 0,
+         [](LaidOutZip& z) { z.put32(z.directoryStart + 20, 4 + 1); }, true},
+        {"zip64 offset of the first member", {member("a.gba"), pointsBack}, 0, [](LaidOutZip&) {}, true},
+        {"local extra field running into the next member, data in front", {member("a.gba"), member("b.gba")}, 64,
+         [](LaidOutZip& z) { z.put16(64 + 28, 1); }, true},
+        {"members side by side, data in front", {member("a.gba"), member("b.gba")}, 64, [](LaidOutZip&) {}, false},
+    };
+    for (const Case& c : cases) {
+        ZipLayout layout;
+        layout.prefix = Bytes(c.prefix, 0xAA);
+        LaidOutZip built = zipArchive(c.entries, layout);
+        c.damage(built);
+        fs::path path = temp / "overlap.zip";
+        writeBytes(path, built.bytes);
+        TZip zip;
+        Listing listing = listArchive(zip, path);
+        const std::string overlap = "\"" + path.string() + "\"\nis damaged: the data of its members overlap.";
+        EXPECT_EQ(listing.error, c.refused ? overlap : "") << c.what;
+        EXPECT_EQ(listing.names.size(), c.refused ? 0 : c.entries.size()) << c.what;
+    }
+}
+
 // The end record's 16-bit count and 32-bit sizes do not limit the listing: a
 // large directory is read whole, through the Zip64 record when there is one.
 TEST(DamagedArchives, LargeDirectoriesAreReadWhole)

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 static_assert(sizeof(void*) == 8, "the expected parameter blocks below are the 64-bit layout");
@@ -178,6 +180,26 @@ TEST_F(Extraction, ReportsDriveTheWindowCountersAndEvents)
         EXPECT_EQ(fs::current_path(), before);
         EXPECT_FALSE(zip.extracting());
     }
+}
+
+TEST_F(Extraction, SkipReportsSayWhyAMemberWasNotUnpacked)
+{
+    struct Case {
+        std::int32_t reason, error;
+        std::optional<std::string> refusal;
+    } cases[] = {
+        {0, 0, std::nullopt},  // kept by the overwrite rules
+        {3, 0, "not unpacked: its data are damaged (CRC error or wrong size)"},
+        {6, ENOSPC, "not unpacked: its file cannot be written: No space left on device"},
+        {8, 0, "not unpacked: it is larger than 64 MiB"},
+    };
+    for (const Case& c : cases) {
+        run({{11, c.error, c.reason, "a.gba"}, {3, 0, 0, ""}});
+        EXPECT_EQ(zip.refusal("a.gba"), c.refusal) << c.reason;
+        EXPECT_EQ(zip.refusal("b.gba"), std::nullopt) << c.reason;
+    }
+    run({});
+    EXPECT_EQ(zip.refusal("a.gba"), std::nullopt) << "each extraction starts afresh";
 }
 
 TEST_F(Extraction, PasswordPromptAnswersInTheRecord)

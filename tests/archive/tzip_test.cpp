@@ -67,9 +67,16 @@ TEST_F(Directory, FindsTheEndRecordWhereverTheScanMayFindIt)
         {"signature inside the comment",
          [] { return zipArchive(TwoMembers, withComment(std::string("look: PK\x05\x06 here, and more text after it"))); },
          true},
-        {"longest comment the scan reaches",
-         [] { return zipArchive(TwoMembers, withComment(std::string(65535 - 22, 'c'))); }, true},
-        {"one byte beyond it", [] { return zipArchive(TwoMembers, withComment(std::string(65535 - 21, 'c'))); },
+        {"comment of 65,514 bytes",
+         [] { return zipArchive(TwoMembers, withComment(std::string(65514, 'c'))); }, true},
+        {"longest comment, 65,535 bytes",
+         [] { return zipArchive(TwoMembers, withComment(std::string(65535, 'c'))); }, true},
+        {"one byte beyond it",
+         [] {
+             LaidOutZip z = zipArchive(TwoMembers, withComment(std::string(65535, 'c')));
+             z.bytes.push_back(0);
+             return z;
+         },
          false},
         {"no record at all", [] { return LaidOutZip{Bytes(5000, 0x11)}; }, false},
         {"21 bytes, a signature among them",
@@ -238,8 +245,8 @@ TEST_F(Directory, FailuresBeforeTheDirectoryLeaveNothingBehind)
         std::string error;
     } cases[] = {
         {temp / "no-such-folder" / "new.zip", "Unable to create \n\"" + (temp / "no-such-folder/new.zip").string() + "\""},
-        {temp / "folder.zip", "Unable to create \n\"" + (temp / "folder.zip").string() + "\""},
-        {temp / "pipe.zip", "Unable to open \n\"" + (temp / "pipe.zip").string() + "\""},
+        {temp / "folder.zip", "\"" + (temp / "folder.zip").string() + "\"\nis a folder, not a Zip file."},
+        {temp / "pipe.zip", "\"" + (temp / "pipe.zip").string() + "\"\nis not a regular file."},
     };
     for (const Case& c : cases) {
         Listing listing = listArchive(zip, c.path);
@@ -259,6 +266,7 @@ TEST_F(Directory, FailuresBeforeTheDirectoryLeaveNothingBehind)
         left.push_back(e.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"folder.zip", "good.zip", "pipe.zip"}));
+    EXPECT_TRUE(fs::is_empty(temp / "folder.zip"));
 }
 
 // Archives written at test time by Info-ZIP zip and by Python's zipfile.

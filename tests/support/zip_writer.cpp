@@ -109,6 +109,16 @@ Bytes deflatedZeros(std::uint64_t size)
     return out;
 }
 
+std::vector<ZipEntry> sharedDataBomb(const ZipEntry& entry, int count)
+{
+    std::vector<ZipEntry> entries(static_cast<std::size_t>(count), entry);
+    for (int i = 0; i < count; ++i) {
+        entries[static_cast<std::size_t>(i)].name = std::to_string(i) + entry.name;
+        entries[static_cast<std::size_t>(i)].sharesDataOf = i == 0 ? -1 : 0;
+    }
+    return entries;
+}
+
 void LaidOutZip::put16(std::size_t at, std::uint16_t value)
 {
     bytes.at(at) = static_cast<std::uint8_t>(value);
@@ -129,6 +139,10 @@ LaidOutZip zipArchive(const std::vector<ZipEntry>& entries, const ZipLayout& lay
     const std::size_t base = layout.prefix.size();
     std::vector<std::uint32_t> offsets;
     for (const ZipEntry& entry : entries) {
+        if (entry.sharesDataOf >= 0) {
+            offsets.push_back(offsets.at(static_cast<std::size_t>(entry.sharesDataOf)));
+            continue;
+        }
         offsets.push_back(static_cast<std::uint32_t>(out.size() - base));
         put32(out, 0x04034B50);
         putSharedFields(out, entry, 0);
@@ -140,15 +154,21 @@ LaidOutZip zipArchive(const std::vector<ZipEntry>& entries, const ZipLayout& lay
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const ZipEntry& entry = entries[i];
         put32(out, 0x02014B50);
+        Bytes extra(entry.extra.begin(), entry.extra.end());
+        if (entry.zip64Offset) {
+            put16(extra, 0x0001);
+            put16(extra, 8);
+            put64(extra, offsets[i]);
+        }
         put16(out, entry.version | (entry.host << 8));
-        putSharedFields(out, entry, entry.extra.size());
+        putSharedFields(out, entry, extra.size());
         put16(out, static_cast<std::uint32_t>(entry.comment.size()));
         put16(out, 0);  // disk
         put16(out, 0);  // internal attributes
         put32(out, entry.host == 3 ? 0100644u << 16 : 0);
-        put32(out, offsets[i]);
+        put32(out, entry.zip64Offset ? 0xFFFFFFFFu : offsets[i]);
         putBytes(out, entry.name.data(), entry.name.size());
-        putBytes(out, entry.extra.data(), entry.extra.size());
+        putBytes(out, extra.data(), extra.size());
         putBytes(out, entry.comment.data(), entry.comment.size());
     }
     const std::uint64_t directorySize = out.size() - zip.directoryStart;

@@ -23,11 +23,17 @@ struct ZipEntry {
     std::uint32_t size = 0;         // uncompressed size written in both headers
     std::string extra;              // extra field of the central header
     std::string comment;            // the member's comment
+    int sharesDataOf = -1;          // index of an earlier entry whose local member this one points at
+    bool zip64Offset = false;       // the offset only in a zip64 extra field of the central header
 };
 
 // A member holding data, stored or deflated, with honest size and checksum.
 ZipEntry storedEntry(std::string name, const Bytes& data);
 ZipEntry deflatedEntry(std::string name, const Bytes& data);
+
+// count entries named 0<name>, 1<name>, ... all pointing at the one local
+// member of the first: a small archive that unpacks its data count times.
+std::vector<ZipEntry> sharedDataBomb(const ZipEntry& entry, int count);
 
 // A raw deflate stream that inflates to the given number of zero bytes, built
 // from repeated blocks without ever holding the inflated data.
