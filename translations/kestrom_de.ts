@@ -1248,5 +1248,9 @@ Exit-Status:
         <source>only .gba images are changed in place; the file was left as it is.</source>
         <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
     </message>
+    <message>
+        <source>%s: the archive cannot be imported: %s</source>
+        <translation>%s: Das Archiv kann nicht importiert werden: %s</translation>
+    </message>
 </context>
 </TS>

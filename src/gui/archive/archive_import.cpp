@@ -20,12 +20,12 @@ constexpr std::uint8_t AskBeforeOverwriting = 1 << 3;
 
 // One level only: a temporary folder whose parent is missing is a setting to
 // correct. Says why when the folder cannot be made.
-bool makeFolder(const std::string& folder)
+bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
 {
     std::error_code reason;
     if (createFolder(folder, &reason) != FolderCreation::Failed)
         return true;
-    dialogs().message(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
+    refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
     return false;
 }
 
@@ -43,33 +43,35 @@ std::vector<std::string> imageMembers(const TZip& zip)
 
 }  // namespace
 
-bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin)
+bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refusal)
 {
+    const ArchiveRefusal refuse = refusal ? refusal : [](const QString& reason) { dialogs().message(reason); };
     // Taken once: the Options window can change the setting while the
     // extraction lets events through, and the rows must name where the files went.
     const std::string folder = form.temporaryFolder;
     TZip& zip = form.Zip1;
     std::vector<std::string> members;
     int extracted = 0;
-    if (!makeFolder(folder))
-        return false;
+    if (!makeFolder(folder, refuse))
+        return true;
     try {
         zip.setArchiveName(fromQt(archivePath));
         // A failed extraction leaves its names behind; they are not this archive's.
         zip.FileSpecs = imageMembers(zip);
         if (zip.FileSpecs.empty()) {
-            dialogs().message(qformat(texts::NoGbaImages, {archivePath}));
-            return false;
+            refuse(qformat(texts::NoGbaImages, {archivePath}));
+            return true;
         }
         zip.ExtractFolder = folder;
         zip.ExtractOptions = AskBeforeOverwriting;
         members = zip.FileSpecs;
         extracted = zip.Extract();
     } catch (const std::exception& error) {
-        // An unreadable archive or a missing unzip module is said, not swallowed.
+        // An unreadable archive or a missing unzip module is said, not
+        // swallowed; the files after it are still added.
         zip.FileSpecs.clear();
-        dialogs().message(toQt(error.what()));
-        return false;
+        refuse(toQt(error.what()));
+        return true;
     }
 
     if (form.closePending()) {

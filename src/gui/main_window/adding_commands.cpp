@@ -123,7 +123,11 @@ bool TForm1::addFolder(const std::string& folder, AddOrigin origin, std::vector<
             return false;
         const std::string local = file.string();
         if (hasExtension(local, ZipExtension)) {
-            if (!importArchive(*this, toQt(local), origin))
+            // Listed with the folder's other leftovers, not one message each.
+            const auto refuse = [&](const QString& reason) {
+                skipped.push_back({file, SkipReason::ArchiveRefused, fromQt(reason)});
+            };
+            if (!importArchive(*this, toQt(local), origin, refuse))
                 return false;
             continue;
         }

@@ -107,7 +107,8 @@ TEST_F(ArchiveImportTest, ImageMembersBecomeRowsOfTheirUnpackedCopies)
     EXPECT_TRUE(form().Timer1->isActive());
 }
 
-// Archives that give no rows: the message, and the add or drop stops there.
+// Archives that give no rows: the message, and the add or drop (or the
+// command line, which drops its files) goes on with the next file.
 struct Refusal {
     const char* label;
     // Sets the scene; returns the expected text.
@@ -117,7 +118,7 @@ struct Refusal {
 
 class ArchivesWithoutRows : public ArchiveImportTest, public testing::WithParamInterface<Refusal> {};
 
-TEST_P(ArchivesWithoutRows, SayWhyAndStopTheAddOrTheDrop)
+TEST_P(ArchivesWithoutRows, SayWhyAndGoOnWithTheNextFile)
 {
     const Refusal& r = GetParam();
     for (AddOrigin origin : {AddOrigin::Picked, AddOrigin::Dropped}) {
@@ -138,8 +139,8 @@ TEST_P(ArchivesWithoutRows, SayWhyAndStopTheAddOrTheDrop)
         ASSERT_FALSE(dialogs->shown().empty());
         EXPECT_EQ(dialogs->shown().back().kind, Kind::Message);
         EXPECT_EQ(dialogs->shown().back().text, q(expected));
-        EXPECT_EQ(names(), QStringList({"before"}));  // after.gba is not handled
-        EXPECT_EQ(cell(ColNewSize, 1), "7 KB");
+        EXPECT_EQ(names(), QStringList({"before", "after"}));
+        EXPECT_EQ(cell(ColNewSize, 1), origin == AddOrigin::Picked ? "" : "7 KB");  // the add ran to its end
         EXPECT_TRUE(form().TempFiles.isEmpty());
         EXPECT_TRUE(form().Timer1->isActive());
         EXPECT_TRUE(form().Zip1.FileSpecs.empty());
