@@ -1252,5 +1252,11 @@ Exit-Status:
         <source>%s: the archive cannot be imported: %s</source>
         <translation>%s: Das Archiv kann nicht importiert werden: %s</translation>
     </message>
+    <message>
+        <source>%s
+%s names the same file as an earlier member of this archive and was left out.</source>
+        <translation>%s
+%s bezeichnet dieselbe Datei wie ein früheres Element dieses Archivs und wurde ausgelassen.</translation>
+    </message>
 </context>
 </TS>

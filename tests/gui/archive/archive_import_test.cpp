@@ -181,14 +181,13 @@ TEST_F(ArchiveImportTest, AMemberThatCannotBeReadIsReportedAsItsPathReportsIt)
     add({q(zip)}, {Kind::Message, Kind::Error});
     EXPECT_EQ(dialogs->shown().back().text, q(zip) + "\nI/O Error reading this rom. Check if the file is not in "
                                                       "read-only mode and try again.");
-    dialogs->expectQuestion(QMessageBox::Yes);  // both already unpacked: replace them
-    dialogs->expectQuestion(QMessageBox::Yes);
-    dialogs->expect(Kind::Message);
+    dialogs->expect(Kind::Message);  // unpacked again beside the listed copies: nothing to ask
     dialogs->expect(Kind::Error);
     form().WMDropFiles({q(zip)});
     EXPECT_EQ(dialogs->shown().back().text, "I/O Error. Check if the file you entered still exists.");
     EXPECT_EQ(names(), QStringList({"good", "good"}));
-    EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(tmp + "good.gba")}));
+    ASSERT_EQ(form().unpackFolders.size(), 1u);
+    EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(form().unpackFolders[0] + "good.gba")}));
 }
 
 TEST_F(ArchiveImportTest, AMemberNameLeadingOutOfTheFolderListsNothingThere)
@@ -210,13 +209,14 @@ TEST_F(ArchiveImportTest, AMemberNameLeadingOutOfTheFolderListsNothingThere)
     EXPECT_EQ(readBytes(folder / "elsewhere" / "x.gba"), makeImage(0x400, "VICTIM"));
 }
 
-// The second import of an archive finds its files there: each one is asked
+// Files left in the temporary folder that no row lists: each one is asked
 // about, and the progress window steps aside for the question.
-TEST_F(ArchiveImportTest, FilesAlreadyUnpackedAreAskedAboutOneByOne)
+TEST_F(ArchiveImportTest, FilesLeftOverAreAskedAboutOneByOne)
 {
-    std::string zip = archive("again.zip", {rom("one.gba", "OLD1"), rom("two.gba", "OLD2"), rom("three.gba")});
-    add({q(zip)}, {Kind::Message});
-    archive("again.zip", {rom("one.gba", "NEW1"), rom("two.gba", "NEW2"), rom("three.gba", "NEW3")});
+    fs::create_directories(tmp);
+    for (auto [name, internal] : {std::pair{"one.gba", "OLD1"}, {"two.gba", "OLD2"}, {"three.gba", "GAME"}})
+        writeBytes(tmp + name, makeImage(0x400, internal));
+    std::string zip = archive("again.zip", {rom("one.gba", "NEW1"), rom("two.gba", "NEW2"), rom("three.gba", "NEW3")});
 
     QList<bool> windowAtBegin, windowDuringPrompt;
     std::optional<bool> windowAfterCancel;
@@ -247,7 +247,7 @@ TEST_F(ArchiveImportTest, FilesAlreadyUnpackedAreAskedAboutOneByOne)
     EXPECT_EQ(readBytes(tmp + "one.gba"), makeImage(0x400, "NEW1"));
     EXPECT_EQ(readBytes(tmp + "two.gba"), makeImage(0x400, "OLD2"));
     EXPECT_EQ(readBytes(tmp + "three.gba"), makeImage(0x400, "GAME"));
-    EXPECT_EQ(names(), QStringList({"one", "two", "three", "one", "two", "three"}));
+    EXPECT_EQ(names(), QStringList({"one", "two", "three"}));
     EXPECT_EQ(unpacked(), QStringList({"one.gba", "three.gba", "two.gba"}));  // no half-written file
 }
 
