@@ -1,6 +1,7 @@
 #include "gui/main_window/form1.h"
 #include "gui/archive/progress_form.h"
 #include "gui/settings/form3.h"
+#include "platform/path_claims.h"
 #include "gui/support/gui_fixture.h"
 #include "support/synthetic_image.h"
 #include "support/zip_writer.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace kst::test {
 namespace {
@@ -58,7 +60,17 @@ protected:
         return files;
     }
 
+    // A second main window on the same folders, as a second running program has.
+    TForm1& secondWindow()
+    {
+        second = std::make_unique<TForm1>();
+        second->temporaryFolder = tmp;
+        Form1 = &form();  // the other windows still belong to the first
+        return *second;
+    }
+
     std::string tmp;
+    std::unique_ptr<TForm1> second;
 };
 
 // One add of two archives and an image: the progress window follows each
@@ -249,6 +261,124 @@ TEST_F(ArchiveImportTest, FilesLeftOverAreAskedAboutOneByOne)
     EXPECT_EQ(readBytes(tmp + "three.gba"), makeImage(0x400, "GAME"));
     EXPECT_EQ(names(), QStringList({"one", "two", "three"}));
     EXPECT_EQ(unpacked(), QStringList({"one.gba", "three.gba", "two.gba"}));  // no half-written file
+}
+
+// Every row shows its own member's data: game.gba of sameB.zip ("BRAVO")
+// never goes over a game.gba that a row lists, in this window, a second one
+// or another running program. Only a file nobody lists is asked about.
+struct Holder {
+    const char* label;
+    // Sets the scene; returns the paths added before sameB.zip in the same add.
+    std::function<QStringList(class HeldFiles&)> prepare;
+    int messagesBefore;  // shown for those paths
+    std::optional<QMessageBox::StandardButton> asked;
+    bool besideIt;  // sameB.zip goes into a folder of its own
+};
+
+class HeldFiles : public ArchiveImportTest, public testing::WithParamInterface<Holder> {
+public:
+    using ArchiveImportTest::archive;
+    using ArchiveImportTest::secondWindow;
+    using ArchiveImportTest::tmp;
+    using GuiTest::dialogs;
+    using GuiTest::platform;
+    std::string alpha()
+    {
+        fs::create_directories(tmp);
+        writeBytes(tmp + "game.gba", makeImage(0x400, "ALPHA"));
+        return tmp + "game.gba";
+    }
+    std::optional<PathClaims> otherProgram;
+};
+
+TEST_P(HeldFiles, AreNeverUnpackedOver)
+{
+    const Holder& h = GetParam();
+    QStringList paths = h.prepare(*this) << q(archive("sameB.zip", {rom("game.gba", "BRAVO")}));
+    dialogs->expectOpenFile(paths);
+    for (int i = 0; i < h.messagesBefore; ++i)
+        dialogs->expect(Kind::Message);
+    if (h.asked)
+        dialogs->expectQuestion(*h.asked);
+    dialogs->expect(Kind::Message);
+    form().Addrom1Click();
+
+    const int last = form().grid().rowCount() - 1;
+    EXPECT_EQ(cell(ColInternalName, last), "BRAVO");
+    for (int row = 1; row <= last; ++row)  // each row's file holds what the row shows
+        EXPECT_EQ(readBytes(cell(ColInput, row)), makeImage(0x400, cell(ColInternalName, row))) << row;
+    ASSERT_EQ(form().unpackFolders.size(), h.besideIt ? 1u : 0u);
+    EXPECT_EQ(cell(ColInput, last), (h.besideIt ? form().unpackFolders[0] : tmp) + "game.gba");
+    EXPECT_EQ(readBytes(tmp + "game.gba"), makeImage(0x400, h.besideIt ? "ALPHA" : "BRAVO"));
+    EXPECT_FALSE(fs::exists(platform->system / "claims" / "ended.claim"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, HeldFiles,
+    testing::Values(
+        Holder{"AnEarlierArchiveOfTheAdd",
+               [](HeldFiles& t) { return QStringList{q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))}; }, 1,
+               std::nullopt, true},
+        Holder{"AnImageRow", [](HeldFiles& t) { return QStringList{q(t.alpha())}; }, 0, std::nullopt, true},
+        Holder{"ASecondWindow",
+               [](HeldFiles& t) {
+                   t.dialogs->expect(Kind::Message);
+                   t.secondWindow().WMDropFiles({q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))});
+                   return QStringList{};
+               },
+               0, std::nullopt, true},
+        Holder{"AnotherProgram",
+               [](HeldFiles& t) {
+                   t.otherProgram.emplace(t.platform->system / "claims");
+                   t.otherProgram->claim(t.alpha());
+                   return QStringList{};
+               },
+               0, std::nullopt, true},
+        Holder{"NobodyButAProgramThatEnded",  // its claim file is left, with no lock on it
+               [](HeldFiles& t) {
+                   std::string key = PathClaims::key(t.alpha());
+                   fs::create_directories(t.platform->system / "claims");
+                   writeBytes(t.platform->system / "claims" / "ended.claim", Bytes(key.begin(), key.end() + 1));
+                   return QStringList{};
+               },
+               0, QMessageBox::Yes, false}),
+    [](const testing::TestParamInfo<Holder>& info) { return std::string(info.param.label); });
+
+TEST_F(ArchiveImportTest, EquivalentMemberNamesAreUnpackedOnceAndTheOthersNamedAndLeftOut)
+{
+    std::string zip = archive("twins.zip", {rom("x.gba", "FIRST"), rom("./x.gba", "DOT"), rom("a/x.gba", "A"),
+                                            rom("a//x.gba", "SLASHES"), rom("a\\x.gba", "BACKSLASH"),
+                                            rom("x.gba", "AGAIN"), rom("y.gba", "Y")});
+    add({q(zip)}, {Kind::Message, Kind::Message, Kind::Message, Kind::Message, Kind::Message});
+    const QString leftOut = " names the same file as an earlier member of this archive and was left out.";
+    EXPECT_EQ(dialogs->texts().mid(1), QStringList({q(zip) + "\n./x.gba" + leftOut, q(zip) + "\na//x.gba" + leftOut,
+                                                     q(zip) + "\na/x.gba" + leftOut, q(zip) + "\nx.gba" + leftOut,
+                                                     "3 gba images found in the " + q(zip) + " Zip Archive."}));
+    EXPECT_EQ(names(), QStringList({"x", "x", "y"}));
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_EQ(readBytes(cell(ColInput, row)), makeImage(0x400, cell(ColInternalName, row))) << row;
+    EXPECT_EQ(cell(ColInternalName, 2), "A");
+}
+
+// Two programs on one temporary folder (here two windows, each with its own
+// claim): a close deletes only what no other one lists.
+TEST_F(ArchiveImportTest, ClosingLeavesFilesThatAnotherWindowLists)
+{
+    Form3->deleteUnpacked = true;
+    std::string zip = archive("sameA.zip", {rom("game.gba", "ALPHA"), rom("sub/only.gba", "ONLY")});
+    add({q(zip)}, {Kind::Message});
+    TForm1& other = secondWindow();
+    dialogs->expect(Kind::Message);
+    other.WMDropFiles({q(tmp + "game.gba"), q(zip)});  // lists the first one's file; its own import goes beside it
+    ASSERT_EQ(other.unpackFolders.size(), 1u);
+    const std::string beside = other.unpackFolders[0];
+
+    form().close();
+    EXPECT_EQ(unpacked(), QStringList({"game.gba", q(fs::relative(beside, tmp) / "game.gba"),
+                                       q(fs::relative(beside, tmp) / "sub/only.gba")}));
+    other.close();
+    EXPECT_EQ(unpacked(), QStringList({"game.gba"}));
+    EXPECT_FALSE(fs::exists(beside));  // emptied, so gone
 }
 
 // What the user can click while an extraction lets events through.
