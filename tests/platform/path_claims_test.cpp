@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,48 +12,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A second process holds a claim while it runs; once it has ended (without
-// withdrawing anything, as a killed program would), its claim counts for
-// nothing and its file goes.
+// A second process holds a claim while it runs; once it is killed, its
+// claim counts for nothing and its file goes.
 TEST(PathClaimsTest, AClaimHoldsWhileItsProgramRuns)
 {
     test::TempFolder folder;
     const fs::path claims = folder / "claims";
     fs::create_directories(folder / "real");
     fs::create_directory_symlink(folder / "real", folder / "link");
-    int ready[2], quit[2];
+    int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
-    ASSERT_EQ(::pipe(quit), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(quit[1]);  // so that the parent's close ends the read
         PathClaims other(claims);
         other.claim(folder / "link/./x.gba");
-        char c = 0;
-        if (::write(ready[1], &c, 1) == 1)
-            [[maybe_unused]] auto n = ::read(quit[0], &c, 1);
+        if (::write(ready[1], "r", 1) == 1)
+            ::pause();
         ::_exit(0);
     }
-    ::close(ready[1]);
-    ::close(quit[0]);
     char c = 0;
     ASSERT_EQ(::read(ready[0], &c, 1), 1);
-
     PathClaims here(claims);
-    {
-        PathClaims::Lock lock = here.lock();
-        EXPECT_EQ(here.claimedElsewhere(),
-                  std::unordered_set<std::string>({(fs::canonical(folder / "real") / "x.gba").string()}));
-    }
-    ::close(quit[1]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
     PathClaims::Lock lock = here.lock();
+    EXPECT_EQ(here.claimedElsewhere(),
+              std::unordered_set<std::string>({(fs::canonical(folder / "real") / "x.gba").string()}));
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
     EXPECT_TRUE(here.claimedElsewhere().empty());
-    std::size_t claimFiles = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(claims))
-        claimFiles += entry.path().extension() == ".claim";
-    EXPECT_EQ(claimFiles, 1u);  // this one's own
+    EXPECT_EQ(std::distance(fs::directory_iterator(claims), {}), 2);  // the lock and this one's own claim
 }
 
 }  // namespace

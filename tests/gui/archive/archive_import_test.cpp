@@ -1,7 +1,6 @@
 #include "gui/main_window/form1.h"
 #include "gui/archive/progress_form.h"
 #include "gui/settings/form3.h"
-#include "platform/path_claims.h"
 #include "gui/support/gui_fixture.h"
 #include "support/synthetic_image.h"
 #include "support/zip_writer.h"
@@ -13,7 +12,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <optional>
 
 namespace kst::test {
 namespace {
@@ -264,15 +262,14 @@ TEST_F(ArchiveImportTest, FilesLeftOverAreAskedAboutOneByOne)
 }
 
 // Every row shows its own member's data: game.gba of sameB.zip ("BRAVO")
-// never goes over a game.gba that a row lists, in this window, a second one
-// or another running program. Only a file nobody lists is asked about.
+// never goes over a game.gba that a row lists, in this window or in a second
+// one (which stands for another running program: each holds its own claim).
+// A file that nobody lists is asked about (FilesLeftOverAreAskedAboutOneByOne).
 struct Holder {
     const char* label;
     // Sets the scene; returns the paths added before sameB.zip in the same add.
     std::function<QStringList(class HeldFiles&)> prepare;
     int messagesBefore;  // shown for those paths
-    std::optional<QMessageBox::StandardButton> asked;
-    bool besideIt;  // sameB.zip goes into a folder of its own
 };
 
 class HeldFiles : public ArchiveImportTest, public testing::WithParamInterface<Holder> {
@@ -281,14 +278,6 @@ public:
     using ArchiveImportTest::secondWindow;
     using ArchiveImportTest::tmp;
     using GuiTest::dialogs;
-    using GuiTest::platform;
-    std::string alpha()
-    {
-        fs::create_directories(tmp);
-        writeBytes(tmp + "game.gba", makeImage(0x400, "ALPHA"));
-        return tmp + "game.gba";
-    }
-    std::optional<PathClaims> otherProgram;
 };
 
 TEST_P(HeldFiles, AreNeverUnpackedOver)
@@ -296,52 +285,38 @@ TEST_P(HeldFiles, AreNeverUnpackedOver)
     const Holder& h = GetParam();
     QStringList paths = h.prepare(*this) << q(archive("sameB.zip", {rom("game.gba", "BRAVO")}));
     dialogs->expectOpenFile(paths);
-    for (int i = 0; i < h.messagesBefore; ++i)
+    for (int i = 0; i <= h.messagesBefore; ++i)
         dialogs->expect(Kind::Message);
-    if (h.asked)
-        dialogs->expectQuestion(*h.asked);
-    dialogs->expect(Kind::Message);
     form().Addrom1Click();
 
     const int last = form().grid().rowCount() - 1;
     EXPECT_EQ(cell(ColInternalName, last), "BRAVO");
     for (int row = 1; row <= last; ++row)  // each row's file holds what the row shows
         EXPECT_EQ(readBytes(cell(ColInput, row)), makeImage(0x400, cell(ColInternalName, row))) << row;
-    ASSERT_EQ(form().unpackFolders.size(), h.besideIt ? 1u : 0u);
-    EXPECT_EQ(cell(ColInput, last), (h.besideIt ? form().unpackFolders[0] : tmp) + "game.gba");
-    EXPECT_EQ(readBytes(tmp + "game.gba"), makeImage(0x400, h.besideIt ? "ALPHA" : "BRAVO"));
-    EXPECT_FALSE(fs::exists(platform->system / "claims" / "ended.claim"));
+    ASSERT_EQ(form().unpackFolders.size(), 1u);
+    EXPECT_EQ(cell(ColInput, last), form().unpackFolders[0] + "game.gba");
+    EXPECT_EQ(readBytes(tmp + "game.gba"), makeImage(0x400, "ALPHA"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Holders, HeldFiles,
     testing::Values(
         Holder{"AnEarlierArchiveOfTheAdd",
-               [](HeldFiles& t) { return QStringList{q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))}; }, 1,
-               std::nullopt, true},
-        Holder{"AnImageRow", [](HeldFiles& t) { return QStringList{q(t.alpha())}; }, 0, std::nullopt, true},
+               [](HeldFiles& t) { return QStringList{q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))}; }, 1},
+        Holder{"AnImageRow",
+               [](HeldFiles& t) {
+                   fs::create_directories(t.tmp);
+                   writeBytes(t.tmp + "game.gba", makeImage(0x400, "ALPHA"));
+                   return QStringList{q(t.tmp + "game.gba")};
+               },
+               0},
         Holder{"ASecondWindow",
                [](HeldFiles& t) {
                    t.dialogs->expect(Kind::Message);
                    t.secondWindow().WMDropFiles({q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))});
                    return QStringList{};
                },
-               0, std::nullopt, true},
-        Holder{"AnotherProgram",
-               [](HeldFiles& t) {
-                   t.otherProgram.emplace(t.platform->system / "claims");
-                   t.otherProgram->claim(t.alpha());
-                   return QStringList{};
-               },
-               0, std::nullopt, true},
-        Holder{"NobodyButAProgramThatEnded",  // its claim file is left, with no lock on it
-               [](HeldFiles& t) {
-                   std::string key = PathClaims::key(t.alpha());
-                   fs::create_directories(t.platform->system / "claims");
-                   writeBytes(t.platform->system / "claims" / "ended.claim", Bytes(key.begin(), key.end() + 1));
-                   return QStringList{};
-               },
-               0, QMessageBox::Yes, false}),
+               0}),
     [](const testing::TestParamInfo<Holder>& info) { return std::string(info.param.label); });
 
 TEST_F(ArchiveImportTest, EquivalentMemberNamesAreUnpackedOnceAndTheOthersNamedAndLeftOut)
