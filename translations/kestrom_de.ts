@@ -1338,5 +1338,15 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
         <source>not unpacked: it is larger than %s</source>
         <translation>nicht entpackt: es ist größer als %s</translation>
     </message>
+    <message>
+        <source>%s: the archive cannot be imported: %s</source>
+        <translation>%s: Das Archiv kann nicht importiert werden: %s</translation>
+    </message>
+    <message>
+        <source>%s
+%s names the same file as an earlier member of this archive and was left out.</source>
+        <translation>%s
+%s bezeichnet dieselbe Datei wie ein früheres Element dieses Archivs und wurde ausgelassen.</translation>
+    </message>
 </context>
 </TS>

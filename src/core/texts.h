@@ -175,6 +175,8 @@ inline constexpr TextId SkippedNotAFile = QT_TRANSLATE_NOOP("Kestrom", "%s: not 
 inline constexpr TextId SkippedFolderLink = QT_TRANSLATE_NOOP("Kestrom", "%s: a link to a folder, not followed");
 inline constexpr TextId SkippedFolderUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the folder cannot be read: %s");
 inline constexpr TextId SkippedImageUnreadable = QT_TRANSLATE_NOOP("Kestrom", "%s: the rom cannot be read: %s");
+inline constexpr TextId SkippedArchiveRefused =
+    QT_TRANSLATE_NOOP("Kestrom", "%s: the archive cannot be imported: %s");
 inline constexpr TextId SkippedMore = QT_TRANSLATE_NOOP("Kestrom", "... and %d more.");
 
 // The command-line tool

@@ -89,6 +89,13 @@ std::string skippedSummary(const std::vector<SkippedEntry>& skipped, std::size_t
         case SkipReason::ImageUnreadable:
             lines += format(tr(texts::SkippedImageUnreadable), {path, entry.detail});
             break;
+        case SkipReason::ArchiveRefused: {
+            // One line per entry: the import's message may run over several.
+            std::string reason = entry.detail;
+            std::replace(reason.begin(), reason.end(), '\n', ' ');
+            lines += format(tr(texts::SkippedArchiveRefused), {path, reason});
+            break;
+        }
         }
     }
     if (skipped.size() > maxLines)

@@ -13,6 +13,7 @@ enum class SkipReason {
     FolderLink,       // a link to a folder: never followed, so no link can loop
     FolderUnreadable, // a folder whose entries cannot be listed
     ImageUnreadable,  // an image whose header cannot be read (found by the add, not the scan)
+    ArchiveRefused,   // an archive the import could not take; the detail says why
 };
 
 struct SkippedEntry {

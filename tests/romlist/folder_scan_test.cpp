@@ -96,16 +96,18 @@ TEST(FolderScanTest, SummaryListsEachEntryWithItsReasonThenHowManyMore)
         {"/r/link", SkipReason::FolderLink, {}},
         {"/r/locked", SkipReason::FolderUnreadable, "Permission denied"},
         {"/r/short.gba", SkipReason::ImageUnreadable, "The file is too short."},
+        {"/r/bad.zip", SkipReason::ArchiveRefused, "\"/r/bad.zip\"\nis not a valid Zip file."},
         {"/r/b.txt", SkipReason::WrongExtension, {}},
         {"/r/c.txt", SkipReason::WrongExtension, {}},
     };
-    EXPECT_EQ(skippedSummary(skipped, 5),
+    EXPECT_EQ(skippedSummary(skipped, 6),
               "These were not added:\n"
               "/r/a.txt: neither a .gba image nor a .zip archive\n"
               "/r/fifo.gba: not a file\n"
               "/r/link: a link to a folder, not followed\n"
               "/r/locked: the folder cannot be read: Permission denied\n"
               "/r/short.gba: the rom cannot be read: The file is too short.\n"
+              "/r/bad.zip: the archive cannot be imported: \"/r/bad.zip\" is not a valid Zip file.\n"
               "... and 2 more.");
     EXPECT_EQ(skippedSummary({skipped[0]}, 5),
               "These were not added:\n/r/a.txt: neither a .gba image nor a .zip archive");

@@ -1,6 +1,7 @@
 #include "gui/archive/archive_import.h"
 
 #include "archive/tzip.h"
+#include "archive/unpack_plan.h"
 #include "archive/unpacked_member.h"
 #include "core/paths.h"
 #include "gui/common/dialogs.h"
@@ -20,12 +21,12 @@ constexpr std::uint8_t AskBeforeOverwriting = 1 << 3;
 
 // One level only: a temporary folder whose parent is missing is a setting to
 // correct. Says why when the folder cannot be made.
-bool makeFolder(const std::string& folder)
+bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
 {
     std::error_code reason;
     if (createFolder(folder, &reason) != FolderCreation::Failed)
         return true;
-    dialogs().message(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
+    refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
     return false;
 }
 
@@ -43,46 +44,60 @@ std::vector<std::string> imageMembers(const TZip& zip)
 
 }  // namespace
 
-bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin)
+bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refusal)
 {
+    const ArchiveRefusal refuse = refusal ? refusal : [](const QString& reason) { dialogs().message(reason); };
     // Taken once: the Options window can change the setting while the
     // extraction lets events through, and the rows must name where the files went.
-    const std::string folder = form.temporaryFolder;
+    const std::string temporary = form.temporaryFolder;
     TZip& zip = form.Zip1;
-    std::vector<std::string> members;
+    UnpackPlan plan;
     int extracted = 0;
-    if (!makeFolder(folder))
-        return false;
+    if (!makeFolder(temporary, refuse))
+        return true;
     try {
         zip.setArchiveName(fromQt(archivePath));
         // A failed extraction leaves its names behind; they are not this archive's.
-        zip.FileSpecs = imageMembers(zip);
-        if (zip.FileSpecs.empty()) {
-            dialogs().message(qformat(texts::NoGbaImages, {archivePath}));
-            return false;
+        zip.FileSpecs.clear();
+        std::vector<std::string> images = imageMembers(zip);
+        if (images.empty()) {
+            refuse(qformat(texts::NoGbaImages, {archivePath}));
+            return true;
         }
-        zip.ExtractFolder = folder;
+        try {
+            plan = planUnpacking(form.claims(), temporary, images);
+        } catch (const FileError& error) {
+            refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(error.path().string()), toQt(error.reason())}));
+            return true;
+        }
+        if (plan.ownFolder)
+            form.unpackFolders.push_back(plan.folder);
+        for (const std::string& name : plan.leftOut)
+            dialogs().message(qformat(strings::MemberNameRepeated, {archivePath, toQt(name)}));
+        zip.FileSpecs = plan.members;
+        zip.ExtractFolder = plan.folder;
         zip.ExtractOptions = AskBeforeOverwriting;
-        members = zip.FileSpecs;
         extracted = zip.Extract();
     } catch (const std::exception& error) {
-        // An unreadable archive or a missing unzip module is said, not swallowed.
+        // An unreadable archive or a missing unzip module is said, not
+        // swallowed; the files after it are still added.
         zip.FileSpecs.clear();
-        dialogs().message(toQt(error.what()));
-        return false;
+        refuse(toQt(error.what()));
+        return true;
     }
 
+    const std::string& folder = plan.folder;
     if (form.closePending()) {
         // The user is leaving: no report, no rows, but what was unpacked is
         // left to the close's clean-up.
-        for (const std::string& name : members)
+        for (const std::string& name : plan.members)
             if (std::optional<std::string> path = unpackedMemberPath(folder, name))
                 form.TempFiles.append(toQt(*path));
         return false;
     }
 
     dialogs().message(qformat(texts::GbaImagesFound, {QString::number(extracted), archivePath}));
-    for (const std::string& name : members) {
+    for (const std::string& name : plan.members) {
         // A name leading out of the folder was not unpacked: what lies there is not this member.
         std::optional<std::string> path = unpackedMemberPath(folder, name);
         if (!path) {

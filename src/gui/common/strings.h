@@ -116,6 +116,8 @@ inline constexpr TextId IoError =
 inline constexpr TextId ProgressCancel = QT_TRANSLATE_NOOP("Kestrom", "&Cancel");
 inline constexpr TextId TemporaryFolderNotCreated =
     QT_TRANSLATE_NOOP("Kestrom", "%s\nThe temporary folder cannot be created: %s");
+inline constexpr TextId MemberNameRepeated = QT_TRANSLATE_NOOP(
+    "Kestrom", "%s\n%s names the same file as an earlier member of this archive and was left out.");
 
 // List editing
 inline constexpr TextId SelectionEmpty = QT_TRANSLATE_NOOP("Kestrom", "The current selection is empty.");

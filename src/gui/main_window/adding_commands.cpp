@@ -6,6 +6,7 @@
 #include "gui/main_window/form1.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/path_claims.h"
 #include "romheader/header.h"
 #include "romlist/folder_scan.h"
 #include "romlist/image_row.h"
@@ -89,6 +90,8 @@ bool TForm1::refuseWhileAdding()
 
 void TForm1::addImage(const std::string& path, bool unpackedMember)
 {
+    // Held before it is read: no other program may replace or delete it from now on.
+    claims_->claim(path);
     RomFile file(path);
     RomHeader header = readheader(file);
     int row = rowForNewImage(grid_);
@@ -123,7 +126,11 @@ bool TForm1::addFolder(const std::string& folder, AddOrigin origin, std::vector<
             return false;
         const std::string local = file.string();
         if (hasExtension(local, ZipExtension)) {
-            if (!importArchive(*this, toQt(local), origin))
+            // Listed with the folder's other leftovers, not one message each.
+            const auto refuse = [&](const QString& reason) {
+                skipped.push_back({file, SkipReason::ArchiveRefused, fromQt(reason)});
+            };
+            if (!importArchive(*this, toQt(local), origin, refuse))
                 return false;
             continue;
         }

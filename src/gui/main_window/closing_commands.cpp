@@ -1,10 +1,12 @@
 // Closing the main window: the unpacked archive members go, the main
 // window's settings are saved.
 
+#include "archive/unpack_plan.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
 #include "gui/settings/form3.h"
 #include "platform/file_error.h"
+#include "platform/path_claims.h"
 #include "platform/platform.h"
 #include "platform/program_files.h"
 #include "settings/profile_file.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 
 #include <filesystem>
+#include <unordered_set>
 
 namespace kst {
 
@@ -37,14 +40,19 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCloseQuery()
 {
-    if (!Form3 || !Form3->deleteUnpacked)
-        return;
-    for (const QString& path : TempFiles) {
-        std::error_code ec;
-        std::filesystem::path file = fromQt(path);
-        if (std::filesystem::is_regular_file(file, ec))
-            std::filesystem::remove(file, ec);
+    if (Form3 && Form3->deleteUnpacked) {
+        PathClaims::Lock lock = claims_->lock();
+        // A file that another running program lists or will delete is left to it.
+        const std::unordered_set<std::string> elsewhere = claims_->claimedElsewhere();
+        for (const QString& path : TempFiles) {
+            std::error_code ec;
+            std::filesystem::path file = fromQt(path);
+            if (!elsewhere.contains(PathClaims::key(file)) && std::filesystem::is_regular_file(file, ec))
+                std::filesystem::remove(file, ec);
+        }
     }
+    for (const std::string& folder : unpackFolders)
+        removeUnpackFolder(folder);
 }
 
 void TForm1::FormClose()

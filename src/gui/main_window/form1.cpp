@@ -10,6 +10,7 @@
 #include "gui/list/rom_list_view.h"
 #include "gui/settings/form3.h"
 #include "platform/file_error.h"
+#include "platform/path_claims.h"
 #include "platform/platform.h"
 #include "platform/program_files.h"
 #include "romlist/image_row.h"
@@ -206,6 +207,7 @@ void TForm1::FormCreate()
         requestTermination();
     }
     Zip1.DllFolder = windowsFolder;
+    claims_ = std::make_unique<PathClaims>(std::filesystem::path(windowsFolder) / "claims");
     zipUi_ = std::make_unique<QtZipUi>(Zip1, this);
     Zip1.setUi(zipUi_.get());
 

@@ -28,6 +28,7 @@ class QToolButton;
 
 namespace kst {
 
+class PathClaims;
 class QtZipUi;
 class RomListModel;
 struct SkippedEntry;
@@ -101,6 +102,9 @@ public:
     // Adds one image as a row; throws FileError when it cannot be read. The
     // path of an unpacked archive member is also appended to TempFiles.
     void addImage(const std::string& path, bool unpackedMember);
+    // What this window holds against other running programs: every file its
+    // rows list or its close deletes.
+    PathClaims& claims() { return *claims_; }
 
     // While an add or a drop is handled, its extraction lets events through:
     // commands that would start a second one, or work on a list about to
@@ -131,6 +135,9 @@ public:
     QTimer* Timer1 = nullptr;
     OpenFileDialog OpenDialog1;
     QStringList TempFiles;
+    // Folders made to unpack one archive each, beside files that rows list;
+    // removed at close as far as they are empty.
+    std::vector<std::string> unpackFolders;
     QStringList temp;
     TZip Zip1;
 
@@ -261,6 +268,7 @@ private:
     RomGrid grid_;
     RomListModel* model_ = nullptr;
     std::unique_ptr<QtZipUi> zipUi_;
+    std::unique_ptr<PathClaims> claims_;
     bool addRunning_ = false;
     bool closePending_ = false;
 };

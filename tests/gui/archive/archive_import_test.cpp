@@ -58,7 +58,17 @@ protected:
         return files;
     }
 
+    // A second main window on the same folders, as a second running program has.
+    TForm1& secondWindow()
+    {
+        second = std::make_unique<TForm1>();
+        second->temporaryFolder = tmp;
+        Form1 = &form();  // the other windows still belong to the first
+        return *second;
+    }
+
     std::string tmp;
+    std::unique_ptr<TForm1> second;
 };
 
 // One add of two archives and an image: the progress window follows each
@@ -107,7 +117,8 @@ TEST_F(ArchiveImportTest, ImageMembersBecomeRowsOfTheirUnpackedCopies)
     EXPECT_TRUE(form().Timer1->isActive());
 }
 
-// Archives that give no rows: the message, and the add or drop stops there.
+// Archives that give no rows: the message, and the add or drop (or the
+// command line, which drops its files) goes on with the next file.
 struct Refusal {
     const char* label;
     // Sets the scene; returns the expected text.
@@ -117,7 +128,7 @@ struct Refusal {
 
 class ArchivesWithoutRows : public ArchiveImportTest, public testing::WithParamInterface<Refusal> {};
 
-TEST_P(ArchivesWithoutRows, SayWhyAndStopTheAddOrTheDrop)
+TEST_P(ArchivesWithoutRows, SayWhyAndGoOnWithTheNextFile)
 {
     const Refusal& r = GetParam();
     for (AddOrigin origin : {AddOrigin::Picked, AddOrigin::Dropped}) {
@@ -138,8 +149,8 @@ TEST_P(ArchivesWithoutRows, SayWhyAndStopTheAddOrTheDrop)
         ASSERT_FALSE(dialogs->shown().empty());
         EXPECT_EQ(dialogs->shown().back().kind, Kind::Message);
         EXPECT_EQ(dialogs->shown().back().text, q(expected));
-        EXPECT_EQ(names(), QStringList({"before"}));  // after.gba is not handled
-        EXPECT_EQ(cell(ColNewSize, 1), "7 KB");
+        EXPECT_EQ(names(), QStringList({"before", "after"}));
+        EXPECT_EQ(cell(ColNewSize, 1), origin == AddOrigin::Picked ? "" : "7 KB");  // the add ran to its end
         EXPECT_TRUE(form().TempFiles.isEmpty());
         EXPECT_TRUE(form().Timer1->isActive());
         EXPECT_TRUE(form().Zip1.FileSpecs.empty());
@@ -180,14 +191,13 @@ TEST_F(ArchiveImportTest, AMemberThatCannotBeReadIsReportedAsItsPathReportsIt)
     add({q(zip)}, {Kind::Message, Kind::Error});
     EXPECT_EQ(dialogs->shown().back().text, q(zip) + "\nI/O Error reading this rom. Check if the file is not in "
                                                       "read-only mode and try again.");
-    dialogs->expectQuestion(QMessageBox::Yes);  // both already unpacked: replace them
-    dialogs->expectQuestion(QMessageBox::Yes);
-    dialogs->expect(Kind::Message);
+    dialogs->expect(Kind::Message);  // unpacked again beside the listed copies: nothing to ask
     dialogs->expect(Kind::Error);
     form().WMDropFiles({q(zip)});
     EXPECT_EQ(dialogs->shown().back().text, "I/O Error. Check if the file you entered still exists.");
     EXPECT_EQ(names(), QStringList({"good", "good"}));
-    EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(tmp + "good.gba")}));
+    ASSERT_EQ(form().unpackFolders.size(), 1u);
+    EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(form().unpackFolders[0] + "good.gba")}));
 }
 
 TEST_F(ArchiveImportTest, AMemberNameLeadingOutOfTheFolderListsNothingThere)
@@ -209,13 +219,14 @@ TEST_F(ArchiveImportTest, AMemberNameLeadingOutOfTheFolderListsNothingThere)
     EXPECT_EQ(readBytes(folder / "elsewhere" / "x.gba"), makeImage(0x400, "VICTIM"));
 }
 
-// The second import of an archive finds its files there: each one is asked
+// Files left in the temporary folder that no row lists: each one is asked
 // about, and the progress window steps aside for the question.
-TEST_F(ArchiveImportTest, FilesAlreadyUnpackedAreAskedAboutOneByOne)
+TEST_F(ArchiveImportTest, FilesLeftOverAreAskedAboutOneByOne)
 {
-    std::string zip = archive("again.zip", {rom("one.gba", "OLD1"), rom("two.gba", "OLD2"), rom("three.gba")});
-    add({q(zip)}, {Kind::Message});
-    archive("again.zip", {rom("one.gba", "NEW1"), rom("two.gba", "NEW2"), rom("three.gba", "NEW3")});
+    fs::create_directories(tmp);
+    for (auto [name, internal] : {std::pair{"one.gba", "OLD1"}, {"two.gba", "OLD2"}, {"three.gba", "GAME"}})
+        writeBytes(tmp + name, makeImage(0x400, internal));
+    std::string zip = archive("again.zip", {rom("one.gba", "NEW1"), rom("two.gba", "NEW2"), rom("three.gba", "NEW3")});
 
     QList<bool> windowAtBegin, windowDuringPrompt;
     std::optional<bool> windowAfterCancel;
@@ -246,8 +257,103 @@ TEST_F(ArchiveImportTest, FilesAlreadyUnpackedAreAskedAboutOneByOne)
     EXPECT_EQ(readBytes(tmp + "one.gba"), makeImage(0x400, "NEW1"));
     EXPECT_EQ(readBytes(tmp + "two.gba"), makeImage(0x400, "OLD2"));
     EXPECT_EQ(readBytes(tmp + "three.gba"), makeImage(0x400, "GAME"));
-    EXPECT_EQ(names(), QStringList({"one", "two", "three", "one", "two", "three"}));
+    EXPECT_EQ(names(), QStringList({"one", "two", "three"}));
     EXPECT_EQ(unpacked(), QStringList({"one.gba", "three.gba", "two.gba"}));  // no half-written file
+}
+
+// Every row shows its own member's data: game.gba of sameB.zip ("BRAVO")
+// never goes over a game.gba that a row lists, in this window or in a second
+// one (which stands for another running program: each holds its own claim).
+// A file that nobody lists is asked about (FilesLeftOverAreAskedAboutOneByOne).
+struct Holder {
+    const char* label;
+    // Sets the scene; returns the paths added before sameB.zip in the same add.
+    std::function<QStringList(class HeldFiles&)> prepare;
+    int messagesBefore;  // shown for those paths
+};
+
+class HeldFiles : public ArchiveImportTest, public testing::WithParamInterface<Holder> {
+public:
+    using ArchiveImportTest::archive;
+    using ArchiveImportTest::secondWindow;
+    using ArchiveImportTest::tmp;
+    using GuiTest::dialogs;
+};
+
+TEST_P(HeldFiles, AreNeverUnpackedOver)
+{
+    const Holder& h = GetParam();
+    QStringList paths = h.prepare(*this) << q(archive("sameB.zip", {rom("game.gba", "BRAVO")}));
+    dialogs->expectOpenFile(paths);
+    for (int i = 0; i <= h.messagesBefore; ++i)
+        dialogs->expect(Kind::Message);
+    form().Addrom1Click();
+
+    const int last = form().grid().rowCount() - 1;
+    EXPECT_EQ(cell(ColInternalName, last), "BRAVO");
+    for (int row = 1; row <= last; ++row)  // each row's file holds what the row shows
+        EXPECT_EQ(readBytes(cell(ColInput, row)), makeImage(0x400, cell(ColInternalName, row))) << row;
+    ASSERT_EQ(form().unpackFolders.size(), 1u);
+    EXPECT_EQ(cell(ColInput, last), form().unpackFolders[0] + "game.gba");
+    EXPECT_EQ(readBytes(tmp + "game.gba"), makeImage(0x400, "ALPHA"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, HeldFiles,
+    testing::Values(
+        Holder{"AnEarlierArchiveOfTheAdd",
+               [](HeldFiles& t) { return QStringList{q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))}; }, 1},
+        Holder{"AnImageRow",
+               [](HeldFiles& t) {
+                   fs::create_directories(t.tmp);
+                   writeBytes(t.tmp + "game.gba", makeImage(0x400, "ALPHA"));
+                   return QStringList{q(t.tmp + "game.gba")};
+               },
+               0},
+        Holder{"ASecondWindow",
+               [](HeldFiles& t) {
+                   t.dialogs->expect(Kind::Message);
+                   t.secondWindow().WMDropFiles({q(t.archive("sameA.zip", {rom("game.gba", "ALPHA")}))});
+                   return QStringList{};
+               },
+               0}),
+    [](const testing::TestParamInfo<Holder>& info) { return std::string(info.param.label); });
+
+TEST_F(ArchiveImportTest, EquivalentMemberNamesAreUnpackedOnceAndTheOthersNamedAndLeftOut)
+{
+    std::string zip = archive("twins.zip", {rom("x.gba", "FIRST"), rom("./x.gba", "DOT"), rom("a/x.gba", "A"),
+                                            rom("a//x.gba", "SLASHES"), rom("a\\x.gba", "BACKSLASH"),
+                                            rom("x.gba", "AGAIN"), rom("y.gba", "Y")});
+    add({q(zip)}, {Kind::Message, Kind::Message, Kind::Message, Kind::Message, Kind::Message});
+    const QString leftOut = " names the same file as an earlier member of this archive and was left out.";
+    EXPECT_EQ(dialogs->texts().mid(1), QStringList({q(zip) + "\n./x.gba" + leftOut, q(zip) + "\na//x.gba" + leftOut,
+                                                     q(zip) + "\na/x.gba" + leftOut, q(zip) + "\nx.gba" + leftOut,
+                                                     "3 gba images found in the " + q(zip) + " Zip Archive."}));
+    EXPECT_EQ(names(), QStringList({"x", "x", "y"}));
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_EQ(readBytes(cell(ColInput, row)), makeImage(0x400, cell(ColInternalName, row))) << row;
+    EXPECT_EQ(cell(ColInternalName, 2), "A");
+}
+
+// Two programs on one temporary folder (here two windows, each with its own
+// claim): a close deletes only what no other one lists.
+TEST_F(ArchiveImportTest, ClosingLeavesFilesThatAnotherWindowLists)
+{
+    Form3->deleteUnpacked = true;
+    std::string zip = archive("sameA.zip", {rom("game.gba", "ALPHA"), rom("sub/only.gba", "ONLY")});
+    add({q(zip)}, {Kind::Message});
+    TForm1& other = secondWindow();
+    dialogs->expect(Kind::Message);
+    other.WMDropFiles({q(tmp + "game.gba"), q(zip)});  // lists the first one's file; its own import goes beside it
+    ASSERT_EQ(other.unpackFolders.size(), 1u);
+    const std::string beside = other.unpackFolders[0];
+
+    form().close();
+    EXPECT_EQ(unpacked(), QStringList({"game.gba", q(fs::relative(beside, tmp) / "game.gba"),
+                                       q(fs::relative(beside, tmp) / "sub/only.gba")}));
+    other.close();
+    EXPECT_EQ(unpacked(), QStringList({"game.gba"}));
+    EXPECT_FALSE(fs::exists(beside));  // emptied, so gone
 }
 
 // What the user can click while an extraction lets events through.

@@ -5,6 +5,7 @@
 #include "gui/main_window/form1.h"
 #include "gui/support/gui_fixture.h"
 #include "romlist/rom_grid.h"
+#include "support/zip_writer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,8 @@ TEST_F(UserFilesTest, FoldersAddTheirImagesInNameOrderAndListWhatWasLeftOutOnce)
     image("top/sub/c.gba");
     image("top/sub/short.gba", 100);
     writeBytes(top / "sub/readme.txt", Bytes(10, 'x'));
+    writeBytes(top / "a_broken.zip", Bytes(100, 'z'));  // archives that give no rows go to the list below
+    writeBytes(top / "sub/none.zip", zipArchive({deflatedEntry("readme.txt", Bytes(10, 'r'))}));
     fs::create_directory_symlink(top, top / "sub/loop");
     form().UnselectAll1Click();
     dialogs->clearShown();
@@ -53,9 +56,13 @@ TEST_F(UserFilesTest, FoldersAddTheirImagesInNameOrderAndListWhatWasLeftOutOnce)
     const QString text = dialogs->shown()[0].text;
     EXPECT_TRUE(text.startsWith("These were not added:\n" + q(top / "sub/loop") + ": a link to a folder, not followed\n" +
                                 q(top / "sub/readme.txt") + ": neither a .gba image nor a .zip archive\n" +
-                                q(top / "sub/short.gba") + ": the rom cannot be read: "))
+                                q(top / "a_broken.zip") + ": the archive cannot be imported: \"" +
+                                q(top / "a_broken.zip") + "\" is not a valid Zip file.\n" + q(top / "sub/none.zip") +
+                                ": the archive cannot be imported: No gba images found in the " +
+                                q(top / "sub/none.zip") + " Zip Archive.\n" + q(top / "sub/short.gba") +
+                                ": the rom cannot be read: "))
         << text.toStdString();
-    EXPECT_EQ(text.count('\n'), 3);
+    EXPECT_EQ(text.count('\n'), 5);
     EXPECT_TRUE(form().Timer1->isActive());
 }
 

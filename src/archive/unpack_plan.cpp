@@ -1,0 +1,89 @@
+#include "archive/unpack_plan.h"
+
+#include "archive/unpacked_member.h"
+#include "platform/files.h"
+#include "platform/path_claims.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <unordered_set>
+
+#include <unistd.h>
+
+namespace kst {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The name as the module writes it: empty and "." parts are passed over.
+std::string writtenName(const std::string& name)
+{
+    std::string written;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = std::min(name.find('/', start), name.size());
+        std::string part = name.substr(start, end - start);
+        if (!part.empty() && part != ".")
+            written += (written.empty() ? "" : "/") + part;
+        start = end + 1;
+    }
+    return written;
+}
+
+// Whether a member would be unpacked over a file that is held. A name the
+// module refuses is never written, so it holds nothing up.
+bool anyHeld(const PathClaims& claims, const std::unordered_set<std::string>& elsewhere, const std::string& folder,
+             const std::vector<std::string>& members)
+{
+    return std::any_of(members.begin(), members.end(), [&](const std::string& name) {
+        if (!unpackedMemberPath(folder, name))
+            return false;
+        const std::string key = PathClaims::key(folder + writtenName(name));
+        return claims.heldHere(key) || elsewhere.contains(key);
+    });
+}
+
+}  // namespace
+
+UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder, const std::vector<std::string>& names)
+{
+    UnpackPlan plan;
+    plan.folder = temporaryFolder;
+    std::unordered_set<std::string> written;
+    for (const std::string& name : names)
+        (written.insert(writtenName(name)).second ? plan.members : plan.leftOut).push_back(name);
+
+    PathClaims::Lock lock = claims.lock();
+    const std::unordered_set<std::string> elsewhere = claims.claimedElsewhere();
+    // Never empty-handed: a fresh folder holds nothing, unless a row lists a
+    // file in a folder of that name that was removed from under it.
+    while (anyHeld(claims, elsewhere, plan.folder, plan.members)) {
+        std::string pattern = temporaryFolder + "kestrom-XXXXXX";
+        if (!::mkdtemp(pattern.data()))
+            throw fileErrorFromErrno(pattern);
+        plan.folder = pattern + "/";
+        plan.ownFolder = true;
+    }
+    for (const std::string& name : plan.members)
+        if (unpackedMemberPath(plan.folder, name))
+            claims.claim(plan.folder + writtenName(name));
+    return plan;
+}
+
+void removeUnpackFolder(const std::string& folder)
+{
+    std::error_code ec;
+    std::vector<fs::path> folders{fs::path(folder)};
+    // Links are not followed: only this folder's own subfolders go.
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            folders.push_back(it->path());
+    // Deepest first, so that a folder emptied of its subfolders goes too.
+    std::sort(folders.begin(), folders.end(),
+              [](const fs::path& a, const fs::path& b) { return a.native().size() > b.native().size(); });
+    for (const fs::path& f : folders)
+        ::rmdir(f.c_str());  // a folder with something in it stays
+}
+
+}  // namespace kst
