@@ -1348,5 +1348,11 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
         <translation>%s
 %s bezeichnet dieselbe Datei wie ein früheres Element dieses Archivs und wurde ausgelassen.</translation>
     </message>
+    <message>
+        <source>%s:%s
+%s</source>
+        <translation>%s:%s
+%s</translation>
+    </message>
 </context>
 </TS>

@@ -98,6 +98,11 @@ bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, c
 
     dialogs().message(qformat(texts::GbaImagesFound, {QString::number(extracted), archivePath}));
     for (const std::string& name : plan.members) {
+        // The module left this member out and said why: say so, naming it.
+        if (std::optional<std::string> why = zip.refusal(name)) {
+            dialogs().error(qformat(strings::MemberLeftOut, {archivePath, toQt(name), toQt(*why)}));
+            continue;
+        }
         // A name leading out of the folder was not unpacked: what lies there is not this member.
         std::optional<std::string> path = unpackedMemberPath(folder, name);
         if (!path) {

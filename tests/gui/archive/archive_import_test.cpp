@@ -187,14 +187,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ArchiveImportTest, AMemberThatCannotBeReadIsReportedAsItsPathReportsIt)
 {
-    std::string zip = archive("mixed.zip", {rom("short.gba", "S", 100), rom("good.gba")});
-    add({q(zip)}, {Kind::Message, Kind::Error});
-    EXPECT_EQ(dialogs->shown().back().text, q(zip) + "\nI/O Error reading this rom. Check if the file is not in "
-                                                      "read-only mode and try again.");
+    ZipEntry unknownMethod = rom("odd.gba");
+    unknownMethod.method = 6;  // imploded: no longer unpacked by anyone
+    std::string zip = archive("mixed.zip", {rom("short.gba", "S", 100), unknownMethod, rom("good.gba")});
+    add({q(zip)}, {Kind::Message, Kind::Error, Kind::Error});
+    // The module's reason for leaving a member out, naming it.
+    EXPECT_EQ(dialogs->shown().at(dialogs->shown().size() - 1).text,
+              q(zip) + ":odd.gba\nnot unpacked: it is compressed by a method that cannot be unpacked");
+    EXPECT_EQ(dialogs->shown().at(dialogs->shown().size() - 2).text,
+              q(zip) + "\nI/O Error reading this rom. Check if the file is not in read-only mode and try again.");
     dialogs->expect(Kind::Message);  // unpacked again beside the listed copies: nothing to ask
     dialogs->expect(Kind::Error);
+    dialogs->expect(Kind::Error);
     form().WMDropFiles({q(zip)});
-    EXPECT_EQ(dialogs->shown().back().text, "I/O Error. Check if the file you entered still exists.");
+    EXPECT_EQ(dialogs->shown().at(dialogs->shown().size() - 2).text,
+              "I/O Error. Check if the file you entered still exists.");
     EXPECT_EQ(names(), QStringList({"good", "good"}));
     ASSERT_EQ(form().unpackFolders.size(), 1u);
     EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(form().unpackFolders[0] + "good.gba")}));
