@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <unordered_set>
 
 #include <unistd.h>
@@ -44,6 +45,20 @@ bool anyHeld(const PathClaims& claims, const std::unordered_set<std::string>& el
     });
 }
 
+// The outermost folder on the way to a member's file that does not exist
+// yet: the unpacking makes it, so closing may remove it again.
+std::optional<std::string> outermostMissingFolder(const std::string& folder, const std::string& name)
+{
+    const std::string written = writtenName(name);
+    std::error_code ec;
+    for (std::size_t end = written.find('/'); end != std::string::npos; end = written.find('/', end + 1)) {
+        std::string path = folder + written.substr(0, end);
+        if (!fs::exists(fs::symlink_status(path, ec)))
+            return path + "/";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder, const std::vector<std::string>& names)
@@ -65,9 +80,15 @@ UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder,
         plan.folder = pattern + "/";
         plan.ownFolder = true;
     }
-    for (const std::string& name : plan.members)
-        if (unpackedMemberPath(plan.folder, name))
-            claims.claim(plan.folder + writtenName(name));
+    for (const std::string& name : plan.members) {
+        if (!unpackedMemberPath(plan.folder, name))
+            continue;
+        claims.claim(plan.folder + writtenName(name));
+        std::optional<std::string> missing = outermostMissingFolder(plan.folder, name);
+        if (!plan.ownFolder && missing &&
+            std::find(plan.newFolders.begin(), plan.newFolders.end(), *missing) == plan.newFolders.end())
+            plan.newFolders.push_back(*missing);
+    }
     return plan;
 }
 

@@ -13,6 +13,9 @@ struct UnpackPlan {
     bool ownFolder = false;            // a fresh folder made for this archive
     std::vector<std::string> members;  // to unpack, in directory order
     std::vector<std::string> leftOut;  // named like an earlier member (x.gba, ./x.gba, a//x.gba)
+    // The folders inside the temporary folder that the members' files need
+    // and that are not there yet: the outermost missing one of each member.
+    std::vector<std::string> newFolders;
 };
 
 // Plans the unpacking of an archive's image members (names in directory
@@ -25,7 +28,7 @@ struct UnpackPlan {
 // that fresh folder cannot be made. The folder ends with the separator.
 UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder, const std::vector<std::string>& names);
 
-// Removes a folder that planUnpacking made, with the member folders in it,
+// Removes a folder that planUnpacking made or found missing, with the member folders in it,
 // as far as they are empty: what is still in it stays.
 void removeUnpackFolder(const std::string& folder);
 

@@ -44,6 +44,7 @@ TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
         const char* what;
         std::function<void(LaidOutZip&)> damage;
         bool notValid;  // else the directory is unreadable
+        bool zip64 = false;
     } cases[] = {
         {"cut in half", [](LaidOutZip& z) { z.bytes.resize(z.bytes.size() / 2); }, true},
         {"cut inside the end record", [](LaidOutZip& z) { z.bytes.resize(z.bytes.size() - 3); }, true},
@@ -65,9 +66,16 @@ TEST(DamagedArchives, EachGivesItsMessageAndListsNothing)
              z.put32(z.endRecord - 4, 1);
          },
          true},
+        // A Zip64 record counting more entries than a listing can hold: its
+        // count lies 56 + 20 - 32 bytes in front of the end record.
+        {"Zip64 record claiming 2^40 entries", [](LaidOutZip& z) { z.put32(z.endRecord - 44 + 4, 0x100); }, true, true},
+        {"Zip64 record claiming 0x80000000 entries", [](LaidOutZip& z) { z.put32(z.endRecord - 44, 0x80000000); }, true,
+         true},
     };
     for (const Case& c : cases) {
-        LaidOutZip built = zipArchive(members(3), {});
+        ZipLayout layout;
+        layout.zip64 = c.zip64;
+        LaidOutZip built = zipArchive(members(3), layout);
         c.damage(built);
         fs::path path = temp / "damaged.zip";
         writeBytes(path, built.bytes);

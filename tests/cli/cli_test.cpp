@@ -164,14 +164,14 @@ TEST_F(CliFixture, InfoPrintsTheCellsOfTheList)
 TEST_F(CliFixture, RenameWritesTheNameInPlaceOrLeavesTheFileAlone)
 {
     Bytes image = test::readBytes(game);
-    image[0xBD] = headerComplement(image);
+    image[0xBD] = test::referenceComplement(image);
     test::writeBytes(game, image);
     CliRun r = run({"rename", "--name", "Caf\xC3\xA9 Racer 2000", game});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
     Bytes renamed = test::readBytes(game);
     EXPECT_EQ(Bytes(renamed.begin() + 0xA0, renamed.begin() + 0xAC), Bytes({'C', 'a', 'f', 0xE9, ' ', 'R', 'a', 'c', 'e', 'r', ' ', '2'}));
-    EXPECT_EQ(renamed[0xBD], headerComplement(renamed));
+    EXPECT_EQ(renamed[0xBD], test::referenceComplement(renamed));
 
     const std::string locked = (folder / "Locked.gba").string();
     const std::string tooShort = (folder / "Short.gba").string();
@@ -389,7 +389,7 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
     writeZip(liar, {zeros("liar.gba", 65 * MiB, 0x2000)});
     const std::string large = (folder / "large.zip").string();
     Bytes image = test::makeImage(2 * MiB);
-    image[0xBD] = headerComplement(image);
+    image[0xBD] = test::referenceComplement(image);
     writeZip(large, {member("large.gba", image)});
 
     const std::string tooLarge = ": The file is larger than 64 MiB.";

@@ -33,7 +33,7 @@ struct HeaderToolsCli : ::testing::Test {
 TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOnly)
 {
     Bytes good = test::makeImage(0x8000);
-    good[0xBD] = headerComplement(good);
+    good[0xBD] = test::referenceComplement(good);
     Bytes bad = test::makeImage(0x8001, "BROKEN");
     bad[0xBD] = 0x12;
     Bytes intro = good;
@@ -50,11 +50,14 @@ TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOn
     test::ProgramRun check = run({"check", goodPath, badPath, introPath, shortPath});
     EXPECT_EQ(check.status, 1);
     char right[8];
-    std::snprintf(right, sizeof right, "0x%02X", headerComplement(bad));
+    std::snprintf(right, sizeof right, "0x%02X", test::referenceComplement(bad));
     EXPECT_EQ(check.out, goodPath + "\tcomplement correct\tno intro\tno ExitHack\tfull size\n" +
                              badPath + "\tcomplement wrong (0x12, should be " + std::string(right) + ")\tno intro\tno ExitHack\ttrimmed\n" +
                              introPath + "\tcomplement correct\tintro\tno ExitHack\tfull size\n");
     EXPECT_EQ(check.err, shortPath + ": The file is too short to hold a cartridge header.\n");
+    // A wrong complement alone fails the check; an intro does not.
+    EXPECT_EQ(run({"check", goodPath, badPath}).status, 1);
+    EXPECT_EQ(run({"check", goodPath, introPath}).status, 0);
 
     test::ProgramRun fix = run({"fix-header", goodPath, badPath, lockedPath});
     EXPECT_EQ(fix.status, 1);
@@ -63,7 +66,7 @@ TEST_F(HeaderToolsCli, CheckFindsAWrongComplementAndFixHeaderStoresTheRightOneOn
     EXPECT_EQ(fix.out, goodPath + "\tcomplement already correct\n" + badPath + "\tcomplement fixed (" + std::string(right) +
                            ", was 0x12)\n");
     Bytes fixed = bad;
-    fixed[0xBD] = headerComplement(bad);
+    fixed[0xBD] = test::referenceComplement(bad);
     EXPECT_EQ(test::readBytes(badPath), fixed);
     EXPECT_EQ(test::readBytes(goodPath), good);
     struct stat info {};

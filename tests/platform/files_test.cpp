@@ -121,12 +121,13 @@ private:
 
 TEST(AtomicWriteTargets, ReadOnlyTargetsFailAndLinksAreFollowed)
 {
-    enum Target { ReadOnlyFile, LinkToReadOnlyFile, LinkToFile, DanglingLink };
+    enum Target { ReadOnlyFile, LinkToReadOnlyFile, LinkToFile, DanglingLink, RelativeLinkToFile };
     struct Case {
         Target target;
         bool fails;
     };
-    const Case cases[] = {{ReadOnlyFile, true}, {LinkToReadOnlyFile, true}, {LinkToFile, false}, {DanglingLink, false}};
+    const Case cases[] = {{ReadOnlyFile, true}, {LinkToReadOnlyFile, true}, {LinkToFile, false}, {DanglingLink, false},
+                          {RelativeLinkToFile, false}};  // resolved from the link's folder, not the current one
     for (const Case& c : cases) {
         test::TempFolder folder;
         const OtherFolder other(folder);
@@ -138,7 +139,9 @@ TEST(AtomicWriteTargets, ReadOnlyTargetsFailAndLinksAreFollowed)
             test::writeBytes(real, old);
         if (c.target == ReadOnlyFile || c.target == LinkToReadOnlyFile)
             test::makeReadOnly(real);
-        if (c.target != ReadOnlyFile)
+        if (c.target == RelativeLinkToFile)
+            std::filesystem::create_symlink(std::filesystem::relative(real, folder.path()), output);
+        else if (c.target != ReadOnlyFile)
             std::filesystem::create_symlink(real, output);
 
         if (c.fails) {

@@ -77,7 +77,7 @@ TEST(ImageCheckTest, IntroPatchAndTrimmedAreToldApart)
         EXPECT_EQ(check.intro, c.intro) << c.what;
         EXPECT_EQ(check.exitHack, c.exitHack) << c.what;
         EXPECT_EQ(check.trimmed, c.trimmed) << c.what;
-        EXPECT_EQ(check.correctComplement, headerComplement(c.image)) << c.what;
+        EXPECT_EQ(check.correctComplement, test::referenceComplement(c.image)) << c.what;
         EXPECT_EQ(check.storedComplement, c.image[0xBD]) << c.what;
     }
 }

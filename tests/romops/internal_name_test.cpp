@@ -29,7 +29,7 @@ Bytes imageWithComplement(std::size_t size, bool right)
 {
     Bytes image = test::makeImage(size, "OLD NAME");
     if (size > header::ComplementOffset)
-        image[header::ComplementOffset] = static_cast<std::uint8_t>(headerComplement(image) + (right ? 0 : 1));
+        image[header::ComplementOffset] = static_cast<std::uint8_t>(test::referenceComplement(image) + (right ? 0 : 1));
     return image;
 }
 
@@ -83,7 +83,7 @@ TEST(RenameImageTest, OnlyTheNameChangesAndTheCheckByteStaysAsValidAsItWas)
             if (size <= header::ComplementOffset)
                 continue;
             if (right)
-                EXPECT_EQ(after[header::ComplementOffset], headerComplement(after)) << size;
+                EXPECT_EQ(after[header::ComplementOffset], test::referenceComplement(after)) << size;
             else
                 EXPECT_EQ(after[header::ComplementOffset], before[header::ComplementOffset]) << size;
         }
@@ -114,7 +114,7 @@ TEST(RenameImageFileTest, WritesInPlaceOrChangesNothing)
     Bytes written = test::readBytes(game);
     EXPECT_EQ(written.size(), 65536u * 2 + 5);
     EXPECT_EQ(nameOf(written), fieldBytes("RENAMED"));
-    EXPECT_EQ(written[header::ComplementOffset], headerComplement(written));
+    EXPECT_EQ(written[header::ComplementOffset], test::referenceComplement(written));
     EXPECT_EQ(modeOf(game), 0640u);
     EXPECT_EQ(entries(), 1);
 

@@ -48,4 +48,12 @@ std::vector<std::uint8_t> makeImage(std::size_t size, const std::string& interna
     return makeImage(spec);
 }
 
+std::uint8_t referenceComplement(const std::vector<std::uint8_t>& image)
+{
+    unsigned sum = 0x19;
+    for (std::size_t offset = 0xA0; offset <= 0xBC; ++offset)
+        sum += image.at(offset);
+    return static_cast<std::uint8_t>(0x100 - sum % 0x100);
+}
+
 }  // namespace kst::test

@@ -31,4 +31,9 @@ std::vector<std::uint8_t> makeImage(const ImageSpec& spec);
 std::vector<std::uint8_t> makeImage(std::size_t size, const std::string& internalName = "TESTGAME",
                                     char countryLetter = 'E', const std::string& maker = "01");
 
+// The header's check byte as the console's boot code checks it, worked out
+// here on its own so that tests never ask the program for the answer: the
+// bytes 0xA0 to 0xBC and 0x19 add up to zero, modulo 256, with it.
+std::uint8_t referenceComplement(const std::vector<std::uint8_t>& image);
+
 }  // namespace kst::test

@@ -57,6 +57,18 @@ TEST_F(UnzDllTest, ExtractsTheNamedMembersAndReportsInOrder)
     EXPECT_EQ(caller.events[5].text, "sub\\c.gba");
 }
 
+// The record's text holds 511 bytes: a longer name is cut before a character
+// that would not fit whole, so the progress text stays valid UTF-8.
+TEST_F(UnzDllTest, ALongNameIsCutAtACharacterBoundary)
+{
+    const std::string upTo510 = std::string(200, 'a') + "/" + std::string(200, 'b') + "/" + std::string(108, 'c');
+    const std::string name = upTo510 + "\xC3\xA9x.gba";  // the é takes bytes 510 and 511
+    makeArchive(archive(), {{name, kSmall}});
+    EXPECT_EQ(extract({name}), 1);
+    ASSERT_EQ(caller.only(UNZ_ACTION_BEGIN_FILE).size(), 1u);
+    EXPECT_EQ(caller.only(UNZ_ACTION_BEGIN_FILE)[0].text, upTo510);
+}
+
 struct Choice {
     const char* label;
     std::vector<std::string> names;

@@ -72,6 +72,8 @@ bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, c
         }
         if (plan.ownFolder)
             form.unpackFolders.push_back(plan.folder);
+        // Member folders the unpacking makes go again on close, when empty.
+        form.unpackFolders.insert(form.unpackFolders.end(), plan.newFolders.begin(), plan.newFolders.end());
         for (const std::string& name : plan.leftOut)
             dialogs().message(qformat(strings::MemberNameRepeated, {archivePath, toQt(name)}));
         zip.FileSpecs = plan.members;

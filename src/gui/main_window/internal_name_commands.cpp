@@ -10,6 +10,10 @@ namespace kst {
 
 void TForm1::EditInternalname1Click()
 {
+    // The row is read again through the add command, which an extraction in
+    // progress refuses: refuse before the name is asked for or the file touched.
+    if (refuseWhileAdding())
+        return;
     const int row = selectionTop();
     if (grid_.isEmptyRow(row)) {
         dialogs().message(qtr(strings::SelectionEmpty));
@@ -18,11 +22,6 @@ void TForm1::EditInternalname1Click()
     std::optional<QString> typed = dialogs().input(qtr(strings::InternalNameCaption), qtr(strings::InternalNamePrompt),
                                                    toQt(grid_.cell(ColInternalName, row)));
     if (!typed)
-        return;
-
-    // The row is read again through the add command, which an extraction
-    // in progress refuses: refuse before the file is touched.
-    if (refuseWhileAdding())
         return;
     std::string refused;
     std::optional<InternalNameField> field = internalNameField(fromQt(*typed), &refused);

@@ -207,6 +207,23 @@ TEST_F(ArchiveImportTest, AMemberThatCannotBeReadIsReportedAsItsPathReportsIt)
     EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "good.gba"), q(form().unpackFolders[0] + "good.gba")}));
 }
 
+// Deleting the unpacked files on close takes the member folders the imports
+// made with them, never a folder that was there before.
+TEST_F(ArchiveImportTest, ClosingRemovesTheMemberFoldersTheImportsMade)
+{
+    const fs::path kept = fs::path(tmp) / "kept", old = fs::path(tmp) / "old";
+    fs::create_directories(kept);
+    fs::create_directories(old);
+    std::string zip = archive("deep.zip", {rom("games/europe/a.gba"), rom("games/japan/b.gba"), rom("kept/c.gba")});
+    Form3->deleteUnpacked = true;
+    add({q(zip)}, {Kind::Message});
+    ASSERT_EQ(names(), QStringList({"a", "b", "c"}));
+    form().close();
+    EXPECT_FALSE(fs::exists(fs::path(tmp) / "games"));
+    EXPECT_TRUE(fs::is_directory(kept) && fs::is_empty(kept));
+    EXPECT_TRUE(fs::is_directory(old));
+}
+
 TEST_F(ArchiveImportTest, AMemberNameLeadingOutOfTheFolderListsNothingThere)
 {
     fs::create_directories(tmp);
@@ -417,6 +434,13 @@ INSTANTIATE_TEST_SUITE_P(
                 true, {"old", "g1", "g2"}},
         Command{"Drop", [](TForm1& f, const QString& other) { f.WMDropFiles({other}); }, true, {"old", "g1", "g2"}},
         Command{"Apply", [](TForm1& f, const QString&) { f.BitBtn1Click(); }, true, {"old", "g1", "g2"}},
+        // Refused before it asks for the name: the image stays as it was.
+        Command{"EditInternalName",
+                [](TForm1& f, const QString&) {
+                    f.selectRows(1, 1);
+                    f.EditInternalname1Click();
+                },
+                true, {"old", "g1", "g2"}},
         Command{"ClearList", [](TForm1& f, const QString&) { f.UnselectAll1Click(); }, false, {"g1", "g2"}},
         Command{"RemoveSelection",
                 [](TForm1& f, const QString&) {

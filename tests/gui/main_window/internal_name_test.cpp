@@ -21,7 +21,7 @@ protected:
         QStringList picked;
         for (const std::string& name : stems) {
             Bytes bytes = makeImage(size, "OLD" + name);
-            bytes[0xBD] = headerComplement(bytes);
+            bytes[0xBD] = test::referenceComplement(bytes);
             const auto path = folder / (name + ".gba");
             writeBytes(path, bytes);
             paths.push_back(path.string());
@@ -89,7 +89,7 @@ TEST_F(InternalNameTest, TheTypedNameIsStoredAndTheRowComesBackInRowOne)
                 ASSERT_EQ(after[i], before[i]) << "offset " << i;
             }
         }
-        EXPECT_EQ(after[0xBD], headerComplement(after));  // a valid header stays valid
+        EXPECT_EQ(after[0xBD], test::referenceComplement(after));  // a valid header stays valid
 
         ASSERT_EQ(form().grid().rowCount(), 2);
         EXPECT_EQ(cell(ColName, 1), "game");

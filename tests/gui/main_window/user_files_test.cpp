@@ -77,6 +77,7 @@ TEST_F(UserFilesTest, CommandLineFilesBecomeAbsolutePathsAddedAsADropOnceTheEven
         {"roms/x.gba", cwd + "/roms/x.gba"},
         {"../up.gba", QDir::cleanPath(cwd + "/../up.gba")},
         {"/abs/y.gba", "/abs/y.gba"},
+        {"/abs/./y//z.gba", "/abs/./y//z.gba"},  // an absolute path is kept as given
         {"file:///abs/with%20space.gba", "/abs/with space.gba"},
         {"--", ""},
         {"", ""},
