@@ -5,6 +5,7 @@
 #include "cli/archive_sources.h"
 #include "cli/cli_report.h"
 #include "cli/header_tools.h"
+#include "cli/verify_command.h"
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
@@ -17,6 +18,7 @@
 #include "romops/exithack_removal.h"
 #include "romops/internal_name.h"
 #include "romops/pipeline.h"
+#include "romops/save_type.h"
 
 #include <cstdint>
 #include <exception>
@@ -227,8 +229,10 @@ int runInfo(const std::vector<Source>& sources)
             RomHeader header = readheader(rom);
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);
+            const std::string save = ops::scanSaveType(rom).identifier;
             std::cout << source.shown << '\t' << kilobytes(header.size) << '\t' << (name.empty() ? " " : name) << '\t'
-                      << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
+                      << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\t'
+                      << (save.empty() ? "none" : save) << '\n';
         } catch (const std::exception& error) {
             reportFailure(source.shown, source.path, error);
             status = SomeFileFailed;
@@ -287,6 +291,8 @@ int run(const std::vector<std::string>& args)
     try {
         if (args.empty())
             throw UsageProblem{};
+        if (args.front() == "verify")
+            return runVerify({args.begin() + 1, args.end()});
         Options options = parse(args);
         if (options.command == "rename")
             return runRename(options);
