@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -103,7 +104,13 @@ SaveType scanSaveType(RomFile& file)
     constexpr std::size_t Carry = 16;
     static_assert(Carry >= LongestIdentifier && Carry % Word == 0);
     constexpr std::size_t BlockSize = 256 * 1024;
-    std::vector<std::uint8_t> buffer(Carry + BlockSize);
+    // A small image gets a buffer of its own size, left uninitialised: most
+    // images added to the list are small, and clearing 256 KiB for each one
+    // would cost more than reading it.
+    const std::size_t bufferSize =
+        Carry + static_cast<std::size_t>(std::min<std::uint64_t>((file.size() + Word - 1) / Word * Word, BlockSize));
+    const std::unique_ptr<std::uint8_t[]> storage(new std::uint8_t[bufferSize]);
+    const std::span<std::uint8_t> buffer(storage.get(), bufferSize);
     file.seek(0);
     std::size_t kept = 0;
     for (;;) {
