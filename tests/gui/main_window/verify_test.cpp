@@ -85,9 +85,21 @@ TEST_F(VerifyTest, FillsTheVerifiedColumnCountsAndRemembersTheDat)
     EXPECT_EQ(dialogs->shown().back().text,
               q("4 images checked against " + dat + ":\n1 verified\n1 verified when padded\n1 unknown\n1 unreadable"));
     EXPECT_NE(ini().find("datfile=" + dat), std::string::npos);
+    EXPECT_EQ(form().Bar1->value(), 0);  // a short list leaves the gauge alone
 
     verify(dat, {Kind::Message});
     EXPECT_EQ(dialogs->lastOpenFile.selectedFile, q(dat));
+}
+
+TEST_F(VerifyTest, ALongListShowsItsProgressInTheGauge)
+{
+    QStringList paths;
+    for (int i = 0; i < 201; ++i)
+        paths << q(write("g" + std::to_string(i) + ".gba", gameImage(4096)));
+    add(paths);
+    verify(datFile(Dat), {Kind::Message});
+    EXPECT_EQ(form().Bar1->maximum(), 201);
+    EXPECT_EQ(form().Bar1->value(), 201);
 }
 
 TEST_F(VerifyTest, ADatThatIsNoDatIsReportedAndChangesNothing)
