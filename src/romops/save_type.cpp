@@ -107,21 +107,25 @@ SaveType scanSaveType(RomFile& file)
     // A small image gets a buffer of its own size, left uninitialised: most
     // images added to the list are small, and clearing 256 KiB for each one
     // would cost more than reading it.
+    const std::uint64_t size = file.size();
     const std::size_t bufferSize =
-        Carry + static_cast<std::size_t>(std::min<std::uint64_t>((file.size() + Word - 1) / Word * Word, BlockSize));
+        Carry + static_cast<std::size_t>(std::min<std::uint64_t>((size + Word - 1) / Word * Word, BlockSize));
     const std::unique_ptr<std::uint8_t[]> storage(new std::uint8_t[bufferSize]);
     const std::span<std::uint8_t> buffer(storage.get(), bufferSize);
     file.seek(0);
+    // Reads stop at the size, without a last read to find the end.
+    std::uint64_t remaining = size;
     std::size_t kept = 0;
     for (;;) {
         std::size_t filled = kept;
-        while (filled < buffer.size()) {
-            const std::size_t got = file.read(buffer.data() + filled, buffer.size() - filled);
-            if (got == 0)
-                break;
+        while (filled < buffer.size() && remaining > 0) {
+            const std::size_t wanted =
+                static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - filled, remaining));
+            const std::size_t got = file.read(buffer.data() + filled, wanted);
+            remaining = got == 0 ? 0 : remaining - got;  // a file cut short ends early
             filled += got;
         }
-        const bool atEnd = filled < buffer.size();
+        const bool atEnd = remaining == 0;
         const std::size_t end = atEnd ? filled : filled - Carry;
         if (auto found = scan(buffer.data(), filled, end))
             return *found;
