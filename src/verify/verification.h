@@ -27,6 +27,11 @@ struct Verification {
 class DatIndex {
 public:
     explicit DatIndex(std::vector<DatRom> roms);
+    // The index points into the entries: a copy would point into the original's.
+    DatIndex(const DatIndex&) = delete;
+    DatIndex& operator=(const DatIndex&) = delete;
+    DatIndex(DatIndex&&) = default;
+    DatIndex& operator=(DatIndex&&) = default;
 
     std::size_t size() const { return roms_.size(); }
 
