@@ -33,7 +33,7 @@ const SaveCase Cases[] = {
     {"eeprom", 0x4000, {{0x1000, "EEPROM_V124"}}, SaveKind::Eeprom, "EEPROM_V124"},
     {"no digits", 0x4000, {{0x1000, "EEPROM_V12x"}}, SaveKind::None, ""},
     {"not word-aligned", 0x4000, {{0x1002, "FLASH1M_V103"}}, SaveKind::None, ""},
-    {"cut by the end", 0x4000, {{0x3FF8, "EEPROM_V124"}}, SaveKind::None, ""},
+    {"cut by the end", 0x4000, {{0x3FF8, "EEPROM_V"}}, SaveKind::None, ""},
     {"at the very end", 0x4000, {{0x3FF4, "EEPROM_V124"}}, SaveKind::Eeprom, "EEPROM_V124"},
     {"first of two", 0x4000, {{0x2000, "SRAM_V113"}, {0x400, "FLASH_V126"}}, SaveKind::Flash64, "FLASH_V126"},
     {"unaligned before aligned", 0x4000, {{0x43, "EEPROM_V124"}, {0x1000, "SRAM_V113"}}, SaveKind::Sram, "SRAM_V113"},
