@@ -37,7 +37,8 @@ public:
 
     // An entry matches when its size and every checksum it gives agree. The
     // padded stream is only hashed when its CRC-32, joined from the image's
-    // and the fill's, already agrees with an entry of that size.
+    // and the fill's, already agrees with an entry of that size; entries more
+    // than 1 GiB larger than the image are not tried padded.
     Verification verify(std::span<const std::uint8_t> image) const;
     // Reads the file whole and verifies it. Throws FileError.
     Verification verifyFile(const std::filesystem::path& path) const;
