@@ -9,6 +9,7 @@
 #include "gui/app/translations.h"
 #include "gui/common/dialogs.h"
 #include "gui/archive/progress_form.h"
+#include "gui/common/dialogs.h"
 #include "gui/common/strings.h"
 #include "gui/list/rom_list_view.h"
 #include "gui/main_window/form1.h"
@@ -17,6 +18,7 @@
 #include "romlist/list_editing.h"
 #include "support/synthetic_image.h"
 #include "support/zip_writer.h"
+#include "verify/checksums.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,6 +30,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -36,6 +39,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <vector>
@@ -73,6 +78,40 @@ bool writeArchive(const QString& path, const QStringList& images)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
+
+// A DAT entry for an image file, as a preservation group would list it.
+std::string datEntry(const QString& path, const char* game)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const kst::verify::Digests d = kst::verify::digestsOf(bytes);
+    char crc[9];
+    std::snprintf(crc, sizeof crc, "%08x", d.crc);
+    return std::string("<game name=\"") + game + "\"><rom name=\"x.gba\" size=\"" + std::to_string(bytes.size()) +
+           "\" crc=\"" + crc + "\" md5=\"" + kst::verify::toHex(d.md5) + "\" sha1=\"" +
+           kst::verify::toHex(d.sha1) + "\"/></game>\n";
+}
+
+// Writes text over an image's bytes at offset, as a linked save library leaves its name.
+void stamp(const QString& path, std::size_t offset, const char* text)
+{
+    std::fstream file(path.toStdString(), std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(text, static_cast<std::streamsize>(std::strlen(text)));
+}
+
+// Qt's dialogs, but the file dialog picks the given file at once.
+class DatPicked : public kst::QtDialogs {
+public:
+    explicit DatPicked(QString file) : file_(std::move(file)) {}
+    std::optional<kst::OpenFileAnswer> openFile(const kst::OpenFileRequest&) override
+    {
+        return kst::OpenFileAnswer{{file_}};
+    }
+
+private:
+    QString file_;
+};
 
 // Drops local files on a window as the window system delivers a drop: enter,
 // move, then the drop itself (a drop that did not enter is not delivered).
@@ -277,6 +316,41 @@ int main(int argc, char* argv[])
     saveModal("internal-name-input.png", [&] { form->EditInternalname1Click(); });
     form->emulatorPath.clear();
     saveModal("emulator-path-input.png", [&] { form->Play1Click(); });
+
+    // The Save and Verified columns: images linking save libraries, checked
+    // against a DAT that knows two of them, one of these trimmed.
+    form->UnselectAll1Click();
+    const char* libraries[] = {"FLASH1M_V103", "EEPROM_V124", "SRAM_V113", nullptr};
+    const char* games[] = {"Star Racer (USA)", "Puzzle Land (Europe)", nullptr, nullptr};
+    std::string dat = "<?xml version=\"1.0\"?>\n<datafile>\n";
+    for (std::size_t i = 0; i < std::size(demos); ++i) {
+        const QString path = roms.filePath(QStringLiteral("v%1 ").arg(i) + QString::fromLatin1(demos[i].file));
+        writeImage(path, demos[i].size, demos[i].name, demos[i].country, demos[i].maker);
+        if (libraries[i])
+            stamp(path, 0x10000, libraries[i]);
+        if (games[i])
+            dat += datEntry(path, games[i]);
+        if (i == 1)  // trimmed as RomTrunc leaves it: the data and one byte of padding
+            std::filesystem::resize_file(path.toStdString(), demos[i].size * 3 / 4 + 1);
+        form->addImage(path.toStdString(), false);
+    }
+    const QString datPath = roms.filePath(QStringLiteral("good dumps.dat"));
+    std::ofstream(datPath.toStdString()) << dat << "</datafile>\n";
+    // The file dialog is answered with the DAT; the counts box is saved, then closed.
+    kst::installDialogs(std::make_unique<DatPicked>(datPath));
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            save(box, out.filePath(QStringLiteral("verify-counts.png")));
+            box->close();
+        }
+    });
+    form->VerifyDat1Click();
+    kst::installDialogs(nullptr);
+    const QSize size = form->size();
+    form->resize(1010, size.height());
+    form->Liste1->horizontalScrollBar()->setValue(form->Liste1->horizontalScrollBar()->maximum());
+    save(form, out.filePath(QStringLiteral("main-verified.png")));
+    form->resize(size);
 
     kst::destroyWindows(windows);
     return 0;

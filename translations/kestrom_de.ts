@@ -1120,6 +1120,62 @@ Dieser Ordner existiert nicht.</translation>
         <translation>nicht entpackt: Sein Name führt aus dem Ordner hinaus, in den entpackt wird</translation>
     </message>
     <message>
+        <source>only .gba images are changed in place; the file was left as it is.</source>
+        <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spielstand</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <source>SRAM 32 KB</source>
+        <translation>SRAM 32 KB</translation>
+    </message>
+    <message>
+        <source>Flash 64 KB</source>
+        <translation>Flash 64 KB</translation>
+    </message>
+    <message>
+        <source>Flash 128 KB</source>
+        <translation>Flash 128 KB</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Verified: %s</source>
+        <translation>Geprüft: %s</translation>
+    </message>
+    <message>
+        <source>Verified when padded: %s</source>
+        <translation>Geprüft, aufgefüllt: %s</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%s is not a DAT file: it has no &lt;datafile&gt; element.</source>
+        <translation>%s ist keine DAT-Datei: Sie hat kein &lt;datafile&gt;-Element.</translation>
+    </message>
+    <message>
+        <source>%s, line %d: %s</source>
+        <translation>%s, Zeile %d: %s</translation>
+    </message>
+    <message>
+        <source>bad %s &quot;%s&quot;</source>
+        <translation>ungültiges %s &quot;%s&quot;</translation>
+    </message>
+    <message>
         <source>Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...
   or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...
   or:  kestrom-cli info FILE...
@@ -1127,6 +1183,7 @@ Dieser Ordner existiert nicht.</translation>
   or:  kestrom-cli check FILE...
   or:  kestrom-cli fix-header FILE...
   or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...
+  or:  kestrom-cli verify --dat FILE.dat FILE...
   or:  kestrom-cli --help
   or:  kestrom-cli --version
 Runs Kestrom&apos;s image operations without windows, on many files at once.
@@ -1137,8 +1194,9 @@ Commands:
                   and prints one log line per file.
   remove-eh       writes a copy of each FILE without its ExitHack patch, named
                   the same way.
-  info            prints the path, size, internal name, country and maker of
-                  each FILE, separated by tabs.
+  info            prints one line per FILE, separated by tabs: its path, size,
+                  internal name, country, maker, and the identifier of the save
+                  library it links (e.g. FLASH1M_V103, EEPROM_V124) or none.
   rename          writes TEXT into the internal name of each FILE, in place:
                   its first 12 characters, filled up with zero bytes. The
                   header&apos;s check byte is corrected when it was right before.
@@ -1154,6 +1212,13 @@ Commands:
   pad             writes a copy of each FILE to DIR under its own name, padded
                   up to the next power of two with the fill byte, the inverse of
                   trimming: trimming the copy gives FILE back.
+  verify          checks each FILE against a Logiqx XML DAT of good dumps and
+                  prints one line per FILE, separated by tabs: its path, the
+                  verdict, and the DAT&apos;s game name when one matches. verified:
+                  an entry matches the image as it is (size and every checksum
+                  the entry gives); verified-padded: the image matches an entry
+                  once padded up to its size with FF or 00 (a trimmed good
+                  dump); unknown: no entry matches.
 
 A FILE ending in .zip stands for the .gba images it holds (except for rename
 and fix-header, which change only .gba files): they are read from the archive
@@ -1175,12 +1240,13 @@ Options:
   --output DIR    the folder for the copies, created when missing
   --fill 00|FF    the padding byte of pad; by default the one trimming would
                   cut (00 when the last byte is 00, else FF)
+  --dat FILE.dat  the DAT file verify checks against
 
 Exit status:
   0               every file succeeded
   1               a file failed, or was left unpatched or unprocessed, or
-                  (check) has a wrong complement
-  2               a usage error
+                  (check) has a wrong complement, or (verify) is unknown
+  2               a usage error, or (verify) a DAT that cannot be read
 </source>
         <translation>Aufruf: kestrom-cli process AKTION... [--patch DATEI] [--prefix P] [--suffix S] --output VERZ DATEI...
   oder: kestrom-cli remove-eh [--prefix P] [--suffix S] --output VERZ DATEI...
@@ -1189,6 +1255,7 @@ Exit status:
   oder: kestrom-cli check DATEI...
   oder: kestrom-cli fix-header DATEI...
   oder: kestrom-cli pad [--fill 00|FF] --output VERZ DATEI...
+  oder: kestrom-cli verify --dat DATEI.dat DATEI...
   oder: kestrom-cli --help
   oder: kestrom-cli --version
 Führt die Image-Operationen von Kestrom ohne Fenster aus, auf vielen Dateien zugleich.
@@ -1199,8 +1266,10 @@ Befehle:
                   und gibt je Datei eine Protokollzeile aus.
   remove-eh       schreibt eine Kopie jeder DATEI ohne ihren ExitHack-Patch,
                   ebenso benannt.
-  info            gibt Pfad, Größe, internen Namen, Land und Hersteller jeder
-                  DATEI aus, durch Tabulatoren getrennt.
+  info            gibt je DATEI eine durch Tabulatoren getrennte Zeile aus: ihren
+                  Pfad, Größe, internen Namen, Land, Hersteller und die Kennung
+                  der Speicherbibliothek, die sie einbindet (z. B. FLASH1M_V103,
+                  EEPROM_V124), oder none.
   rename          schreibt TEXT als internen Namen in jede DATEI, an Ort und
                   Stelle: seine ersten 12 Zeichen, mit Nullbytes aufgefüllt. Das
                   Prüfbyte des Headers wird berichtigt, wenn es vorher stimmte.
@@ -1215,6 +1284,14 @@ Befehle:
   pad             schreibt eine Kopie jeder DATEI unter ihrem eigenen Namen nach
                   VERZ, mit dem Füllbyte bis zur nächsten Zweierpotenz aufgefüllt,
                   die Umkehrung des Kürzens: Kürzen der Kopie ergibt wieder DATEI.
+  verify          prüft jede DATEI gegen eine Logiqx-XML-DAT guter Dumps und gibt
+                  je DATEI eine durch Tabulatoren getrennte Zeile aus: ihren Pfad,
+                  das Urteil und den Spielnamen der DAT, wenn einer passt.
+                  verified: ein Eintrag passt auf das Image, wie es ist (Größe
+                  und jede Prüfsumme, die der Eintrag angibt); verified-padded:
+                  das Image passt auf einen Eintrag, wenn es mit FF oder 00 bis
+                  zu dessen Größe aufgefüllt wird (ein gekürzter guter Dump);
+                  unknown: kein Eintrag passt.
 
 Eine DATEI, die auf .zip endet, steht für die .gba-Images darin (außer bei
 rename und fix-header, die nur .gba-Dateien ändern): Sie werden aus dem Archiv in
@@ -1236,17 +1313,48 @@ Optionen:
   --output VERZ   der Ordner für die Kopien, angelegt, wenn er fehlt
   --fill 00|FF    das Füllbyte von pad; ohne Angabe das, welches das Kürzen
                   abschneiden würde (00, wenn das letzte Byte 00 ist, sonst FF)
+  --dat DATEI.dat die DAT-Datei, gegen die verify prüft
 
 Exit-Status:
   0               jede Datei ist gelungen
   1               eine Datei ist misslungen oder blieb ungepatcht oder
-                  unbearbeitet, oder (check) hat ein falsches Komplement
-  2               ein Aufruffehler
+                  unbearbeitet, oder (check) hat ein falsches Komplement, oder
+                  (verify) ist unbekannt
+  2               ein Aufruffehler, oder (verify) eine DAT, die sich nicht
+                  lesen lässt
 </translation>
     </message>
     <message>
-        <source>only .gba images are changed in place; the file was left as it is.</source>
-        <translation>nur .gba-Images werden an Ort und Stelle geändert; die Datei blieb, wie sie war.</translation>
+        <source>verify needs --dat FILE.dat.</source>
+        <translation>verify braucht --dat DATEI.dat.</translation>
+    </message>
+    <message>
+        <source>Verify with DAT file...</source>
+        <translation>Mit DAT-Datei prüfen...</translation>
+    </message>
+    <message>
+        <source>Verify with DAT file</source>
+        <translation>Mit DAT-Datei prüfen</translation>
+    </message>
+    <message>
+        <source>DAT files (*.dat, *.xml)</source>
+        <translation>DAT-Dateien (*.dat, *.xml)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>%d images checked against %s:
+%d verified
+%d verified when padded
+%d unknown
+%d unreadable</source>
+        <translation>%d Images gegen %s geprüft:
+%d geprüft
+%d geprüft, aufgefüllt
+%d unbekannt
+%d nicht lesbar</translation>
     </message>
     <message>
         <source>%s would replace the source file %s; nothing was written.</source>

@@ -5,6 +5,7 @@
 #include "cli/archive_sources.h"
 #include "cli/cli_report.h"
 #include "cli/header_tools.h"
+#include "cli/verify_command.h"
 #include "core/kilobytes.h"
 #include "core/latin1.h"
 #include "core/paths.h"
@@ -19,6 +20,7 @@
 #include "romops/exithack_removal.h"
 #include "romops/internal_name.h"
 #include "romops/pipeline.h"
+#include "romops/save_type.h"
 
 #include <cstdint>
 #include <exception>
@@ -245,17 +247,25 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources, Arch
     return status;
 }
 
-// The header of a source; of a member only its first bytes are inflated.
-RomHeader sourceHeader(const Source& source, ArchiveSources& archives)
+// What info prints of a source: its header, and the save library it links,
+// which takes the whole image. A file is read through one open, read-only; a
+// member is inflated into memory, within the size limit.
+struct SourceInfo {
+    RomHeader header;
+    std::string save;
+};
+
+SourceInfo sourceInfo(const Source& source, ArchiveSources& archives)
 {
     if (!source.member) {
         RomFile rom(source.path, RomFile::Access::ReadOnly);
-        return readheader(rom);
+        RomHeader header = readheader(rom);
+        return {header, ops::scanSaveType(rom).identifier};
     }
-    ArchiveMembers::Read start = archives.memberStart(source, header::MinimumSize);
-    if (start.bytes.size() < header::MinimumSize)
+    const std::vector<std::uint8_t> image = archives.image(source);
+    if (image.size() < header::MinimumSize)
         throw FileError(source.shown, "Read beyond end of file.");  // as reading such a file says
-    return parseHeader(start.bytes, start.size);
+    return {parseHeader(image, image.size()), ops::findSaveType(image).identifier};
 }
 
 int runInfo(const std::vector<Source>& sources, ArchiveSources& archives)
@@ -263,12 +273,14 @@ int runInfo(const std::vector<Source>& sources, ArchiveSources& archives)
     int status = Success;
     for (const Source& source : sources) {
         try {
-            RomHeader header = sourceHeader(source, archives);
+            const SourceInfo info = sourceInfo(source, archives);
+            const RomHeader& header = info.header;
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);
             std::cout << escapeControls(source.shown) << '\t' << kilobytes(header.size) << '\t'
-                      << (name.empty() ? " " : escapeControls(name)) << '\t'
-                      << tr(country(header.countryLetter)) << '\t' << tr(company(header.makerCode)) << '\n';
+                      << (name.empty() ? " " : escapeControls(name)) << '\t' << tr(country(header.countryLetter))
+                      << '\t' << tr(company(header.makerCode)) << '\t' << (info.save.empty() ? "none" : info.save)
+                      << '\n';
         } catch (const std::exception& error) {
             reportFailure(source.shown, source.path, error);
             status = SomeFileFailed;
@@ -327,6 +339,8 @@ int run(const std::vector<std::string>& args)
     try {
         if (args.empty())
             throw UsageProblem{};
+        if (args.front() == "verify")
+            return runVerify({args.begin() + 1, args.end()});
         Options options = parse(args);
         if (options.command == "rename")
             return runRename(options);

@@ -98,6 +98,27 @@ inline constexpr TextId ColInternalName = QT_TRANSLATE_NOOP("Kestrom", "Internal
 inline constexpr TextId ColCountry = QT_TRANSLATE_NOOP("Kestrom", "Country");
 inline constexpr TextId ColMaker = QT_TRANSLATE_NOOP("Kestrom", "Maker");
 inline constexpr TextId ColInput = QT_TRANSLATE_NOOP("Kestrom", "Input");
+inline constexpr TextId ColSave = QT_TRANSLATE_NOOP("Kestrom", "Save");
+inline constexpr TextId ColVerified = QT_TRANSLATE_NOOP("Kestrom", "Verified");
+
+// Save types, in the Save column
+inline constexpr TextId SaveEeprom = QT_TRANSLATE_NOOP("Kestrom", "EEPROM");
+inline constexpr TextId SaveSram = QT_TRANSLATE_NOOP("Kestrom", "SRAM 32 KB");
+inline constexpr TextId SaveFlash64 = QT_TRANSLATE_NOOP("Kestrom", "Flash 64 KB");
+inline constexpr TextId SaveFlash128 = QT_TRANSLATE_NOOP("Kestrom", "Flash 128 KB");
+inline constexpr TextId SaveNone = QT_TRANSLATE_NOOP("Kestrom", "none");
+
+// Verdicts against a DAT file, in the Verified column
+inline constexpr TextId VerdictVerified = QT_TRANSLATE_NOOP("Kestrom", "Verified: %s");
+inline constexpr TextId VerdictPadded = QT_TRANSLATE_NOOP("Kestrom", "Verified when padded: %s");
+inline constexpr TextId VerdictUnknown = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
+inline constexpr TextId VerdictUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Unreadable");
+
+// DAT files
+inline constexpr TextId DatNotDatafile =
+    QT_TRANSLATE_NOOP("Kestrom", "%s is not a DAT file: it has no <datafile> element.");
+inline constexpr TextId DatProblem = QT_TRANSLATE_NOOP("Kestrom", "%s, line %d: %s");
+inline constexpr TextId DatBadValue = QT_TRANSLATE_NOOP("Kestrom", "bad %s \"%s\"");
 
 // The selection mark of the Go column
 inline constexpr TextId SelectionMark = QT_TRANSLATE_NOOP("Kestrom", "@");
@@ -188,6 +209,7 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "  or:  kestrom-cli check FILE...\n"
          "  or:  kestrom-cli fix-header FILE...\n"
          "  or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
+         "  or:  kestrom-cli verify --dat FILE.dat FILE...\n"
          "  or:  kestrom-cli --help\n"
          "  or:  kestrom-cli --version\n"
          "Runs Kestrom's image operations without windows, on many files at once.\n"
@@ -198,8 +220,9 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "                  and prints one log line per file.\n"
          "  remove-eh       writes a copy of each FILE without its ExitHack patch, named\n"
          "                  the same way.\n"
-         "  info            prints the path, size, internal name, country and maker of\n"
-         "                  each FILE, separated by tabs.\n"
+         "  info            prints one line per FILE, separated by tabs: its path, size,\n"
+         "                  internal name, country, maker, and the identifier of the save\n"
+         "                  library it links (e.g. FLASH1M_V103, EEPROM_V124) or none.\n"
          "  rename          writes TEXT into the internal name of each FILE, in place:\n"
          "                  its first 12 characters, filled up with zero bytes. The\n"
          "                  header's check byte is corrected when it was right before.\n"
@@ -215,6 +238,13 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "  pad             writes a copy of each FILE to DIR under its own name, padded\n"
          "                  up to the next power of two with the fill byte, the inverse of\n"
          "                  trimming: trimming the copy gives FILE back.\n"
+         "  verify          checks each FILE against a Logiqx XML DAT of good dumps and\n"
+         "                  prints one line per FILE, separated by tabs: its path, the\n"
+         "                  verdict, and the DAT's game name when one matches. verified:\n"
+         "                  an entry matches the image as it is (size and every checksum\n"
+         "                  the entry gives); verified-padded: the image matches an entry\n"
+         "                  once padded up to its size with FF or 00 (a trimmed good\n"
+         "                  dump); unknown: no entry matches.\n"
          "\n"
          "A FILE ending in .zip stands for the .gba images it holds (except for rename\n"
          "and fix-header, which change only .gba files): they are read from the archive\n"
@@ -236,18 +266,20 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "  --output DIR    the folder for the copies, created when missing\n"
          "  --fill 00|FF    the padding byte of pad; by default the one trimming would\n"
          "                  cut (00 when the last byte is 00, else FF)\n"
+         "  --dat FILE.dat  the DAT file verify checks against\n"
          "\n"
          "Exit status:\n"
          "  0               every file succeeded\n"
          "  1               a file failed, or was left unpatched or unprocessed, or\n"
-         "                  (check) has a wrong complement\n"
-         "  2               a usage error\n");
+         "                  (check) has a wrong complement, or (verify) is unknown\n"
+         "  2               a usage error, or (verify) a DAT that cannot be read\n");
 inline constexpr TextId CliFileMessage = QT_TRANSLATE_NOOP("Kestrom", "%s: %s");
 inline constexpr TextId CliUnknownCommand = QT_TRANSLATE_NOOP("Kestrom", "Unknown command: %s");
 inline constexpr TextId CliUnknownOption = QT_TRANSLATE_NOOP("Kestrom", "Unknown option: %s");
 inline constexpr TextId CliMissingValue = QT_TRANSLATE_NOOP("Kestrom", "The option %s needs a value.");
 inline constexpr TextId CliNoOutput = QT_TRANSLATE_NOOP("Kestrom", "No output folder given (--output DIR).");
 inline constexpr TextId CliNoFiles = QT_TRANSLATE_NOOP("Kestrom", "No file given.");
+inline constexpr TextId CliNoDat = QT_TRANSLATE_NOOP("Kestrom", "verify needs --dat FILE.dat.");
 inline constexpr TextId CliNoName = QT_TRANSLATE_NOOP("Kestrom", "No internal name given (--name TEXT).");
 inline constexpr TextId CliNoAction =
     QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");

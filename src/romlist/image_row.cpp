@@ -32,11 +32,17 @@ void writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHea
     grid.setCell(ColInput, row, path);
 }
 
+void writeSaveCell(RomGrid& grid, int row, const ops::SaveType& save)
+{
+    grid.setCell(ColSave, row, tr(ops::saveTypeText(save.kind)));
+}
+
 void renamecols(RomGrid& grid)
 {
     static constexpr std::array captions{texts::ColGo,           texts::ColName,    texts::ColSize,
                                          texts::ColDir,          texts::ColNewSize, texts::ColInternalName,
-                                         texts::ColCountry,      texts::ColMaker,   texts::ColInput};
+                                         texts::ColCountry,      texts::ColMaker,   texts::ColInput,
+                                         texts::ColSave,         texts::ColVerified};
     for (int col = 0; col < ColumnCount; ++col)
         grid.setCell(col, 0, tr(captions[static_cast<std::size_t>(col)]));
 }

@@ -2,6 +2,7 @@
 
 #include "romheader/header.h"
 #include "romlist/rom_grid.h"
+#include "romops/save_type.h"
 
 #include <string>
 
@@ -18,7 +19,10 @@ int rowForNewImage(RomGrid& grid);
 // Internal name, Country, Maker, Input. Texts pass through tr().
 void writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHeader& header);
 
-// Writes the nine captions into row 0.
+// Writes the Save cell: the save hardware in words.
+void writeSaveCell(RomGrid& grid, int row, const ops::SaveType& save);
+
+// Writes the captions into row 0.
 void renamecols(RomGrid& grid);
 
 }  // namespace kst

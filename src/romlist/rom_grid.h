@@ -16,8 +16,10 @@ enum Column : int {
     ColCountry = 6,
     ColMaker = 7,
     ColInput = 8,
+    ColSave = 9,
+    ColVerified = 10,
 };
-inline constexpr int ColumnCount = 9;
+inline constexpr int ColumnCount = 11;
 inline constexpr int MinimumRowCount = 2;  // the caption row and one data row
 
 // Told about every change of a grid, so that a view can follow it.

@@ -29,6 +29,7 @@ inline constexpr std::string_view ApplyExitHack = "e";
 inline constexpr std::string_view All = "a";
 inline constexpr std::string_view AlwaysOnTop = "aontop";
 inline constexpr std::string_view DeleteUnpacked = "deltmp";
+inline constexpr std::string_view DatFile = "datfile";  // the last DAT file the list was verified with
 }  // namespace key
 
 // The output and temporary folders have defaults that depend on where the

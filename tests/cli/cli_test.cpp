@@ -151,13 +151,17 @@ TEST_F(CliFixture, RemoveEHUndoesProcessAndReportsUnpatchedFiles)
 TEST_F(CliFixture, InfoPrintsTheCellsOfTheList)
 {
     const std::string nameless = (folder / "Nameless.gba").string();
-    test::writeBytes(nameless, test::makeImage(0x100000, "", 'Q', "ZZ"));
+    Bytes flash = test::makeImage(0x100000, "", 'Q', "ZZ");
+    const std::string library = "FLASH1M_V103";
+    std::copy(library.begin(), library.end(), flash.begin() + 0x80000);
+    test::writeBytes(nameless, flash);
     const std::string tooShort = (folder / "Short.gba").string();
     test::writeBytes(tooShort, Bytes(177, 0));
 
     CliRun r = run({"info", game, nameless, tooShort});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n" + nameless + "\t1024 KB\t \tUnknown\tUnknown\n");
+    EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n" + nameless +
+                         "\t1024 KB\t \tUnknown\tUnknown\tFLASH1M_V103\n");
     EXPECT_NE(r.err.find(tooShort), std::string::npos);
 }
 
@@ -237,8 +241,9 @@ TEST_F(CliArchiveFixture, MembersAreWorkedOnAndNamedAfterTheirArchive)
 {
     CliRun info = run({"info", zip, game});
     EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_EQ(info.out, zip + ":a.gba\t8 KB\tTESTGAME\tUSA\tNintendo\n" + zip + ":sub/b.GBA\t16 KB\tBEE\tJapan\tCapcom\n" +
-                            game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+    EXPECT_EQ(info.out, zip + ":a.gba\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n" + zip +
+                            ":sub/b.GBA\t16 KB\tBEE\tJapan\tCapcom\tnone\n" + game +
+                            "\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n");
 
     CliRun process = run({"process", "--truncate", "--exithack", "--patch", patch, "--output", out, zip});
     EXPECT_EQ(process.status, 0) << process.err;
@@ -305,7 +310,7 @@ TEST_F(CliArchiveFixture, AnArchiveThatCannotBeReadFailsAndTheOthersGoOn)
         CliRun r = run({"info", c.archive, game});
         EXPECT_EQ(r.status, 1) << c.archive;
         EXPECT_EQ(r.err, c.message);
-        EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+        EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n");
     }
     EXPECT_FALSE(std::filesystem::exists(missing));  // not created as an empty archive
 }

@@ -45,11 +45,12 @@ grep -q '^wwidth=' "$XDG_CONFIG_HOME/kestrom/options.ini" || fail "no settings i
 cmp -s "$root/unpacked/usr/$moduledir/unzdll.dll" "$XDG_DATA_HOME/kestrom/unzdll.dll" \
   || fail "the unzip module was not copied from the package"
 
-# Completion offers the commands, folders after --output, the fill bytes, and
+# Completion offers the commands, folders after --output, the fill bytes, DAT
+# files after --dat, and
 # images and archives (images only for the commands that change files in place).
 completion=$root/unpacked/usr/share/bash-completion/completions/kestrom-cli
 mkdir -p "$root/work/outdir"
-touch "$root/work/a.gba" "$root/work/b.ZIP" "$root/work/c.txt"
+touch "$root/work/a.gba" "$root/work/b.ZIP" "$root/work/c.txt" "$root/work/d.dat"
 complete_words() {
   (cd "$root/work" && bash -c "
     source /usr/share/bash-completion/bash_completion
@@ -66,6 +67,8 @@ kestrom-cli pad --fill ''|00 FF
 kestrom-cli info ''|a.gba b.ZIP outdir
 kestrom-cli fix-header ''|a.gba outdir
 kestrom-cli process --tr|--truncate
+kestrom-cli ve|verify
+kestrom-cli verify --dat ''|d.dat outdir
 ROWS
 
 # lintian, when there, finds no error.

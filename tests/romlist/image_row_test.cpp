@@ -56,7 +56,8 @@ TEST(RenamecolsTest, WritesTheCaptions)
 {
     RomGrid grid;
     renamecols(grid);
-    const char* expected[] = {"Go", "Name", "Size", "Dir", "New size", "Internal name", "Country", "Maker", "Input"};
+    const char* expected[] = {"Go",      "Name",  "Size",  "Dir",  "New size", "Internal name",
+                              "Country", "Maker", "Input", "Save", "Verified"};
     for (int col = 0; col < ColumnCount; ++col)
         EXPECT_EQ(grid.cell(col, 0), expected[col]);
 }

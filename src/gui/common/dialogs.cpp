@@ -128,6 +128,8 @@ std::optional<OpenFileAnswer> QtDialogs::openFile(const OpenFileRequest& request
         box.selectNameFilter(filters.at(request.filterIndex));
     if (!request.defaultSuffix.isEmpty())
         box.setDefaultSuffix(request.defaultSuffix);
+    if (!request.selectedFile.isEmpty())
+        box.selectFile(request.selectedFile);
     box.setSizeGripEnabled(true);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;

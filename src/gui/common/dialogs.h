@@ -19,6 +19,7 @@ struct OpenFileRequest {
     int filterIndex = 0;     // the filter selected at first
     bool multiSelect = false;
     QString defaultSuffix;
+    QString selectedFile;    // shown picked at first, when not empty
 };
 
 struct OpenFileAnswer {

@@ -42,6 +42,7 @@ inline constexpr TextId EditName2 = QT_TRANSLATE_NOOP("Kestrom", "Edit Name...")
 inline constexpr TextId EditInternalName2 = QT_TRANSLATE_NOOP("Kestrom", "Edit Internal Name...");
 inline constexpr TextId SizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Lost size");
 inline constexpr TextId otalSizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Total Lost Size");
+inline constexpr TextId VerifyDat1 = QT_TRANSLATE_NOOP("Kestrom", "Verify with DAT file...");
 inline constexpr TextId Action1 = QT_TRANSLATE_NOOP("Kestrom", "Action");
 inline constexpr TextId Truncate1 = QT_TRANSLATE_NOOP("Kestrom", "Truncate");
 inline constexpr TextId Removeintro1 = QT_TRANSLATE_NOOP("Kestrom", "Remove Intro");
@@ -227,6 +228,13 @@ inline constexpr TextId EasterEgg = QT_TRANSLATE_NOOP("Kestrom", "I assure you t
 inline constexpr TextId FolderListCaption = QT_TRANSLATE_NOOP("Kestrom", "Folder list...");
 inline constexpr TextId SelectDirectory = QT_TRANSLATE_NOOP("Kestrom", "Select Directory");
 inline constexpr TextId FolderNotOpened = QT_TRANSLATE_NOOP("Kestrom", "%s\nThis folder cannot be opened: %s");
+
+// Verifying the list against a DAT file
+inline constexpr TextId VerifyDatTitle = QT_TRANSLATE_NOOP("Kestrom", "Verify with DAT file");
+inline constexpr TextId DatFilter = QT_TRANSLATE_NOOP("Kestrom", "DAT files (*.dat, *.xml)");
+inline constexpr TextId AllFilesFilter = QT_TRANSLATE_NOOP("Kestrom", "All files (*.*)");
+inline constexpr TextId VerifyCounts = QT_TRANSLATE_NOOP("Kestrom",
+    "%d images checked against %s:\n%d verified\n%d verified when padded\n%d unknown\n%d unreadable");
 
 }  // namespace strings
 }  // namespace kst

@@ -94,8 +94,10 @@ void TForm1::addImage(const std::string& path, bool unpackedMember)
     claims_->claim(path);
     RomFile file(path);
     RomHeader header = readheader(file);
+    const ops::SaveType save = ops::scanSaveType(file);  // the rest of the image, through the same open
     int row = rowForNewImage(grid_);
     writeImageRow(grid_, row, path, header);
+    writeSaveCell(grid_, row, save);
     file.close();
     if (unpackedMember)
         TempFiles.append(toQt(path));

@@ -39,7 +39,7 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int ColumnWidths[ColumnCount] = {22, 136, 61, 132, 62, 149, 140, 95, 204};
+constexpr int ColumnWidths[ColumnCount] = {22, 136, 61, 132, 62, 149, 140, 95, 204, 90, 280};
 constexpr int HintDelayMs = 100;
 constexpr int TimerIntervalMs = 100;
 const char* const UnzipModule = "unzdll.dll";

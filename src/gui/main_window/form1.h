@@ -154,6 +154,7 @@ public:
     QAction* EditInternalName2 = nullptr;
     QAction* SizeLost1 = nullptr;
     QAction* otalSizeLost1 = nullptr;
+    QAction* VerifyDat1 = nullptr;
     QMenu* Action1 = nullptr;
     QAction* Truncate1 = nullptr;
     QAction* Removeintro1 = nullptr;
@@ -230,6 +231,7 @@ public slots:
     void SizeLost1Click();
     void otalSizeLost1Click();
     void ToolButton23Click();
+    void VerifyDat1Click();
 
     void EditInternalname1Click();
     void Play1Click();

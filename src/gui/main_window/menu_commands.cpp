@@ -98,6 +98,8 @@ void TForm1::buildMenus(const ToolbarImages& images)
     SizeLost1->setIcon(images[ToolbarImage::LostSize]);
     otalSizeLost1 = item(Edit1, "otalSizeLost1", strings::otalSizeLost1, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     otalSizeLost1->setIcon(images[ToolbarImage::TotalLostSize]);
+    Edit1->addSeparator();
+    VerifyDat1 = item(Edit1, "VerifyDat1", strings::VerifyDat1);
 
     Action1 = bar->addMenu(QString());
     Action1->setObjectName(QStringLiteral("Action1"));
@@ -150,6 +152,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
     connect(EditInternalName2, &QAction::triggered, this, &TForm1::EditInternalname1Click);
     connect(SizeLost1, &QAction::triggered, this, &TForm1::SizeLost1Click);
     connect(otalSizeLost1, &QAction::triggered, this, &TForm1::otalSizeLost1Click);
+    connect(VerifyDat1, &QAction::triggered, this, &TForm1::VerifyDat1Click);
     bindCheck(Truncate1, &TForm1::Truncate1Click);
     bindCheck(Removeintro1, &TForm1::Removeintro1Click);
     bindCheck(ApplyExitHack1, &TForm1::ApplyExitHack1Click);
@@ -179,6 +182,7 @@ void TForm1::callrs()
     EditInternalName2->setText(qtr(strings::EditInternalName2));
     SizeLost1->setText(qtr(strings::SizeLost1));
     otalSizeLost1->setText(qtr(strings::otalSizeLost1));
+    VerifyDat1->setText(qtr(strings::VerifyDat1));
     Action1->setTitle(qtr(strings::Action1));
     Truncate1->setText(qtr(strings::Truncate1));
     Removeintro1->setText(qtr(strings::Removeintro1));

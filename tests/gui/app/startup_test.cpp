@@ -51,7 +51,7 @@ TEST_F(StartupTest, StartsWithAnEmptyListAndItsCaptions)
     for (int col = 0; col < ColumnCount; ++col)
         captions << QString::fromStdString(grid.cell(col, 0));
     EXPECT_EQ(captions, QStringList({"Go", "Name", "Size", "Dir", "New size", "Internal name", "Country", "Maker",
-                                     "Input"}));
+                                     "Input", "Save", "Verified"}));
     EXPECT_EQ(form().Liste1->model()->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), "Internal name");
     EXPECT_TRUE(form().operationLog.empty());
     EXPECT_FALSE(form().dialogFreeAddMode);
@@ -95,7 +95,7 @@ TEST_F(StartupTest, MenusFollowTheCommandTables)
     EXPECT_EQ(items(form().File1), QStringList({"Options...@Ctrl+O", "-", "Exit@Ctrl+X"}));
     EXPECT_EQ(items(form().Edit1), QStringList({"Add roms...@Ctrl+A", "Add folder...@Ctrl+Shift+A", "Remove selection@",
                                                 "-", "Clear List@F10", "-", "Edit Name...@F2", "Edit Internal Name...@", "Lost size@Ctrl+S",
-                                                "Total Lost Size@Ctrl+Alt+S"}));
+                                                "Total Lost Size@Ctrl+Alt+S", "-", "Verify with DAT file...@"}));
     EXPECT_EQ(items(form().Action1), QStringList({"Truncate@", "Remove Intro@", "Apply ExitHack Patch@", "-", "All@"}));
     EXPECT_EQ(items(form().Extra1), QStringList({"Remove ExitHack patch@"}));
     EXPECT_EQ(items(form().Help1), QStringList({"Warnings...@", "-", "How does it work...@", "Beta-testers...@",

@@ -1,0 +1,95 @@
+#include "support/program_run.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
+
+#include <gtest/gtest.h>
+
+namespace kst {
+namespace {
+
+using test::Bytes;
+
+// 3,000 bytes of game data padded with 0xFF to 4 KiB: crc, md5 and sha1 from
+// Python's zlib.crc32, md5sum and sha1sum of these bytes.
+Bytes image(std::size_t size, std::uint8_t fill = 0xFF)
+{
+    Bytes bytes(3000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
+    bytes.resize(size, fill);
+    return bytes;
+}
+
+const std::string Dat = R"xml(<?xml version="1.0"?>
+<datafile>
+  <game name="Alpha (Europe)">
+    <rom name="alpha.gba" size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0"
+         sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f"/>
+  </game>
+</datafile>
+)xml";
+
+struct VerifyCli : ::testing::Test {
+    test::TempFolder folder;
+    std::string dat = (folder / "games.dat").string();
+    std::string full = (folder / "full.gba").string();
+    std::string trimmed = (folder / "trimmed.gba").string();
+    std::string zip = (folder / "roms.zip").string();
+
+    void SetUp() override
+    {
+        test::writeBytes(dat, Bytes(Dat.begin(), Dat.end()));
+        test::writeBytes(full, image(4096));
+        test::writeBytes(trimmed, image(3001));
+        Bytes other = image(4096);
+        other[4000] = 0;
+        test::writeBytes(zip, test::zipArchive({test::deflatedEntry("a.gba", image(3001, 0xFF)),
+                                                test::deflatedEntry("b.gba", other)}));
+    }
+    test::ProgramRun run(const std::vector<std::string>& args)
+    {
+        std::vector<std::string> all{"verify"};
+        all.insert(all.end(), args.begin(), args.end());
+        return test::runProgram(KESTROM_CLI_PATH, folder, all);
+    }
+};
+
+TEST_F(VerifyCli, PrintsAVerdictPerImageAndMember)
+{
+    test::ProgramRun good = run({"--dat", dat, full, trimmed});
+    EXPECT_EQ(good.status, 0) << good.err;
+    EXPECT_EQ(good.out, full + "\tverified\tAlpha (Europe)\n" + trimmed + "\tverified-padded\tAlpha (Europe)\n");
+
+    test::ProgramRun mixed = run({"--dat=" + dat, zip});
+    EXPECT_EQ(mixed.status, 1);  // b.gba is unknown
+    EXPECT_EQ(mixed.out, zip + ":a.gba\tverified-padded\tAlpha (Europe)\n" + zip + ":b.gba\tunknown\n");
+
+    test::ProgramRun missing = run({"--dat", dat, (folder / "missing.gba").string(), full});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, full + "\tverified\tAlpha (Europe)\n");
+    EXPECT_NE(missing.err.find("missing.gba"), std::string::npos);
+}
+
+TEST_F(VerifyCli, UsageErrorsAndUnreadableDatsExitWithTwo)
+{
+    const std::string broken = (folder / "broken.dat").string();
+    test::writeBytes(broken, Bytes{'<', 'd', 'a', 't', 'a'});
+    const std::vector<std::vector<std::string>> invocations = {
+        {full},                                           // no DAT
+        {"--dat", dat},                                   // no file
+        {"--dat"},
+        {"--dat", dat, "--bogus", full},
+        {"--dat", (folder / "none.dat").string(), full},  // missing DAT
+        {"--dat", broken, full},                          // malformed DAT
+    };
+    for (const auto& args : invocations) {
+        test::ProgramRun r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(run({"--dat", broken, full}).err.substr(0, broken.size() + 9), broken + ", line 1:");
+}
+
+}  // namespace
+}  // namespace kst

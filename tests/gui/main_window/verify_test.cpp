@@ -1,0 +1,114 @@
+#include "gui/main_window/form1.h"
+#include "gui/support/gui_fixture.h"
+#include "romlist/rom_grid.h"
+#include "support/temp_folder.h"
+
+#include <QProgressBar>
+
+#include <fstream>
+#include <sstream>
+
+namespace kst::test {
+namespace {
+
+using Kind = ShownDialog::Kind;
+
+// 3,000 bytes of game data padded with 0xFF to 4 KiB; the DAT entry's
+// checksums are Python's zlib.crc32, md5sum and sha1sum of these bytes.
+Bytes gameImage(std::size_t size)
+{
+    Bytes bytes(3000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
+    bytes.resize(size, 0xFF);
+    return bytes;
+}
+
+const std::string Dat = R"xml(<datafile><game name="Alpha (Europe)">
+<rom name="a.gba" size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0"
+ sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f"/></game></datafile>)xml";
+
+class VerifyTest : public StartedGuiTest {
+protected:
+    std::string write(const std::string& name, const Bytes& bytes)
+    {
+        const std::string path = (folder / name).string();
+        writeBytes(path, bytes);
+        return path;
+    }
+    std::string datFile(const std::string& text)
+    {
+        return write("games.dat", Bytes(text.begin(), text.end()));
+    }
+    void verify(const std::string& dat, std::initializer_list<Kind> then)
+    {
+        dialogs->expectOpenFile(QStringList{q(dat)});
+        for (Kind kind : then)
+            dialogs->expect(kind);
+        form().VerifyDat1Click();
+    }
+    std::string ini()
+    {
+        std::ifstream in(platform->program / "options.ini");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(VerifyTest, TheSaveColumnShowsTheLibraryFoundWhenTheRowIsAdded)
+{
+    Bytes flash = gameImage(4096);
+    const std::string library = "FLASH1M_V103";
+    std::copy(library.begin(), library.end(), flash.begin() + 0x800);
+    add({q(write("flash.gba", flash)), q(write("plain.gba", gameImage(4096)))});
+    EXPECT_EQ(cell(ColSave, 1), "Flash 128 KB");
+    EXPECT_EQ(cell(ColSave, 2), "none");
+    EXPECT_EQ(cell(ColVerified, 1), "");
+}
+
+TEST_F(VerifyTest, FillsTheVerifiedColumnCountsAndRemembersTheDat)
+{
+    Bytes changed = gameImage(4096);
+    changed[10] ^= 1;
+    const std::string gone = write("gone.gba", gameImage(4096));
+    add({q(write("full.gba", gameImage(4096))), q(write("trimmed.gba", gameImage(3001))),
+         q(write("changed.gba", changed)), q(gone)});
+    std::filesystem::remove(gone);
+    const std::string dat = datFile(Dat);
+
+    verify(dat, {Kind::Message});
+    EXPECT_EQ(cell(ColVerified, 1), "Verified: Alpha (Europe)");
+    EXPECT_EQ(cell(ColVerified, 2), "Verified when padded: Alpha (Europe)");
+    EXPECT_EQ(cell(ColVerified, 3), "Unknown");
+    EXPECT_EQ(cell(ColVerified, 4), "Unreadable");
+    EXPECT_EQ(dialogs->shown().back().text,
+              q("4 images checked against " + dat + ":\n1 verified\n1 verified when padded\n1 unknown\n1 unreadable"));
+    EXPECT_NE(ini().find("datfile=" + dat), std::string::npos);
+    EXPECT_EQ(form().Bar1->value(), 0);  // a short list leaves the gauge alone
+
+    verify(dat, {Kind::Message});
+    EXPECT_EQ(dialogs->lastOpenFile.selectedFile, q(dat));
+}
+
+TEST_F(VerifyTest, ALongListShowsItsProgressInTheGauge)
+{
+    QStringList paths;
+    for (int i = 0; i < 201; ++i)
+        paths << q(write("g" + std::to_string(i) + ".gba", gameImage(4096)));
+    add(paths);
+    verify(datFile(Dat), {Kind::Message});
+    EXPECT_EQ(form().Bar1->maximum(), 201);
+    EXPECT_EQ(form().Bar1->value(), 201);
+}
+
+TEST_F(VerifyTest, ADatThatIsNoDatIsReportedAndChangesNothing)
+{
+    add({q(write("full.gba", gameImage(4096)))});
+    verify(datFile("<datafile>\n<game>"), {Kind::Error});
+    EXPECT_EQ(dialogs->shown().back().text, q((folder / "games.dat").string() + ", line 2: no element found"));
+    EXPECT_EQ(cell(ColVerified, 1), "");
+}
+
+}  // namespace
+}  // namespace kst::test

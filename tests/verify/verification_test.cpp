@@ -1,0 +1,178 @@
+#include "support/temp_folder.h"
+#include "verify/checksums.h"
+#include "verify/dat_file.h"
+#include "verify/verification.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kst::verify {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// 3,000 bytes of game data, then padding up to 4 KiB. The checksums below
+// come from sha1sum, md5sum and Python's zlib.crc32 of the same bytes.
+Bytes gameData()
+{
+    Bytes data(3000);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
+    return data;
+}
+Bytes padded(std::uint8_t fill, std::size_t size)
+{
+    Bytes image = gameData();
+    image.resize(size, fill);
+    return image;
+}
+Bytes changed(Bytes image)
+{
+    image[100] ^= 1;
+    return image;
+}
+
+const std::string AlphaFull =  // 4 KiB with 0xFF
+    R"(size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")";
+const std::string BetaFull =  // 4 KiB with 0x00
+    R"(size="4096" crc="42E9AA06" md5="b6902cc5efd760b2a70c3640a192921c" sha1="103ce00ff5c07f3b186440df559153ba5fb95a4f")";
+const std::string AlphaDouble =  // 8 KiB with 0xFF
+    R"(size="8192" crc="7f43d495" md5="6ab28bc9af34ba0c83004d32cee5af7f" sha1="198dcdf6e11f7dcd31b9d6ada0d83a351171d8cf")";
+
+std::string dat(const std::vector<std::pair<std::string, std::string>>& games)
+{
+    std::string xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE datafile SYSTEM \"datafile.dtd\">\n<datafile>\n"
+                      "<header><name>Test</name></header>\n";
+    for (const auto& [name, rom] : games)
+        xml += "<game name=\"" + name + "\"><description>x</description><rom name=\"g.gba\" " + rom + "/></game>\n";
+    return xml + "</datafile>\n";
+}
+
+TEST(ChecksumsTest, AgreeWithTheToolsOfRecord)
+{
+    const Bytes abc{'a', 'b', 'c'};
+    const Digests d = digestsOf(abc);
+    EXPECT_EQ(d.crc, 0x352441c2u);
+    EXPECT_EQ(toHex(d.md5), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(toHex(d.sha1), "a9993e364706816aba3e25717850c26c9cd0d89d");
+    // Large enough for MD5 to run on its own thread.
+    const Digests big = digestsOf(Bytes(5u << 20, 'Z'));
+    EXPECT_EQ(big.crc, 0xc8f0d100u);
+    EXPECT_EQ(toHex(big.md5), "25d2d1999157e62fe9ff79ff9de06274");
+    EXPECT_EQ(toHex(big.sha1), "d08191d86d0826df2eccdab63ac8a87cdc3c2bc2");
+    // A fill joined on, and the same fill streamed.
+    EXPECT_EQ(crc32WithFill(d.crc, 0xFF, 1000000), 0x402adbc5u);
+    EXPECT_EQ(crc32WithFill(d.crc, 0x00, 3), 0xb80b019cu);
+    EXPECT_EQ(crc32WithFill(d.crc, 0x00, 0), 0x352441c2u);
+    EXPECT_EQ(digestsOf(abc, 0xFF, 1000000).crc, 0x402adbc5u);
+}
+
+struct VerifyCase {
+    const char* what;
+    Bytes image;
+    Verdict verdict;
+    const char* game;
+};
+
+TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
+{
+    const DatIndex index(parseDat(dat({{"Alpha", AlphaFull}, {"Beta", BetaFull}})));
+    const VerifyCase cases[] = {
+        {"full", padded(0xFF, 4096), Verdict::Verified, "Alpha"},
+        {"full, other fill", padded(0x00, 4096), Verdict::Verified, "Beta"},
+        {"trimmed FF", padded(0xFF, 3001), Verdict::VerifiedPadded, "Alpha"},
+        {"trimmed 00", padded(0x00, 3001), Verdict::VerifiedPadded, "Beta"},
+        {"cut into the data", padded(0xFF, 2999), Verdict::Unknown, ""},
+        {"full, one byte changed", changed(padded(0xFF, 4096)), Verdict::Unknown, ""},
+        {"trimmed, one byte changed", changed(padded(0xFF, 3001)), Verdict::Unknown, ""},
+        {"longer than every entry", padded(0xFF, 8192), Verdict::Unknown, ""},
+        {"empty", Bytes{}, Verdict::Unknown, ""},
+    };
+    for (const VerifyCase& c : cases) {
+        const Verification v = index.verify(c.image);
+        EXPECT_EQ(v.verdict, c.verdict) << c.what;
+        EXPECT_EQ(v.game, c.game) << c.what;
+    }
+}
+
+TEST(VerificationTest, EveryChecksumAnEntryGivesMustAgree)
+{
+    const std::string crcOnly = R"(size="4096" crc="3e1914fb")";
+    const std::string sha1Only = R"(size="4096" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")";
+    const std::string wrongSha1 =
+        R"(size="4096" crc="3e1914fb" sha1="0000000000000000000000000000000000000000")";
+    const std::string wrongMd5 = R"(size="4096" crc="3e1914fb" md5="00000000000000000000000000000000")";
+    const std::string sizeOnly = R"(size="4096")";
+    // Right for the image padded with 0xFF past 1 GiB, which is not tried.
+    const std::string huge = R"(size="1073745824" crc="a234540c")";
+    struct Case {
+        std::string rom;
+        Verdict verdict;
+    };
+    for (const Case& c : {Case{crcOnly, Verdict::VerifiedPadded}, Case{sha1Only, Verdict::VerifiedPadded},
+                          Case{wrongSha1, Verdict::Unknown}, Case{wrongMd5, Verdict::Unknown},
+                          Case{sizeOnly, Verdict::Unknown}, Case{huge, Verdict::Unknown}}) {
+        const DatIndex index(parseDat(dat({{"Alpha", c.rom}})));
+        EXPECT_EQ(index.verify(padded(0xFF, 3001)).verdict, c.verdict) << c.rom;
+    }
+}
+
+TEST(VerificationTest, SeveralSizesOfOneGame)
+{
+    const DatIndex index(parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha 4K", AlphaFull}})));
+    EXPECT_EQ(index.verify(padded(0xFF, 8192)).game, "Alpha 8K");
+    EXPECT_EQ(index.verify(padded(0xFF, 4096)).game, "Alpha 4K");
+    // The smallest size that matches once padded.
+    const Verification trimmed = index.verify(padded(0xFF, 3001));
+    EXPECT_EQ(trimmed.verdict, Verdict::VerifiedPadded);
+    EXPECT_EQ(trimmed.game, "Alpha 4K");
+}
+
+TEST(DatFileTest, ReadsEntriesAndRefusesWhatIsNoDat)
+{
+    test::TempFolder folder;
+    const auto path = folder / "games.dat";
+    test::writeBytes(path, [] {
+        const std::string xml = dat({{"Caf&#233; &amp; Co", AlphaFull}});
+        return Bytes(xml.begin(), xml.end());
+    }());
+    const std::vector<DatRom> roms = readDat(path);
+    ASSERT_EQ(roms.size(), 1u);
+    EXPECT_EQ(roms[0].game, "Caf\xC3\xA9 & Co");
+    EXPECT_EQ(roms[0].size, 4096u);
+    EXPECT_EQ(roms[0].crc, 0x3e1914fbu);
+
+    EXPECT_TRUE(parseDat("<datafile/>").empty());
+    EXPECT_TRUE(parseDat(R"(<datafile><game name="A"><rom name="a" status="nodump"/></game></datafile>)").empty());
+
+    struct Bad {
+        std::string xml;
+        std::string message;
+    };
+    const Bad bad[] = {
+        {"", "DAT, line 1: no element found"},
+        {"<datafile>\n<game name=\"A\">\n</datafile>", "DAT, line 3: mismatched tag"},
+        {"<html></html>", "DAT is not a DAT file: it has no <datafile> element."},
+        {"<datafile><game name=\"A\">\n<rom size=\"12\" crc=\"xyz\"/></game></datafile>", "DAT, line 2: bad crc \"xyz\""},
+        {"<datafile><game><rom size=\"-1\"/></game></datafile>", "DAT, line 1: bad size \"-1\""},
+        {"<datafile><game><rom size=\"1\" sha1=\"abc\"/></game></datafile>", "DAT, line 1: bad sha1 \"abc\""},
+    };
+    for (const Bad& b : bad) {
+        try {
+            parseDat(b.xml);
+            ADD_FAILURE() << "accepted: " << b.xml;
+        } catch (const DatError& error) {
+            EXPECT_EQ(error.what(), b.message);
+        }
+    }
+    try {
+        readDat(folder / "missing.dat");
+        ADD_FAILURE() << "a missing DAT was read";
+    } catch (const DatError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing.dat"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kst::verify
