@@ -333,7 +333,7 @@ TEST_F(CliArchiveFixture, EveryLineShowsItsOwnMembersHeader)
     std::string expected;
     for (const Row& row : rows) {
         entries.push_back(member(row.stored, test::makeImage(0x2000, row.internalName)));
-        expected += zip + ":" + row.shown + "\t8 KB\t" + row.internalName + "\tUSA\tNintendo\n";
+        expected += zip + ":" + row.shown + "\t8 KB\t" + row.internalName + "\tUSA\tNintendo\tnone\n";
     }
     writeZip(zip, entries);
     CliRun info = run({"info", zip});
@@ -354,8 +354,8 @@ TEST_F(CliArchiveFixture, ControlCharactersInNamesAreEscaped)
 
     CliRun info = run({"info", odd, zip});
     EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_EQ(info.out, oddShown + "\t8 KB\tA\\tB\\nC\\\\D\tUSA\tNintendo\n" + zip +
-                            ":a.gba\\tcomplement correct\\tno intro\\nfake.zip:b.gba\t8 KB\tTESTGAME\tUSA\tNintendo\n");
+    EXPECT_EQ(info.out, oddShown + "\t8 KB\tA\\tB\\nC\\\\D\tUSA\tNintendo\tnone\n" + zip +
+                            ":a.gba\\tcomplement correct\\tno intro\\nfake.zip:b.gba\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n");
     CliRun check = run({"check", zip});
     EXPECT_EQ(std::count(check.out.begin(), check.out.end(), '\n'), 1) << check.out;
 
@@ -408,7 +408,7 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
         {{"info", bomb}, 1, "\"" + bomb + "\"\nis damaged: the data of its members overlap."},
         {{"check", bomb}, 1, "\"" + bomb + "\"\nis damaged: the data of its members overlap."},
         {{"info", huge}, 1, huge + ":huge.gba" + tooLarge},
-        {{"info", liar}, 0, ""},  // only its header is inflated
+        {{"info", liar}, 1, liar + ":liar.gba" + tooLarge},  // the save type takes the whole image
         {{"check", liar}, 1, liar + ":liar.gba" + tooLarge},
         {{"process", "--truncate", "--output", out, liar}, 1, liar + ":liar.gba" + tooLarge},
         {{"check", large}, 0, ""},
