@@ -1354,5 +1354,11 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
         <translation>%s:%s
 %s</translation>
     </message>
+    <message>
+        <source>%s
+The unzip module could not be replaced: %s</source>
+        <translation>%s
+Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
+    </message>
 </context>
 </TS>
