@@ -1462,5 +1462,19 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
         <translation>%s:%s
 %s</translation>
     </message>
+    <message>
+        <source>%s
+The unzip module could not be replaced: %s</source>
+        <translation>%s
+Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file.</source>
+        <translation>Lesen über das Dateiende hinaus.</translation>
+    </message>
+    <message>
+        <source>A setting cannot hold a line break.</source>
+        <translation>Eine Einstellung darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "cli/archive_sources.h"
 
+#include "archive/image_members.h"
 #include "archive/zip_records.h"
 #include "core/paths.h"
 #include "core/printable.h"
@@ -94,11 +95,10 @@ std::vector<Source> ArchiveSources::list(const std::string& archive, bool& faile
     requireReadable(archive);
     zip_.setArchiveName(archive);
     std::vector<Source> sources;
-    for (int i = 0; i < zip_.Count(); ++i) {
+    for (int i : imageMembers(zip_)) {
         const TFileInfo entry = zip_.GetEntry(i);
-        if (hasExtension(entry.name, GbaExtension))
-            sources.push_back({archive + ":" + entry.name, entry.name,
-                               ArchiveMember{archive, static_cast<std::uint64_t>(i), entryCrc(entry)}});
+        sources.push_back({archive + ":" + entry.name, entry.name,
+                           ArchiveMember{archive, static_cast<std::uint64_t>(i), entryCrc(entry)}});
     }
     if (sources.empty()) {
         std::cerr << format(tr(texts::NoGbaImages), {escapeControls(archive)}) << '\n';

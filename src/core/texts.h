@@ -148,6 +148,8 @@ inline constexpr TextId TagEhApplied = QT_TRANSLATE_NOOP("Kestrom", " [EH Applie
 inline constexpr TextId NotARegularFile = QT_TRANSLATE_NOOP("Kestrom", "Not a regular file.");
 inline constexpr TextId FileAccessDenied = QT_TRANSLATE_NOOP("Kestrom", "File access denied.");
 inline constexpr TextId FileLargerThan = QT_TRANSLATE_NOOP("Kestrom", "The file is larger than %s.");
+inline constexpr TextId ReadBeyondEnd = QT_TRANSLATE_NOOP("Kestrom", "Read beyond end of file.");
+inline constexpr TextId SettingHoldsLineBreak = QT_TRANSLATE_NOOP("Kestrom", "A setting cannot hold a line break.");
 inline constexpr TextId SizeInMiB = QT_TRANSLATE_NOOP("Kestrom", "%d MiB");
 inline constexpr TextId SizeInBytes = QT_TRANSLATE_NOOP("Kestrom", "%d bytes");
 

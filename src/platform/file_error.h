@@ -27,7 +27,4 @@ public:
     using FileError::FileError;
 };
 
-// The FileError for the current errno.
-FileError fileErrorFromErrno(const std::filesystem::path& path);
-
 }  // namespace kst

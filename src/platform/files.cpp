@@ -154,7 +154,7 @@ void RomFile::readExact(std::uint8_t* into, std::size_t n)
     while (done < n) {
         std::size_t got = read(into + done, n - done);
         if (got == 0)
-            throw FileError(path_, "Read beyond end of file.");
+            throw FileError(path_, tr(texts::ReadBeyondEnd));
         done += got;
     }
 }

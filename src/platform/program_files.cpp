@@ -57,4 +57,17 @@ bool prepareSettings(Platform& services, const ProgramFiles& files)
     return true;
 }
 
+ModuleCopy installUnzipModule(Platform& services, const std::filesystem::path& own,
+                              const std::filesystem::path& copy)
+{
+    if (!services.fileExists(copy)) {
+        services.copyFile(own, copy);
+        return ModuleCopy::Copied;
+    }
+    if (!services.fileExists(own) || readWholeFile(own) == readWholeFile(copy))
+        return ModuleCopy::Kept;
+    services.copyFile(own, copy);  // beside it, then renamed over it
+    return ModuleCopy::Replaced;
+}
+
 }  // namespace kst

@@ -19,7 +19,7 @@ struct ProgramFiles {
     // when the settings live beside the program.
     std::filesystem::path shippedSettings;
     std::filesystem::path patch;        // patch.wnt
-    std::filesystem::path unzipModule;  // unzdll.dll, copied into the system folder at start
+    std::filesystem::path unzipModule;  // unzdll.dll, put into the system folder at start
     // The output folder when the settings name none: the program's folder,
     // or for an installed program a folder in the user's home.
     std::filesystem::path outputFolder;
@@ -32,5 +32,19 @@ ProgramFiles locateProgramFiles(const Platform& services);
 // never replaced. False when there is no settings file and nothing to make
 // one from; FileError when making it fails.
 bool prepareSettings(Platform& services, const ProgramFiles& files);
+
+enum class ModuleCopy {
+    Copied,    // there was none; the program's own module was copied
+    Kept,      // it holds the program's module already (or the program has none to compare with)
+    Replaced,  // it held another module, which the program's own replaced
+};
+
+// Makes the user's copy of the unzip module the one the program came with:
+// copied when missing, replaced in one piece when its bytes differ (an
+// upgrade must not keep loading the old module), left alone when equal.
+// Throws FileError naming the file that could not be read or written; a
+// copy that could not be replaced is then left as it was.
+ModuleCopy installUnzipModule(Platform& services, const std::filesystem::path& own,
+                              const std::filesystem::path& copy);
 
 }  // namespace kst

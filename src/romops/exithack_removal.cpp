@@ -1,5 +1,6 @@
 #include "romops/exithack_removal.h"
 
+#include "core/texts.h"
 #include "platform/files.h"
 #include "romops/entry.h"
 #include "romops/image_file.h"
@@ -103,7 +104,7 @@ RemoveEHOutcome RemoveEH(std::vector<std::uint8_t> image, const std::string& inp
                          const std::filesystem::path& output)
 {
     if (image.size() < StandardEntry.size())
-        throw FileError(input, "Read beyond end of file.");  // as reading such a file says
+        throw FileError(input, tr(texts::ReadBeyondEnd));  // as reading such a file says
     if (entryOf(image) == StandardEntry)
         return RemoveEHOutcome::NotPatched;
     return removePatch(std::move(image), output);

@@ -98,7 +98,7 @@ ProcessOutcome Process(std::vector<std::uint8_t> image, const std::string& sourc
                        const std::filesystem::path& patchFile, const RomOpHooks& hooks)
 {
     if (image.size() < header::EntryLength)
-        throw FileError(source, "Read beyond end of file.");  // as reading such a file says
+        throw FileError(source, tr(texts::ReadBeyondEnd));  // as reading such a file says
     const EntryBytes entry = entryOf(image);
     return runActions(std::move(image), entry, source, output, actions, patchFile, hooks);
 }

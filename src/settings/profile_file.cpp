@@ -1,6 +1,7 @@
 #include "settings/profile_file.h"
 
 #include "core/ascii.h"
+#include "core/texts.h"
 #include "platform/files.h"
 
 #include <cerrno>
@@ -176,7 +177,7 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
     section = checkedName(section, true);
     key = checkedName(key, false);
     if (value.find_first_of("\r\n") != std::string_view::npos)
-        throw FileError(path_, "A setting cannot hold a line break.");
+        throw FileError(path_, tr(texts::SettingHoldsLineBreak));
 
     // Root may write anywhere, so the permission bits are asked directly: a file
     // or folder that nobody may write to is refused for everyone alike.

@@ -16,9 +16,13 @@ root=$(mktemp -d)
 cp -p "$bin/options.ini" "$root/options.ini"
 trap 'cp -p "$root/options.ini" "$bin/.options.ini.restore" && mv -f "$bin/.options.ini.restore" "$bin/options.ini"; rm -rf "$root"' EXIT
 export XDG_DATA_HOME=$root/data XDG_CONFIG_HOME=$root/config
+# A module left by an earlier build: the start must put this build's in its place.
+mkdir -p "$XDG_DATA_HOME/kestrom"
+printf 'an older module' > "$XDG_DATA_HOME/kestrom/unzdll.dll"
 
 QT_QPA_PLATFORM=offscreen KESTROM_QUIT_AFTER_START=1 timeout 60 "$bin/kestrom" \
   || fail "the program did not start and close (status $?)"
 [ ! -e "$XDG_CONFIG_HOME/kestrom/options.ini" ] || fail "the settings left the program's folder"
 grep -q '^wwidth=' "$bin/options.ini" || fail "closing did not write the settings beside the program"
+cmp -s "$bin/unzdll.dll" "$XDG_DATA_HOME/kestrom/unzdll.dll" || fail "the older unzip module was kept"
 echo "started from $bin with the files the build put beside it"

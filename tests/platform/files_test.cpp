@@ -13,11 +13,7 @@ namespace kst {
 namespace {
 
 using test::Bytes;
-
-std::size_t entriesIn(const std::filesystem::path& folder)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
+using test::entriesIn;
 
 TEST(AtomicWriteTest, ReplacesTheTargetAndKeepsItsPermissions)
 {

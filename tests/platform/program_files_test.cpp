@@ -1,9 +1,11 @@
 #include "platform/program_files.h"
+#include "platform/file_error.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,44 @@ TEST(ProgramFiles, UserSettingsAreMadeOnceFromTheShippedCopy)
     EXPECT_TRUE(prepareSettings(services, files));
     EXPECT_EQ(readBytes(files.settings), (Bytes{'u'}));
     EXPECT_EQ(services.copies, 1);
+}
+
+// The user's copy of the unzip module follows the program's own: an upgrade
+// must not keep loading the old module.
+TEST(ProgramFiles, UnzipModuleCopyIsTheProgramsOwn)
+{
+    struct Row {
+        const char* name;
+        std::optional<Bytes> copy;  // nothing: no copy yet
+        bool copyFails;
+        std::optional<ModuleCopy> outcome;  // nothing: FileError
+        Bytes afterwards;
+    };
+    const Bytes own{0x7F, 'E', 'L', 'F', 2};
+    const Row rows[] = {
+        {"missing", std::nullopt, false, ModuleCopy::Copied, own},
+        {"equal", own, false, ModuleCopy::Kept, own},
+        {"different", Bytes{0x7F, 'E', 'L', 'F', 1}, false, ModuleCopy::Replaced, own},
+        {"different and unreplaceable", Bytes{1, 2}, true, std::nullopt, Bytes{1, 2}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder root;
+        FakePlatform services(root.path());
+        writeBytes(services.program / "unzdll.dll", own);
+        const std::filesystem::path copy = services.system / "unzdll.dll";
+        if (row.copy)
+            writeBytes(copy, *row.copy);
+        services.copyFails = row.copyFails;
+        std::optional<ModuleCopy> outcome;
+        try {
+            outcome = installUnzipModule(services, services.program / "unzdll.dll", copy);
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.path(), copy);
+        }
+        EXPECT_EQ(outcome, row.outcome);
+        EXPECT_EQ(readBytes(copy), row.afterwards);
+    }
 }
 
 }  // namespace

@@ -16,11 +16,7 @@ namespace kst::ops {
 namespace {
 
 using test::Bytes;
-
-std::size_t entriesIn(const std::filesystem::path& folder)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
+using test::entriesIn;
 
 struct ProcessFixture : ::testing::Test {
     test::TempFolder folder;

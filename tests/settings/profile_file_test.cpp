@@ -4,23 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kst {
 namespace {
 
-void writeText(const std::filesystem::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string readText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::readText;
+using test::writeText;
 
 TEST(ProfileFileParsing, FindsTheValueTheWayTheProfileServiceDoes)
 {
@@ -210,7 +201,7 @@ TEST(ProfileFileWriting, CreatesAMissingFileAndLeavesNoTemporaryFileBehind)
     file.writeString("Options", "prefix", "A-");
     file.writeString("Options", "suffix", "-B");
     EXPECT_EQ(readText(file.path()), "[Options]\nprefix=A-\nsuffix=-B\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(test::entriesIn(folder.path()), 1u);
 }
 
 TEST(ProfileFileWriting, RefusedWritesNameTheFileAndChangeNothing)

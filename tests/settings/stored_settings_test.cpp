@@ -9,11 +9,7 @@
 namespace kst {
 namespace {
 
-std::string readText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::readText;
 
 // Missing keys and their defaults are looked at through the windows; here, a
 // key that is present with nothing after it is not a missing one.

@@ -1,25 +1,12 @@
 #include "support/program_run.h"
 
 #include <fcntl.h>
-#include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 
 extern char** environ;
 
 namespace kst::test {
-namespace {
-
-std::string readText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 ProgramRun runProgram(const std::filesystem::path& program, const TempFolder& folder,
                       const std::vector<std::string>& args)

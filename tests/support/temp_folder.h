@@ -27,6 +27,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
 Bytes readBytes(const std::filesystem::path& path);
+void writeText(const std::filesystem::path& path, const std::string& text);
+// The file's bytes as text; empty when it cannot be read.
+std::string readText(const std::filesystem::path& path);
+// How many names the folder holds: a temporary file left behind shows here.
+std::size_t entriesIn(const std::filesystem::path& folder);
 // Everything under folder by its path there: a file's bytes, a link's target,
 // nothing for a folder. Compared before and after a run that must change nothing.
 std::map<std::string, Bytes> folderContents(const std::filesystem::path& folder);

@@ -1,9 +1,9 @@
 #include "gui/archive/archive_import.h"
 
+#include "archive/image_members.h"
 #include "archive/tzip.h"
 #include "archive/unpack_plan.h"
 #include "archive/unpacked_member.h"
-#include "core/paths.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
@@ -30,15 +30,11 @@ bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
     return false;
 }
 
-// The ".gba" members in directory order.
-std::vector<std::string> imageMembers(const TZip& zip)
+std::vector<std::string> imageMemberNames(const TZip& zip)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < zip.Count(); ++i) {
-        std::string name = zip.GetEntry(i).name;
-        if (hasExtension(name, GbaExtension))
-            names.push_back(std::move(name));
-    }
+    for (int i : imageMembers(zip))
+        names.push_back(zip.GetEntry(i).name);
     return names;
 }
 
@@ -59,7 +55,7 @@ bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, c
         zip.setArchiveName(fromQt(archivePath));
         // A failed extraction leaves its names behind; they are not this archive's.
         zip.FileSpecs.clear();
-        std::vector<std::string> images = imageMembers(zip);
+        std::vector<std::string> images = imageMemberNames(zip);
         if (images.empty()) {
             refuse(qformat(texts::NoGbaImages, {archivePath}));
             return true;

@@ -105,6 +105,8 @@ inline constexpr TextId AddFolderTitle = QT_TRANSLATE_NOOP("Kestrom", "Select Fo
 // Start-up
 inline constexpr TextId DllMissing = QT_TRANSLATE_NOOP("Kestrom", "The following DLL is missing:\n%s");
 inline constexpr TextId UnzipModuleName = QT_TRANSLATE_NOOP("Kestrom", "unzdll.dll");
+inline constexpr TextId ModuleNotReplaced =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nThe unzip module could not be replaced: %s");
 
 // Adding ROMs
 inline constexpr TextId ExtensionMismatch = QT_TRANSLATE_NOOP("Kestrom", "%s\nFile extension does not match.");

@@ -199,11 +199,15 @@ void TForm1::FormCreate()
     const ProgramFiles files = locateProgramFiles(services);
     windowsFolder = services.systemFolder().string();
     std::filesystem::path installed = std::filesystem::path(windowsFolder) / UnzipModule;
+    const bool hadCopy = services.fileExists(installed);
     try {
-        if (!services.fileExists(installed))
-            services.copyFile(files.unzipModule, installed);
-    } catch (const FileError&) {
-        dialogs().message(qformat(strings::DllMissing, {qtr(strings::UnzipModuleName)}));
+        installUnzipModule(services, files.unzipModule, installed);
+    } catch (const FileError& error) {
+        // A copy that stays another module than the program's is no better than none.
+        if (hadCopy)
+            dialogs().message(qformat(strings::ModuleNotReplaced, {toQt(installed.string()), toQt(error.reason())}));
+        else
+            dialogs().message(qformat(strings::DllMissing, {qtr(strings::UnzipModuleName)}));
         requestTermination();
     }
     Zip1.DllFolder = windowsFolder;

@@ -162,14 +162,25 @@ TEST_F(StartupTest, OptionsAndAboutAreShownWithoutBlocking)
 }
 
 // The unzip module in the system folder: copied there from the program folder
-// when missing, never replaced, and its absence ends the program.
+// when missing or different, and its absence ends the program.
 TEST_F(StartupTest, UnzipModuleAlreadyInstalledIsNotCopied)
 {
-    writeBytes(platform->system / "unzdll.dll", Bytes{1, 2, 3});
+    writeBytes(platform->system / "unzdll.dll", readBytes(platform->program / "unzdll.dll"));
     start();
     EXPECT_EQ(platform->copies, 0);
-    EXPECT_EQ(readBytes(platform->system / "unzdll.dll"), (Bytes{1, 2, 3}));
     EXPECT_FALSE(terminationRequested());
+}
+
+TEST_F(StartupTest, UnzipModuleThatCannotBeReplacedEndsTheProgram)
+{
+    writeBytes(platform->system / "unzdll.dll", Bytes{1, 2, 3});
+    platform->copyFails = true;
+    dialogs->expect(ShownDialog::Kind::Message);
+    start();
+    EXPECT_EQ(dialogs->shown().back().text.toStdString(),
+              (platform->system / "unzdll.dll").string() + "\nThe unzip module could not be replaced: Access is denied.");
+    EXPECT_TRUE(terminationRequested());
+    EXPECT_EQ(readBytes(platform->system / "unzdll.dll"), (Bytes{1, 2, 3}));
 }
 
 TEST_F(StartupTest, UnzipModuleBesideTheProgramIsCopied)
