@@ -5,9 +5,6 @@
 
 #include <QProgressBar>
 
-#include <fstream>
-#include <sstream>
-
 namespace kst::test {
 namespace {
 
@@ -47,36 +44,27 @@ protected:
             dialogs->expect(kind);
         form().VerifyDat1Click();
     }
-    std::string ini()
-    {
-        std::ifstream in(platform->program / "options.ini");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 };
 
-TEST_F(VerifyTest, TheSaveColumnShowsTheLibraryFoundWhenTheRowIsAdded)
-{
-    Bytes flash = gameImage(4096);
-    const std::string library = "FLASH1M_V103";
-    std::copy(library.begin(), library.end(), flash.begin() + 0x800);
-    add({q(write("flash.gba", flash)), q(write("plain.gba", gameImage(4096)))});
-    EXPECT_EQ(cell(ColSave, 1), "Flash 128 KB");
-    EXPECT_EQ(cell(ColSave, 2), "none");
-    EXPECT_EQ(cell(ColVerified, 1), "");
-}
-
-TEST_F(VerifyTest, FillsTheVerifiedColumnCountsAndRemembersTheDat)
+TEST_F(VerifyTest, FillsTheSaveAndVerifiedColumnsCountsAndRemembersTheDat)
 {
     Bytes changed = gameImage(4096);
-    changed[10] ^= 1;
+    const std::string library = "FLASH1M_V103";  // also changes the game data
+    std::copy(library.begin(), library.end(), changed.begin() + 0x800);
     const std::string gone = write("gone.gba", gameImage(4096));
     add({q(write("full.gba", gameImage(4096))), q(write("trimmed.gba", gameImage(3001))),
          q(write("changed.gba", changed)), q(gone)});
     std::filesystem::remove(gone);
-    const std::string dat = datFile(Dat);
+    // The save column is filled when the row is added.
+    EXPECT_EQ(cell(ColSave, 1), "none");
+    EXPECT_EQ(cell(ColSave, 3), "Flash 128 KB");
 
+    // A DAT that is no DAT is reported and changes nothing.
+    verify(datFile("<datafile>\n<game>"), {Kind::Error});
+    EXPECT_EQ(dialogs->shown().back().text, q((folder / "games.dat").string() + ", line 2: no element found"));
+    EXPECT_EQ(cell(ColVerified, 1), "");
+
+    const std::string dat = datFile(Dat);
     verify(dat, {Kind::Message});
     EXPECT_EQ(cell(ColVerified, 1), "Verified: Alpha (Europe)");
     EXPECT_EQ(cell(ColVerified, 2), "Verified when padded: Alpha (Europe)");
@@ -84,7 +72,7 @@ TEST_F(VerifyTest, FillsTheVerifiedColumnCountsAndRemembersTheDat)
     EXPECT_EQ(cell(ColVerified, 4), "Unreadable");
     EXPECT_EQ(dialogs->shown().back().text,
               q("4 images checked against " + dat + ":\n1 verified\n1 verified when padded\n1 unknown\n1 unreadable"));
-    EXPECT_NE(ini().find("datfile=" + dat), std::string::npos);
+    EXPECT_NE(readText(platform->program / "options.ini").find("datfile=" + dat), std::string::npos);
     EXPECT_EQ(form().Bar1->value(), 0);  // a short list leaves the gauge alone
 
     verify(dat, {Kind::Message});
@@ -100,14 +88,6 @@ TEST_F(VerifyTest, ALongListShowsItsProgressInTheGauge)
     verify(datFile(Dat), {Kind::Message});
     EXPECT_EQ(form().Bar1->maximum(), 201);
     EXPECT_EQ(form().Bar1->value(), 201);
-}
-
-TEST_F(VerifyTest, ADatThatIsNoDatIsReportedAndChangesNothing)
-{
-    add({q(write("full.gba", gameImage(4096)))});
-    verify(datFile("<datafile>\n<game>"), {Kind::Error});
-    EXPECT_EQ(dialogs->shown().back().text, q((folder / "games.dat").string() + ", line 2: no element found"));
-    EXPECT_EQ(cell(ColVerified, 1), "");
 }
 
 }  // namespace
