@@ -1,4 +1,5 @@
 #include "support/program_run.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 #include "support/zip_writer.h"
 
@@ -8,26 +9,10 @@ namespace kst {
 namespace {
 
 using test::Bytes;
+using test::datGameImage;
 
-// 3,000 bytes of game data padded with 0xFF to 4 KiB: crc, md5 and sha1 from
-// Python's zlib.crc32, md5sum and sha1sum of these bytes.
-Bytes image(std::size_t size, std::uint8_t fill = 0xFF)
-{
-    Bytes bytes(3000);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
-    bytes.resize(size, fill);
-    return bytes;
-}
-
-const std::string Dat = R"xml(<?xml version="1.0"?>
-<datafile>
-  <game name="Alpha (Europe)">
-    <rom name="alpha.gba" size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0"
-         sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f"/>
-  </game>
-</datafile>
-)xml";
+const std::string Dat = "<?xml version=\"1.0\"?>\n<datafile>\n  <game name=\"Alpha (Europe)\">\n"
+                        "    <rom name=\"alpha.gba\" " + test::AlphaRom + "/>\n  </game>\n</datafile>\n";
 
 struct VerifyCli : ::testing::Test {
     test::TempFolder folder;
@@ -39,11 +24,11 @@ struct VerifyCli : ::testing::Test {
     void SetUp() override
     {
         test::writeBytes(dat, Bytes(Dat.begin(), Dat.end()));
-        test::writeBytes(full, image(4096));
-        test::writeBytes(trimmed, image(3001));
-        Bytes other = image(4096);
+        test::writeBytes(full, datGameImage(4096));
+        test::writeBytes(trimmed, datGameImage(3001));
+        Bytes other = datGameImage(4096);
         other[4000] = 0;
-        test::writeBytes(zip, test::zipArchive({test::deflatedEntry("a.gba", image(3001, 0xFF)),
+        test::writeBytes(zip, test::zipArchive({test::deflatedEntry("a.gba", datGameImage(3001)),
                                                 test::deflatedEntry("b.gba", other)}));
     }
     test::ProgramRun run(const std::vector<std::string>& args)

@@ -56,4 +56,13 @@ std::uint8_t referenceComplement(const std::vector<std::uint8_t>& image)
     return static_cast<std::uint8_t>(0x100 - sum % 0x100);
 }
 
+std::vector<std::uint8_t> datGameImage(std::size_t size, std::uint8_t fill)
+{
+    std::vector<std::uint8_t> bytes(3000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
+    bytes.resize(size, fill);
+    return bytes;
+}
+
 }  // namespace kst::test

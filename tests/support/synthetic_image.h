@@ -36,4 +36,11 @@ std::vector<std::uint8_t> makeImage(std::size_t size, const std::string& interna
 // bytes 0xA0 to 0xBC and 0x19 add up to zero, modulo 256, with it.
 std::uint8_t referenceComplement(const std::vector<std::uint8_t>& image);
 
+// For DAT checks: 3,000 bytes of game data (byte i is i * 31 + 7), then fill
+// up to size. AlphaRom holds the checksums of it padded with 0xFF to 4 KiB,
+// from Python's zlib.crc32, md5sum and sha1sum, as a DAT's <rom> attributes.
+std::vector<std::uint8_t> datGameImage(std::size_t size, std::uint8_t fill = 0xFF);
+inline const std::string AlphaRom =
+    R"(size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")";
+
 }  // namespace kst::test

@@ -1,3 +1,4 @@
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 #include "verify/checksums.h"
 #include "verify/dat_file.h"
@@ -12,29 +13,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// 3,000 bytes of game data, then padding up to 4 KiB. The checksums below
-// come from sha1sum, md5sum and Python's zlib.crc32 of the same bytes.
-Bytes gameData()
-{
-    Bytes data(3000);
-    for (std::size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
-    return data;
-}
-Bytes padded(std::uint8_t fill, std::size_t size)
-{
-    Bytes image = gameData();
-    image.resize(size, fill);
-    return image;
-}
+using test::datGameImage;
 Bytes changed(Bytes image)
 {
     image[100] ^= 1;
     return image;
 }
 
-const std::string AlphaFull =  // 4 KiB with 0xFF
-    R"(size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")";
+// The checksums come from sha1sum, md5sum and Python's zlib.crc32.
+const std::string AlphaFull = test::AlphaRom;  // 4 KiB with 0xFF
 const std::string BetaFull =  // 4 KiB with 0x00
     R"(size="4096" crc="42E9AA06" md5="b6902cc5efd760b2a70c3640a192921c" sha1="103ce00ff5c07f3b186440df559153ba5fb95a4f")";
 const std::string AlphaDouble =  // 8 KiB with 0xFF
@@ -81,15 +68,15 @@ TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
 {
     const DatIndex index(parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha", AlphaFull}, {"Beta", BetaFull}})));
     const VerifyCase cases[] = {
-        {"full", padded(0xFF, 4096), Verdict::Verified, "Alpha"},
-        {"full, other fill", padded(0x00, 4096), Verdict::Verified, "Beta"},
-        {"full, larger size", padded(0xFF, 8192), Verdict::Verified, "Alpha 8K"},
-        {"trimmed FF", padded(0xFF, 3001), Verdict::VerifiedPadded, "Alpha"},
-        {"trimmed 00", padded(0x00, 3001), Verdict::VerifiedPadded, "Beta"},
-        {"cut into the data", padded(0xFF, 2999), Verdict::Unknown, ""},
-        {"full, one byte changed", changed(padded(0xFF, 4096)), Verdict::Unknown, ""},
-        {"trimmed, one byte changed", changed(padded(0xFF, 3001)), Verdict::Unknown, ""},
-        {"longer than every entry", padded(0xFF, 16384), Verdict::Unknown, ""},
+        {"full", datGameImage(4096), Verdict::Verified, "Alpha"},
+        {"full, other fill", datGameImage(4096, 0x00), Verdict::Verified, "Beta"},
+        {"full, larger size", datGameImage(8192), Verdict::Verified, "Alpha 8K"},
+        {"trimmed FF", datGameImage(3001), Verdict::VerifiedPadded, "Alpha"},
+        {"trimmed 00", datGameImage(3001, 0x00), Verdict::VerifiedPadded, "Beta"},
+        {"cut into the data", datGameImage(2999), Verdict::Unknown, ""},
+        {"full, one byte changed", changed(datGameImage(4096)), Verdict::Unknown, ""},
+        {"trimmed, one byte changed", changed(datGameImage(3001)), Verdict::Unknown, ""},
+        {"longer than every entry", datGameImage(16384), Verdict::Unknown, ""},
         {"empty", Bytes{}, Verdict::Unknown, ""},
     };
     for (const VerifyCase& c : cases) {
@@ -117,7 +104,7 @@ TEST(VerificationTest, EveryChecksumAnEntryGivesMustAgree)
                           Case{wrongSha1, Verdict::Unknown}, Case{wrongMd5, Verdict::Unknown},
                           Case{sizeOnly, Verdict::Unknown}, Case{huge, Verdict::Unknown}}) {
         const DatIndex index(parseDat(dat({{"Alpha", c.rom}})));
-        EXPECT_EQ(index.verify(padded(0xFF, 3001)).verdict, c.verdict) << c.rom;
+        EXPECT_EQ(index.verify(datGameImage(3001)).verdict, c.verdict) << c.rom;
     }
 }
 

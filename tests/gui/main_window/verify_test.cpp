@@ -1,6 +1,7 @@
 #include "gui/main_window/form1.h"
 #include "gui/support/gui_fixture.h"
 #include "romlist/rom_grid.h"
+#include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 
 #include <QProgressBar>
@@ -10,20 +11,7 @@ namespace {
 
 using Kind = ShownDialog::Kind;
 
-// 3,000 bytes of game data padded with 0xFF to 4 KiB; the DAT entry's
-// checksums are Python's zlib.crc32, md5sum and sha1sum of these bytes.
-Bytes gameImage(std::size_t size)
-{
-    Bytes bytes(3000);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
-    bytes.resize(size, 0xFF);
-    return bytes;
-}
-
-const std::string Dat = R"xml(<datafile><game name="Alpha (Europe)">
-<rom name="a.gba" size="4096" crc="3e1914fb" md5="f48efffbe4c692f11eab078e2e9930b0"
- sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f"/></game></datafile>)xml";
+const std::string Dat = "<datafile><game name=\"Alpha (Europe)\">\n<rom name=\"a.gba\" " + AlphaRom + "/></game></datafile>";
 
 class VerifyTest : public StartedGuiTest {
 protected:
@@ -48,11 +36,11 @@ protected:
 
 TEST_F(VerifyTest, FillsTheSaveAndVerifiedColumnsCountsAndRemembersTheDat)
 {
-    Bytes changed = gameImage(4096);
+    Bytes changed = datGameImage(4096);
     const std::string library = "FLASH1M_V103";  // also changes the game data
     std::copy(library.begin(), library.end(), changed.begin() + 0x800);
-    const std::string gone = write("gone.gba", gameImage(4096));
-    add({q(write("full.gba", gameImage(4096))), q(write("trimmed.gba", gameImage(3001))),
+    const std::string gone = write("gone.gba", datGameImage(4096));
+    add({q(write("full.gba", datGameImage(4096))), q(write("trimmed.gba", datGameImage(3001))),
          q(write("changed.gba", changed)), q(gone)});
     std::filesystem::remove(gone);
     // The save column is filled when the row is added.
@@ -83,7 +71,7 @@ TEST_F(VerifyTest, ALongListShowsItsProgressInTheGauge)
 {
     QStringList paths;
     for (int i = 0; i < 201; ++i)
-        paths << q(write("g" + std::to_string(i) + ".gba", gameImage(4096)));
+        paths << q(write("g" + std::to_string(i) + ".gba", datGameImage(4096)));
     add(paths);
     verify(datFile(Dat), {Kind::Message});
     EXPECT_EQ(form().Bar1->maximum(), 201);
