@@ -43,33 +43,25 @@ const SaveCase Cases[] = {
     {"none", 0x80000, {}, SaveKind::None, ""},
 };
 
-TEST(SaveTypeTest, FindsTheFirstIdentifierInMemoryAndInTheFile)
+TEST(SaveTypeTest, FindsTheFirstIdentifierInMemoryAndInTheFileAndNamesIt)
 {
     test::TempFolder folder;
     for (const SaveCase& c : Cases) {
         std::vector<std::uint8_t> image(c.size, 0x46);  // 'F': every word could start "FLAS"
         for (const Placed& p : c.placed)
             std::memcpy(image.data() + p.offset, p.text, std::strlen(p.text));
-        const SaveType inMemory = findSaveType(image);
-        EXPECT_EQ(inMemory.kind, c.kind) << c.what;
-        EXPECT_EQ(inMemory.identifier, c.identifier) << c.what;
-
-        const auto path = folder / "game.gba";
-        writeFileAtomically(path, image);
-        RomFile file(path, RomFile::Access::ReadOnly);
-        const SaveType inFile = scanSaveType(file);
-        EXPECT_EQ(inFile.kind, c.kind) << c.what;
-        EXPECT_EQ(inFile.identifier, c.identifier) << c.what;
+        writeFileAtomically(folder / "game.gba", image);
+        RomFile file(folder / "game.gba", RomFile::Access::ReadOnly);
+        for (const SaveType& found : {findSaveType(image), scanSaveType(file)}) {  // in memory, in the file
+            EXPECT_EQ(found.kind, c.kind) << c.what;
+            EXPECT_EQ(found.identifier, c.identifier) << c.what;
+        }
     }
-}
-
-TEST(SaveTypeTest, NamesTheTypeAndSizeInWords)
-{
-    EXPECT_STREQ(saveTypeText(SaveKind::Flash128), "Flash 128 KB");
-    EXPECT_STREQ(saveTypeText(SaveKind::Flash64), "Flash 64 KB");
-    EXPECT_STREQ(saveTypeText(SaveKind::Sram), "SRAM 32 KB");
-    EXPECT_STREQ(saveTypeText(SaveKind::Eeprom), "EEPROM");
-    EXPECT_STREQ(saveTypeText(SaveKind::None), "none");
+    const std::pair<SaveKind, const char*> words[] = {{SaveKind::Flash128, "Flash 128 KB"},
+        {SaveKind::Flash64, "Flash 64 KB"}, {SaveKind::Sram, "SRAM 32 KB"}, {SaveKind::Eeprom, "EEPROM"},
+        {SaveKind::None, "none"}};
+    for (const auto& [kind, word] : words)
+        EXPECT_STREQ(saveTypeText(kind), word);
 }
 
 }  // namespace
