@@ -309,9 +309,7 @@ TEST_F(CliArchiveFixture, AnArchiveThatCannotBeReadFailsAndTheOthersGoOn)
 TEST_F(CliArchiveFixture, EveryLineShowsItsOwnMembersHeader)
 {
     struct Row {
-        std::string stored;
-        std::string shown;
-        std::string internalName;
+        std::string stored, shown, internalName;
     };
     const Row rows[] = {
         {"x.gba", "x.gba", "PLAIN"},   {"./x.gba", "./x.gba", "DOT"},       {"a/x.gba", "a/x.gba", "SLASH"},

@@ -31,11 +31,10 @@ struct VerifyCli : ::testing::Test {
         test::writeBytes(zip, test::zipArchive({test::deflatedEntry("a.gba", datGameImage(3001)),
                                                 test::deflatedEntry("b.gba", other)}));
     }
-    test::ProgramRun run(const std::vector<std::string>& args)
+    test::ProgramRun run(std::vector<std::string> args)
     {
-        std::vector<std::string> all{"verify"};
-        all.insert(all.end(), args.begin(), args.end());
-        return test::runProgram(KESTROM_CLI_PATH, folder, all);
+        args.insert(args.begin(), "verify");
+        return test::runProgram(KESTROM_CLI_PATH, folder, args);
     }
 };
 
