@@ -88,23 +88,18 @@ TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
 
 TEST(VerificationTest, EveryChecksumAnEntryGivesMustAgree)
 {
-    const std::string crcOnly = R"(size="4096" crc="3e1914fb")";
-    const std::string sha1Only = R"(size="4096" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")";
-    const std::string wrongSha1 =
-        R"(size="4096" crc="3e1914fb" sha1="0000000000000000000000000000000000000000")";
-    const std::string wrongMd5 = R"(size="4096" crc="3e1914fb" md5="00000000000000000000000000000000")";
-    const std::string sizeOnly = R"(size="4096")";
-    // Right for the image padded with 0xFF past 1 GiB, which is not tried.
-    const std::string huge = R"(size="1073745824" crc="a234540c")";
-    struct Case {
-        std::string rom;
-        Verdict verdict;
+    const std::pair<std::string, Verdict> cases[] = {
+        {R"(size="4096" crc="3e1914fb")", Verdict::VerifiedPadded},
+        {R"(size="4096" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358f")", Verdict::VerifiedPadded},
+        {R"(size="4096" crc="3e1914fb" sha1="0000000000000000000000000000000000000000")", Verdict::Unknown},
+        {R"(size="4096" crc="3e1914fb" md5="00000000000000000000000000000000")", Verdict::Unknown},
+        {R"(size="4096")", Verdict::Unknown},
+        // Right for the image padded with 0xFF past 1 GiB, which is not tried.
+        {R"(size="1073745824" crc="a234540c")", Verdict::Unknown},
     };
-    for (const Case& c : {Case{crcOnly, Verdict::VerifiedPadded}, Case{sha1Only, Verdict::VerifiedPadded},
-                          Case{wrongSha1, Verdict::Unknown}, Case{wrongMd5, Verdict::Unknown},
-                          Case{sizeOnly, Verdict::Unknown}, Case{huge, Verdict::Unknown}}) {
-        const DatIndex index(parseDat(dat({{"Alpha", c.rom}})));
-        EXPECT_EQ(index.verify(datGameImage(3001)).verdict, c.verdict) << c.rom;
+    for (const auto& [rom, verdict] : cases) {
+        const DatIndex index(parseDat(dat({{"Alpha", rom}})));
+        EXPECT_EQ(index.verify(datGameImage(3001)).verdict, verdict) << rom;
     }
 }
 

@@ -26,16 +26,13 @@ TEST(QtDialogsTest, ALogTallerThanTheScreenScrollsWithOkOnTheScreen)
         for (int i = 0; i < row.lines; ++i)
             text += QStringLiteral("\n/roms/game %1.gba [Trimmed]").arg(i);
 
-        bool scrolled = false;
-        QString shownText;
+        QString shownText;  // the scrolling area's; null when the log is not in one
         QRect okOnScreen;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            if (auto* area = box->findChild<QPlainTextEdit*>(QStringLiteral("Text"))) {
-                scrolled = true;
+            if (auto* area = box->findChild<QPlainTextEdit*>(QStringLiteral("Text")))
                 shownText = area->toPlainText();
-            }
             QPushButton* ok = box->findChildren<QPushButton*>().value(0);
             ASSERT_NE(ok, nullptr);
             okOnScreen = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
@@ -43,10 +40,8 @@ TEST(QtDialogsTest, ALogTallerThanTheScreenScrollsWithOkOnTheScreen)
         });
         QtDialogs().information(text);
 
-        EXPECT_EQ(scrolled, row.scrolls) << row.lines;
+        EXPECT_EQ(shownText, row.scrolls ? text : QString()) << row.lines;
         EXPECT_TRUE(screen.contains(okOnScreen)) << row.lines << " lines: OK at " << okOnScreen.y();
-        if (row.scrolls)
-            EXPECT_EQ(shownText, text);
     }
 }
 
