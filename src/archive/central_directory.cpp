@@ -1,7 +1,7 @@
 #include "archive/central_directory.h"
 
 #include "archive/archive_file.h"
-#include "archive/zip_records.h"
+#include "zipformat/zip_records.h"
 #include "zipformat/member_name.h"
 #include "zipformat/member_spans.h"
 

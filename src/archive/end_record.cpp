@@ -1,7 +1,7 @@
 #include "archive/end_record.h"
 
 #include "archive/archive_file.h"
-#include "archive/zip_records.h"
+#include "zipformat/zip_records.h"
 
 #include <algorithm>
 #include <climits>
