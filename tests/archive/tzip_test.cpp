@@ -67,6 +67,8 @@ TEST_F(Directory, FindsTheEndRecordWhereverTheScanMayFindIt)
         {"signature inside the comment",
          [] { return zipArchive(TwoMembers, withComment(std::string("look: PK\x05\x06 here, and more text after it"))); },
          true},
+        {"comment ending in a record whose directory does not read",
+         [] { return zipArchive(TwoMembers, withComment(fakeEndRecordComment())); }, true},
         {"comment of 65,514 bytes",
          [] { return zipArchive(TwoMembers, withComment(std::string(65514, 'c'))); }, true},
         {"longest comment, 65,535 bytes",

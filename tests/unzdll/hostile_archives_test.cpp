@@ -162,6 +162,14 @@ INSTANTIATE_TEST_SUITE_P(
                   raw(path, {deflatedEntry("a.gba", kData)}, {.prefix = {}, .comment = std::string(65535, 'c')});
               },
               {"a.gba"}, 1, {"a.gba"}, {}, {}, 5000},
+        Case {"data_in_front",
+              [](const fs::path& path) { raw(path, {deflatedEntry("a.gba", kData)}, {.prefix = Bytes(4096, 0xCC)}); },
+              {"a.gba"}, 1, {"a.gba"}, {}, {}, 5000},
+        Case {"comment_ending_in_a_record_whose_directory_does_not_read",
+              [](const fs::path& path) {
+                  raw(path, {deflatedEntry("a.gba", kData)}, {.prefix = {}, .comment = fakeEndRecordComment()});
+              },
+              {"a.gba"}, 1, {"a.gba"}, {}, {}, 5000},
         Case {"local_header_beyond_the_file",
               [](const fs::path& path) { damaged(path, 0, 42, 1000000); }, {"a.gba", "b.gba"}, 1, {"b.gba"}, {},
               {UNZ_SKIP_OUTSIDE}, 5000},
