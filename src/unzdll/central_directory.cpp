@@ -1,5 +1,7 @@
 #include "unzdll/central_directory.h"
 
+#include "zipformat/bounded_reader.h"
+#include "zipformat/directory_entries.h"
 #include "zipformat/end_record.h"
 #include "zipformat/member_name.h"
 #include "zipformat/member_spans.h"
@@ -7,14 +9,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kst::unz {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 
 // Up to size bytes from offset; how many arrived.
@@ -32,55 +31,46 @@ std::size_t readUpTo(int fd, std::uint64_t offset, std::uint8_t* into, std::size
     return done;
 }
 
-// All of size bytes from offset, or false.
-bool readAt(int fd, std::uint64_t offset, std::uint8_t* into, std::size_t size)
+ReadAt readerOf(int fd)
 {
-    return readUpTo(fd, offset, into, size) == size;
+    return [fd](std::uint64_t offset, std::uint8_t* into, std::size_t size) { return readUpTo(fd, offset, into, size); };
 }
 
 // The directory as the end record places it, read from start: counted back
 // from the end record, so that data in front of the archive moves it.
-std::optional<StoredDirectory> readEntries(int fd, const zip::DirectoryPlace& place, std::uint64_t start)
+std::optional<StoredDirectory> readEntries(int fd, std::uint64_t fileSize, const zip::DirectoryPlace& place,
+                                           std::uint64_t start)
 {
     // Data in front moves every offset by the same amount; a directory lying
     // before its recorded offset would put members before the file's start.
-    if (start < place.offset || place.entries > place.size / zip::entry::Size)
+    if (start < place.offset)
         return std::nullopt;
-    Bytes bytes(place.size);
-    if (!readAt(fd, start, bytes.data(), bytes.size()))
-        return std::nullopt;
+    BoundedReader reader(readerOf(fd), fileSize, start);
     StoredDirectory directory;
     directory.archiveStart = start - place.offset;
-    directory.entries.reserve(place.entries);
+    const auto fit = static_cast<std::size_t>(std::min(place.entries, reader.left() / zip::entry::Size));
+    directory.entries.reserve(fit);
     std::vector<MemberPlace> places;
-    places.reserve(place.entries);
-    std::size_t at = 0;
-    for (std::uint64_t i = 0; i < place.entries; ++i) {
-        if (bytes.size() - at < zip::entry::Size || zip::le32(&bytes[at]) != zip::entry::Signature)
-            return std::nullopt;
-        const std::uint8_t* header = &bytes[at];
-        std::size_t nameLength = zip::le16(header + zip::entry::NameLength);
-        std::size_t textsLength = nameLength + zip::le16(header + zip::entry::ExtraLength) + zip::le16(header + zip::entry::CommentLength);
-        if (bytes.size() - at - zip::entry::Size < textsLength)
-            return std::nullopt;
-        if (i == 0)
+    places.reserve(fit);
+    std::uint64_t at = start;  // where the entry lies in the file
+    const bool read = zip::readEntries(reader, place.entries, [&](const zip::RawEntry& raw, std::uint64_t index) {
+        const std::uint8_t* header = raw.header.data();
+        if (index == 0)
             directory.oemNames = namesAreOem(header[zip::entry::HostSystem], header[zip::entry::Version]);
-
         StoredEntry entry;
         entry.flags = zip::le16(header + zip::entry::Flags);
-        entry.flagsOffset = start + at + zip::entry::Flags;
-        const char* texts = reinterpret_cast<const char*>(header + zip::entry::Size);
-        entry.rawName.assign(texts, nameLength);
-        std::string_view comment(texts + textsLength - zip::le16(header + zip::entry::CommentLength),
-                                 zip::le16(header + zip::entry::CommentLength));
-        entry.badUtf8 = (entry.flags & ZipFlagUtf8) && (!isValidUtf8(entry.rawName) || !isValidUtf8(comment));
-        MemberPlace member = memberPlace(header, std::string_view(texts + nameLength, zip::le16(header + zip::entry::ExtraLength)));
+        entry.flagsOffset = at + zip::entry::Flags;
+        entry.rawName = raw.name;
+        entry.badUtf8 = (entry.flags & ZipFlagUtf8) && (!isValidUtf8(raw.name) || !isValidUtf8(raw.comment));
+        MemberPlace member = memberPlace(header, raw.extra);
         entry.dataOutside = member.localHeader > place.offset || place.offset - member.localHeader < zip::local::Size
             || member.compressedSize > place.offset - member.localHeader - zip::local::Size;
         directory.entries.push_back(std::move(entry));
         places.push_back(member);
-        at += zip::entry::Size + textsLength;
-    }
+        at += zip::entry::Size + raw.name.size() + raw.extra.size() + raw.comment.size();
+    });
+    if (!read)
+        return std::nullopt;
     directory.membersOverlap = !membersLieApart(
         std::move(places),
         [fd, shift = directory.archiveStart](std::uint64_t offset, std::uint8_t* into, std::size_t size) {
@@ -97,9 +87,7 @@ std::optional<StoredDirectory> readStoredDirectory(int fd)
     if (::fstat(fd, &info) != 0 || info.st_size < 0)
         return std::nullopt;
     const auto fileSize = static_cast<std::uint64_t>(info.st_size);
-    const ReadAt readAt = [fd](std::uint64_t offset, std::uint8_t* into, std::size_t size) {
-        return readUpTo(fd, offset, into, size);
-    };
+    const ReadAt readAt = readerOf(fd);
     // Read for each candidate end record; the one found keeps its directory.
     std::optional<StoredDirectory> directory;
     zip::findEndRecord(fileSize, readAt, [&](const zip::EndRecord& end) {
@@ -108,7 +96,7 @@ std::optional<StoredDirectory> readStoredDirectory(int fd)
         if (zip::thisDisk(end) != 0 || zip::directoryDisk(end) != 0)
             return false;
         if (std::optional<zip::DirectoryPlace> place = zip::directoryPlace(readAt, end))
-            directory = readEntries(fd, *place, zip::directoryStart(*place, fileSize));
+            directory = readEntries(fd, fileSize, *place, zip::directoryStart(*place, fileSize));
         return directory.has_value();
     });
     return directory;
