@@ -15,7 +15,6 @@
 namespace kst::unz {
 namespace {
 
-
 // Up to size bytes from offset; how many arrived.
 std::size_t readUpTo(int fd, std::uint64_t offset, std::uint8_t* into, std::size_t size)
 {
