@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace kst {
 
@@ -25,26 +23,6 @@ public:
 private:
     mutable RomFile file_;
     std::uint64_t size_;
-};
-
-// Reads a file front to back through one buffer. Every read is checked
-// against what the file still holds before anything is copied or allocated:
-// a read that does not fit fails, and the reader stays failed.
-class BoundedReader {
-public:
-    BoundedReader(const ArchiveFile& file, std::uint64_t start);
-
-    std::uint64_t left() const;
-    bool read(std::uint8_t* into, std::size_t n);
-    bool readText(std::size_t n, std::string& into);
-
-private:
-    const ArchiveFile& file_;
-    std::uint64_t position_;  // file position of the next byte handed out
-    std::vector<std::uint8_t> buffer_;
-    std::size_t begin_ = 0;   // buffer_[begin_, end_) holds the bytes at position_
-    std::size_t end_ = 0;
-    bool failed_ = false;
 };
 
 }  // namespace kst

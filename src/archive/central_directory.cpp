@@ -1,7 +1,9 @@
 #include "archive/central_directory.h"
 
 #include "archive/archive_file.h"
-#include "archive/zip_records.h"
+#include "archive/end_record.h"
+#include "zipformat/directory_entries.h"
+#include "zipformat/zip_records.h"
 #include "zipformat/member_name.h"
 #include "zipformat/member_spans.h"
 
@@ -16,44 +18,40 @@ std::optional<CentralDirectory> readCentralDirectory(std::unique_ptr<ArchiveFile
                                                      std::uint64_t count, const NextDisk& nextDisk)
 {
     CentralDirectory directory;
-    std::optional<BoundedReader> reader(std::in_place, *file, start);
+    std::optional<BoundedReader> reader(std::in_place, readerOf(*file), file->size(), start);
     directory.entries.reserve(static_cast<std::size_t>(std::min(count, reader->left() / zip::entry::Size)));
-    std::string rawName;
-    std::string rawComment;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        std::array<std::uint8_t, zip::entry::Size> header;
-        while (!reader->read(header.data(), header.size())) {
-            if (!nextDisk)
-                return std::nullopt;
+    zip::NextReader nextReader;
+    if (nextDisk) {
+        nextReader = [&]() -> BoundedReader* {
             // The file is closed before the user is asked for the next disk.
             reader.reset();
             file.reset();
             file = nextDisk();
             if (!file)
-                return std::nullopt;
-            reader.emplace(*file, 0);
-        }
-        const std::uint8_t* h = header.data();
-        if (zip::le32(h) != zip::entry::Signature)
-            return std::nullopt;
-        if (i == 0)
-            directory.oemNames = namesAreOem(h[zip::entry::HostSystem], h[zip::entry::Version]);
-
-        TFileInfo& entry = directory.entries.emplace_back();
-        if (!reader->readText(zip::le16(h + zip::entry::NameLength), rawName)
-            || !reader->readText(zip::le16(h + zip::entry::ExtraLength), entry.extraField)
-            || !reader->readText(zip::le16(h + zip::entry::CommentLength), rawComment))
-            return std::nullopt;
-
-        const std::uint16_t flags = zip::le16(h + zip::entry::Flags);
-        entry.name = decodeMemberText(rawName, flags, directory.oemNames);
-        // The unzip module takes "\" for a folder separator as well; the name
-        // the program keeps is the path the module writes.
-        std::replace(entry.name.begin(), entry.name.end(), '\\', '/');
-        entry.comment = decodeMemberText(rawComment, flags, directory.oemNames);
-        entry.header = header;
-        entry.encrypted = static_cast<std::uint8_t>(flags & zip::FlagEncrypted);
+                return nullptr;
+            return &reader.emplace(readerOf(*file), file->size(), 0);
+        };
     }
+    const bool read = zip::readEntries(
+        *reader, count,
+        [&](const zip::RawEntry& raw, std::uint64_t index) {
+            const std::uint8_t* h = raw.header.data();
+            if (index == 0)
+                directory.oemNames = namesAreOem(h[zip::entry::HostSystem], h[zip::entry::Version]);
+            TFileInfo& entry = directory.entries.emplace_back();
+            const std::uint16_t flags = zip::le16(h + zip::entry::Flags);
+            entry.name = decodeMemberText(raw.name, flags, directory.oemNames);
+            // The unzip module takes "\" for a folder separator as well; the name
+            // the program keeps is the path the module writes.
+            std::replace(entry.name.begin(), entry.name.end(), '\\', '/');
+            entry.comment = decodeMemberText(raw.comment, flags, directory.oemNames);
+            entry.extraField = raw.extra;
+            entry.header = raw.header;
+            entry.encrypted = static_cast<std::uint8_t>(flags & zip::FlagEncrypted);
+        },
+        nextReader);
+    if (!read)
+        return std::nullopt;
     return directory;
 }
 

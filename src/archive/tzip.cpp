@@ -121,8 +121,22 @@ void TZip::State::readDirectory()
         return;
 
     std::unique_ptr<ArchiveFile> file = openArchive();
+    // The directory read while choosing the end record, kept for the one chosen.
+    std::optional<CentralDirectory> directory;
+    std::uint64_t directoryOf = 0;
+    const zip::DirectoryReads directoryReads = [&](const zip::EndRecord& end) {
+        // A set's directory lies on other disks: read when the user inserts them.
+        if (zip::thisDisk(end) != 0 || zip::directoryDisk(end) != 0)
+            return true;
+        std::optional<DirectoryPlace> place = zip::directoryPlace(readerOf(*file), end);
+        if (!place)
+            return false;
+        directory = readCentralDirectory(file, zip::directoryStart(*place, file->size()), place->entries, {});
+        directoryOf = end.position;
+        return directory.has_value();
+    };
     std::optional<TEOCHInfo> found;
-    while (!(found = findEndRecord(*file))) {
+    while (!(found = findEndRecord(*file, directoryReads))) {
         // No end record: on a disk of a set, the user may have the wrong one in.
         file.reset();
         int disk = diskNumberOf(archiveName);
@@ -150,11 +164,11 @@ void TZip::State::readDirectory()
         file = openArchive();
     }
 
-    // On a single disk the directory is found back from the record that
-    // follows it, so that data put in front of the archive does not matter.
     std::uint64_t start = place->offset;
     if (lastDisk == 0)
-        start = place->size <= place->end ? place->end - place->size : file->size();
+        start = zip::directoryStart(*place, file->size());
+    if (lastDisk != 0 || directoryOf != static_cast<std::uint64_t>(endRecord.position))
+        directory.reset();
 
     NextDisk nextDisk;
     if (lastDisk > 0) {
@@ -169,7 +183,8 @@ void TZip::State::readDirectory()
             }
         };
     }
-    std::optional<CentralDirectory> directory = readCentralDirectory(file, start, place->entries, nextDisk);
+    if (!directory)
+        directory = readCentralDirectory(file, start, place->entries, nextDisk);
     if (!directory)
         throw ZipException(tr(texts::ZipDirectoryUnreadable));
     // Members of a set of disks lie on other disks; their extraction is refused anyway.

@@ -1,7 +1,7 @@
 #include "cli/archive_sources.h"
 
 #include "archive/image_members.h"
-#include "archive/zip_records.h"
+#include "zipformat/zip_records.h"
 #include "core/paths.h"
 #include "core/printable.h"
 #include "core/texts.h"

@@ -15,6 +15,7 @@ constexpr std::uint8_t Utf8BitOfHighByte = ZipFlagUtf8 >> 8;
 
 struct PatchedFile {
     int fd = -1;
+    std::uint64_t origin = 0;  // where the archive starts in the file
     std::uint64_t size = 0;
     std::uint64_t position = 0;
     std::vector<std::uint64_t> highFlagBytes;  // sorted
@@ -25,7 +26,7 @@ struct PatchedFile {
         std::uint64_t length = std::min<std::uint64_t>(wanted, size - std::min(position, size));
         ssize_t got;
         do
-            got = ::pread(fd, into, length, static_cast<off_t>(position));
+            got = ::pread(fd, into, length, static_cast<off_t>(origin + position));
         while (got < 0 && errno == EINTR);
         if (got < 0) {
             zip_error_set(&error, ZIP_ER_READ, errno);
@@ -83,16 +84,18 @@ zip_int64_t patchedFile(void* state, void* data, zip_uint64_t length, zip_source
 
 }  // namespace
 
-zip_t* openArchive(int fd, std::vector<std::uint64_t> clearUtf8FlagAt)
+zip_t* openArchive(int fd, std::uint64_t archiveStart, std::vector<std::uint64_t> clearUtf8FlagAt)
 {
     struct stat info {};
-    if (::fstat(fd, &info) != 0)
+    if (::fstat(fd, &info) != 0 || static_cast<std::uint64_t>(info.st_size) < archiveStart)
         return nullptr;
     auto* file = new PatchedFile;
     file->fd = fd;
-    file->size = static_cast<std::uint64_t>(info.st_size);
+    file->origin = archiveStart;
+    file->size = static_cast<std::uint64_t>(info.st_size) - archiveStart;
     for (std::uint64_t at : clearUtf8FlagAt)
-        file->highFlagBytes.push_back(at + 1);
+        if (at >= archiveStart)
+            file->highFlagBytes.push_back(at - archiveStart + 1);
     std::sort(file->highFlagBytes.begin(), file->highFlagBytes.end());
     zip_error_init(&file->error);
 

@@ -24,11 +24,14 @@ struct StoredDirectory {
     std::vector<StoredEntry> entries;  // in central-directory order, as libzip indexes them
     bool oemNames = false;             // decided by the first entry's "version made by"
     bool membersOverlap = false;       // two entries share bytes of the file: a damaged archive
+    // Bytes in front of the archive (a self-extracting stub, say): every
+    // recorded offset lies this far on in the file.
+    std::uint64_t archiveStart = 0;
 };
 
 // Reads the central directory of the archive open on fd, itself, with every
-// length checked against what is left of the file. Nothing when the archive
-// has no readable directory.
+// length checked against what is left of the file; the end record is the one
+// zip::findEndRecord finds. Nothing when the archive has no readable directory.
 std::optional<StoredDirectory> readStoredDirectory(int fd);
 
 }  // namespace kst::unz

@@ -169,7 +169,7 @@ bool Extraction::openArchive()
     for (const StoredEntry& entry : directory_.entries)
         if (entry.badUtf8)
             badUtf8.push_back(entry.flagsOffset);
-    archive_.reset(unz::openArchive(file_.get(), std::move(badUtf8)));
+    archive_.reset(unz::openArchive(file_.get(), directory_.archiveStart, std::move(badUtf8)));
     // Both readings must see the same entries, or an index would name
     // different members to each.
     return archive_ && zip_get_num_entries(archive_.get(), 0) == static_cast<zip_int64_t>(directory_.entries.size());

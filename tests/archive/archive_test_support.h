@@ -21,6 +21,13 @@ ZipEntry member(std::string name, const std::string& data = "data", std::uint8_t
 
 Listing listArchive(TZip& zip, const std::filesystem::path& path);
 
+// Archives written at test time by other tools; false when the tool failed.
+// Info-ZIP zip packs x.gba, readme.txt, sub/y.GBA, sub/deeper/z.gba and
+// café.gba (stored: uncompressed, with a comment); Python's zipfile writes
+// a.gba, ordner/über.gba, win\back.gba, empty/ and a Zip64 big.gba.
+bool infoZipArchive(const std::filesystem::path& archive, bool stored);
+bool pythonArchive(const std::filesystem::path& archive);
+
 // The component's messages, written out as the user reads them.
 std::string notValidMessage(const std::filesystem::path& path);
 inline const std::string DirectoryUnreadable = "Error reading 'CentralFileHeader'!";

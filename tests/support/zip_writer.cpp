@@ -211,4 +211,12 @@ Bytes zipArchive(const std::vector<ZipEntry>& entries)
     return zipArchive(entries, ZipLayout()).bytes;
 }
 
+std::string fakeEndRecordComment()
+{
+    std::string record("PK\x05\x06", 4);
+    record += std::string(4, '\0') + std::string("\x01\0\x01\0", 4) + std::string("\x2E\0\0\0", 4)
+        + std::string(6, '\0');
+    return std::string(64, 'x') + record;
+}
+
 }  // namespace kst::test

@@ -48,6 +48,10 @@ struct ZipLayout {
     std::uint16_t directoryDisk = 0;
 };
 
+// A comment that ends in a whole end record: one entry of 46 bytes, counted
+// back from it into the comment's filler, where no entry is.
+std::string fakeEndRecordComment();
+
 // An archive with the places of its records, for tests that break it on purpose.
 struct LaidOutZip {
     Bytes bytes;

@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the fields of the zip records that the directory reader uses lie.
+// Where the fields of the zip records lie, for every reader of the format.
 // Every multi-byte field is little-endian.
 
 #include <cstddef>
@@ -63,11 +63,23 @@ constexpr std::size_t Size = 46;
 constexpr std::size_t Version = 4;     // version byte of "version made by"
 constexpr std::size_t HostSystem = 5;  // host-system byte of "version made by"
 constexpr std::size_t Flags = 8;
+constexpr std::size_t CompressedSize = 20;
+constexpr std::size_t UncompressedSize = 24;
 constexpr std::size_t NameLength = 28;
 constexpr std::size_t ExtraLength = 30;
 constexpr std::size_t CommentLength = 32;
+constexpr std::size_t LocalHeaderOffset = 42;
 }  // namespace entry
 
+// Local file header (its fixed part), in front of each member's data.
+namespace local {
+constexpr std::uint32_t Signature = 0x04034B50;
+constexpr std::size_t Size = 30;
+constexpr std::size_t NameLength = 26;
+constexpr std::size_t ExtraLength = 28;
+}  // namespace local
+
 constexpr std::uint16_t FlagEncrypted = 0x0001;
+constexpr std::uint16_t FlagDataDescriptor = 0x0008;
 
 }  // namespace kst::zip
