@@ -254,6 +254,11 @@ TEST_F(CliArchiveFixture, MembersAreWorkedOnAndNamedAfterTheirArchive)
     EXPECT_EQ(twice.status, 2);
     EXPECT_NE(twice.err.find(patched + ":x/a.gba and " + patched + ":y/a.gba would both be written to"),
               std::string::npos);
+    // A member the window refuses is left out before outputs are named.
+    writeZip(patched, {member("../a.gba", test::readBytes(game)), member("a.gba", test::readBytes(game))});
+    CliRun hostile = run({"process", "--truncate", "--output", out, patched});
+    EXPECT_EQ(hostile.status, 1);
+    EXPECT_EQ(hostile.out, patched + ":a.gba [Trimmed]\n");
 }
 
 TEST_F(CliArchiveFixture, HeaderToolsReadMembersAndNeverChangeTheArchive)
