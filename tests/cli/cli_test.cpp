@@ -53,6 +53,8 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
         {"process", "--truncate", "--output"},
         {"remove-eh", "--all", "--output", out, game},           // not an option of remove-eh
         {"process", "--all", "--output", out, game, (folder / "Game.GBA").string()},  // same output name
+        {"process", "--all", "--output", out, "--prefix", "../", game},  // a separator in the name
+        {"remove-eh", "--output", out, "--suffix=/x", game},
     };
     // The message, then one line pointing at the help, never the help itself.
     const std::string tryHelp = "Try 'kestrom-cli --help'.\n";
