@@ -1481,6 +1481,10 @@ Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
         <translation>--prefix und --suffix dürfen kein &quot;/&quot; enthalten: jede Ausgabe kommt in den Ordner von --output.</translation>
     </message>
     <message>
+        <source>kestrom-cli: what it printed could not all be written to standard output.</source>
+        <translation>kestrom-cli: nicht alles Ausgegebene konnte in die Standardausgabe geschrieben werden.</translation>
+    </message>
+    <message>
         <source>The roms %s and %s would both be written to
 %s
 Nothing has been written. Please change one of their names.</source>

@@ -389,5 +389,12 @@ int run(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return kst::run(std::vector<std::string>(argv + 1, argv + argc));
+    kst::failWritesPastFileSizeLimit();
+    const int status = kst::run(std::vector<std::string>(argv + 1, argv + argc));
+    // A log or a listing that did not arrive is no success, whatever the files.
+    if (!std::cout.flush()) {
+        std::cerr << kst::tr(kst::texts::CliStandardOutputFailed) << '\n';
+        return kst::cli::UsageError;
+    }
+    return status;
 }
