@@ -38,11 +38,11 @@ signature:
         sub     r4, r4, #0x2000000      @ 02 44 44 E2
         add     lr, pc, #0x1C           @ 1C E0 8F E2
         ldr     r1, [pc, #0xA4]         @ A4 10 9F E5 (a read past this patch is harmless)
-@ A branch four words on is the one instruction with the low half 0x0004 that
-@ changes neither a register (besides pc), nor memory, nor a flag.
+@ A branch four words on has the low half 0x0004 and changes nothing but pc:
+@ no other register, no memory, no flag.
         b       start_game              @ 04 00 | 00 EA
 
-@ The five words the branch skips hold the game's entry address.
+@ Of the five words the branch skips, the first holds the game's entry address.
 game_start:
         .word   GAME_START
 
