@@ -1233,8 +1233,12 @@ Actions of process:
                   removal, trimming, ExitHack patch
 
 Options:
-  --patch FILE    the ExitHack patch; by default the patch.wnt that comes
-                  with this program
+  --patch FILE    the ExitHack patch; by default the patch.wnt in
+                  ~/.local/share/kestrom/ ($XDG_DATA_HOME/kestrom/) when there
+                  is one, else the one that comes with this program. That one
+                  is a stand-in that only starts the game: it has no way back
+                  to the menu shell. Put the shell&apos;s own patch.wnt in the
+                  data folder for the real exit.
   --prefix P      put before each output name
   --suffix S      put after each output name, before .gba
   --output DIR    the folder for the copies, created when missing
@@ -1306,8 +1310,12 @@ Aktionen von process:
                   entfernen, Kürzen, ExitHack-Patch
 
 Optionen:
-  --patch DATEI   der ExitHack-Patch; ohne Angabe die patch.wnt, die mit diesem
-                  Programm kommt
+  --patch DATEI   der ExitHack-Patch; ohne Angabe die patch.wnt in
+                  ~/.local/share/kestrom/ ($XDG_DATA_HOME/kestrom/), wenn es sie
+                  gibt, sonst die, die mit diesem Programm kommt. Diese ist ein
+                  Platzhalter, der nur das Spiel startet: Er führt nicht zur
+                  Menü-Shell zurück. Für den echten Ausstieg die patch.wnt der
+                  Shell in den Datenordner legen.
   --prefix P      vor jeden Ausgabenamen gesetzt
   --suffix S      hinter jeden Ausgabenamen gesetzt, vor .gba
   --output VERZ   der Ordner für die Kopien, angelegt, wenn er fehlt
@@ -1491,6 +1499,20 @@ Nothing has been written. Please change one of their names.</source>
         <translation>Die Roms %s und %s würden beide geschrieben nach
 %s
 Es wurde nichts geschrieben. Bitte ändern Sie einen ihrer Namen.</translation>
+    </message>
+    <message>
+        <source>Patch file :</source>
+        <translation>Patch-Datei :</translation>
+    </message>
+    <message>
+        <source>%s (missing)</source>
+        <translation>%s (fehlt)</translation>
+    </message>
+    <message>
+        <source>%s
+A patch.wnt in %s is taken before the one that comes with Kestrom.</source>
+        <translation>%s
+Eine patch.wnt in %s wird vor der genommen, die mit Kestrom kommt.</translation>
     </message>
 </context>
 </TS>
