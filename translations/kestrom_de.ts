@@ -1485,6 +1485,22 @@ Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
         <translation>Eine Einstellung darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
+        <source>--prefix and --suffix cannot hold &quot;/&quot;: every output goes into the --output folder.</source>
+        <translation>--prefix und --suffix dürfen kein &quot;/&quot; enthalten: jede Ausgabe kommt in den Ordner von --output.</translation>
+    </message>
+    <message>
+        <source>kestrom-cli: what it printed could not all be written to standard output.</source>
+        <translation>kestrom-cli: nicht alles Ausgegebene konnte in die Standardausgabe geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The roms %s and %s would both be written to
+%s
+Nothing has been written. Please change one of their names.</source>
+        <translation>Die Roms %s und %s würden beide geschrieben nach
+%s
+Es wurde nichts geschrieben. Bitte ändern Sie einen ihrer Namen.</translation>
+    </message>
+    <message>
         <source>Patch file :</source>
         <translation>Patch-Datei :</translation>
     </message>

@@ -290,6 +290,10 @@ inline constexpr TextId CliNoName = QT_TRANSLATE_NOOP("Kestrom", "No internal na
 inline constexpr TextId CliNoAction =
     QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
 inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s would both be written to %s.");
+inline constexpr TextId CliSeparatorInAffix =
+    QT_TRANSLATE_NOOP("Kestrom", "--prefix and --suffix cannot hold \"/\": every output goes into the --output folder.");
+inline constexpr TextId CliStandardOutputFailed =
+    QT_TRANSLATE_NOOP("Kestrom", "kestrom-cli: what it printed could not all be written to standard output.");
 inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");
 inline constexpr TextId MemberOutsideFolder =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder it is unpacked into");

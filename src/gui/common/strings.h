@@ -171,6 +171,9 @@ inline constexpr TextId OutputDirectoryNotCreated =
     QT_TRANSLATE_NOOP("Kestrom", "Wrong output directory. Please change it in the options menu.");
 inline constexpr TextId DuplicateNames =
     QT_TRANSLATE_NOOP("Kestrom", "2 roms or more have the same output name. Please change it.");
+inline constexpr TextId SharedOutputFile = QT_TRANSLATE_NOOP("Kestrom",
+         "The roms %s and %s would both be written to\n%s\nNothing has been written. Please change one of their "
+         "names.");
 inline constexpr TextId OutputOntoSource = QT_TRANSLATE_NOOP("Kestrom",
          "The output of the rom %s,\n%s,\nwould replace the source file\n%s\nNothing has been written. Please change "
          "the output folder, the prefix or the suffix.");
