@@ -1233,8 +1233,12 @@ Actions of process:
                   removal, trimming, ExitHack patch
 
 Options:
-  --patch FILE    the ExitHack patch; by default the patch.wnt that comes
-                  with this program
+  --patch FILE    the ExitHack patch; by default the patch.wnt in
+                  ~/.local/share/kestrom/ ($XDG_DATA_HOME/kestrom/) when there
+                  is one, else the one that comes with this program. That one
+                  is a stand-in that only starts the game: it has no way back
+                  to the menu shell. Put the shell&apos;s own patch.wnt in the
+                  data folder for the real exit.
   --prefix P      put before each output name
   --suffix S      put after each output name, before .gba
   --output DIR    the folder for the copies, created when missing
@@ -1306,8 +1310,12 @@ Aktionen von process:
                   entfernen, Kürzen, ExitHack-Patch
 
 Optionen:
-  --patch DATEI   der ExitHack-Patch; ohne Angabe die patch.wnt, die mit diesem
-                  Programm kommt
+  --patch DATEI   der ExitHack-Patch; ohne Angabe die patch.wnt in
+                  ~/.local/share/kestrom/ ($XDG_DATA_HOME/kestrom/), wenn es sie
+                  gibt, sonst die, die mit diesem Programm kommt. Diese ist ein
+                  Platzhalter, der nur das Spiel startet: Er führt nicht zur
+                  Menü-Shell zurück. Für den echten Ausstieg die patch.wnt der
+                  Shell in den Datenordner legen.
   --prefix P      vor jeden Ausgabenamen gesetzt
   --suffix S      hinter jeden Ausgabenamen gesetzt, vor .gba
   --output VERZ   der Ordner für die Kopien, angelegt, wenn er fehlt
@@ -1475,6 +1483,36 @@ Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
     <message>
         <source>A setting cannot hold a line break.</source>
         <translation>Eine Einstellung darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>--prefix and --suffix cannot hold &quot;/&quot;: every output goes into the --output folder.</source>
+        <translation>--prefix und --suffix dürfen kein &quot;/&quot; enthalten: jede Ausgabe kommt in den Ordner von --output.</translation>
+    </message>
+    <message>
+        <source>kestrom-cli: what it printed could not all be written to standard output.</source>
+        <translation>kestrom-cli: nicht alles Ausgegebene konnte in die Standardausgabe geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The roms %s and %s would both be written to
+%s
+Nothing has been written. Please change one of their names.</source>
+        <translation>Die Roms %s und %s würden beide geschrieben nach
+%s
+Es wurde nichts geschrieben. Bitte ändern Sie einen ihrer Namen.</translation>
+    </message>
+    <message>
+        <source>Patch file :</source>
+        <translation>Patch-Datei :</translation>
+    </message>
+    <message>
+        <source>%s (missing)</source>
+        <translation>%s (fehlt)</translation>
+    </message>
+    <message>
+        <source>%s
+A patch.wnt in %s is taken before the one that comes with Kestrom.</source>
+        <translation>%s
+Eine patch.wnt in %s wird vor der genommen, die mit Kestrom kommt.</translation>
     </message>
 </context>
 </TS>

@@ -26,7 +26,6 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -130,6 +129,9 @@ Options parse(const std::vector<std::string>& args)
 
     if (writes && !options.outputFolder)
         throw UsageProblem{tr(texts::CliNoOutput)};
+    // As in the list's names: a separator would put the outputs in another folder.
+    if (characterRefusedInName(options.prefix + options.suffix))
+        throw UsageProblem{tr(texts::CliSeparatorInAffix)};
     if (rename && !options.name)
         throw UsageProblem{tr(texts::CliNoName)};
     if (options.files.empty())
@@ -150,29 +152,35 @@ std::string outputPath(const Options& options, const std::string& file)
     return outputName(path, options.prefix, nameOf(file), options.suffix);
 }
 
-// Two sources with the same name would overwrite each other's output.
-void refuseSharedOutputs(const Options& options, const std::vector<Source>& sources)
+std::vector<std::string> outputPaths(const Options& options, const std::vector<Source>& sources)
 {
-    std::map<std::string, const std::string*> firstSource;
-    for (const Source& source : sources) {
-        auto [it, fresh] = firstSource.emplace(outputPath(options, source.path), &source.shown);
-        if (!fresh)
-            throw UsageProblem{format(tr(texts::CliSameOutput), {*it->second, source.shown, it->first})};
-    }
+    std::vector<std::string> outputs;
+    for (const Source& source : sources)
+        outputs.push_back(outputPath(options, source.path));
+    return outputs;
+}
+
+// Two sources of the same name, two names that the output folder's file system
+// takes for one, or a link from one output name to another: one output would
+// overwrite the other.
+void refuseSharedOutputs(const std::vector<std::string>& outputs, const std::vector<Source>& sources)
+{
+    if (std::optional<SharedOutput> shared = firstSharedOutput(outputs))
+        throw UsageProblem{format(tr(texts::CliSameOutput),
+                                  {sources[shared->first].shown, sources[shared->second].shown, outputs[shared->first]})};
 }
 
 // The copies would replace a file the run reads: nothing is written. True when refused.
-bool refuseOutputOntoSource(const Options& options, const std::vector<Source>& sources)
+bool refuseOutputOntoSource(const std::vector<std::string>& outputs, const std::vector<Source>& sources)
 {
     // A member is read from its archive, which no output (always a .gba) can be.
-    std::vector<std::string> inputs, outputs;
+    std::vector<std::string> inputs;
     std::vector<const Source*> fileSources;
     for (const Source& source : sources) {
         if (!source.member) {
             inputs.push_back(source.path);
             fileSources.push_back(&source);
         }
-        outputs.push_back(outputPath(options, source.path));
     }
     const std::optional<OutputClash> clash = firstOutputOntoSource(outputs, inputs);
     if (clash)
@@ -350,8 +358,9 @@ int run(const std::vector<std::string>& args)
         bool archiveFailed = false;
         const std::vector<Source> sources = archives.expand(options.files, archiveFailed);
         if (options.outputFolder) {
-            refuseSharedOutputs(options, sources);
-            if (refuseOutputOntoSource(options, sources))
+            const std::vector<std::string> outputs = outputPaths(options, sources);
+            refuseSharedOutputs(outputs, sources);
+            if (refuseOutputOntoSource(outputs, sources))
                 return SomeFileFailed;
         }
         int status = Success;
@@ -380,5 +389,12 @@ int run(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return kst::run(std::vector<std::string>(argv + 1, argv + argc));
+    kst::failWritesPastFileSizeLimit();
+    const int status = kst::run(std::vector<std::string>(argv + 1, argv + argc));
+    // A log or a listing that did not arrive is no success, whatever the files.
+    if (!std::cout.flush()) {
+        std::cerr << kst::tr(kst::texts::CliStandardOutputFailed) << '\n';
+        return kst::cli::UsageError;
+    }
+    return status;
 }

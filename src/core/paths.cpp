@@ -31,7 +31,9 @@ bool hasExtension(std::string_view path, std::string_view expected)
 std::string nameOf(std::string_view path)
 {
     std::string_view file = path.substr(afterLastSeparator(path));
-    return std::string(file.substr(0, file.size() >= 4 ? file.size() - 4 : 0));
+    if (hasExtension(file, GbaExtension))
+        file.remove_suffix(GbaExtension.size());
+    return std::string(file);
 }
 
 std::string folderOf(std::string_view path)

@@ -17,7 +17,8 @@ inline constexpr std::string_view ZipExtension = ".zip";
 std::string_view extensionOf(std::string_view path);
 // Compares the extension with an expected one ("." + letters), ignoring ASCII case.
 bool hasExtension(std::string_view path, std::string_view expected);
-// The file name part, minus its last four characters (its ".gba" in any case).
+// The file name part, minus its ".gba" extension in any case. A name without
+// that extension is kept whole, so that no other four characters are lost.
 std::string nameOf(std::string_view path);
 // The path up to and including its last separator.
 std::string folderOf(std::string_view path);

@@ -261,8 +261,12 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "                  removal, trimming, ExitHack patch\n"
          "\n"
          "Options:\n"
-         "  --patch FILE    the ExitHack patch; by default the patch.wnt that comes\n"
-         "                  with this program\n"
+         "  --patch FILE    the ExitHack patch; by default the patch.wnt in\n"
+         "                  ~/.local/share/kestrom/ ($XDG_DATA_HOME/kestrom/) when there\n"
+         "                  is one, else the one that comes with this program. That one\n"
+         "                  is a stand-in that only starts the game: it has no way back\n"
+         "                  to the menu shell. Put the shell's own patch.wnt in the\n"
+         "                  data folder for the real exit.\n"
          "  --prefix P      put before each output name\n"
          "  --suffix S      put after each output name, before .gba\n"
          "  --output DIR    the folder for the copies, created when missing\n"
@@ -286,6 +290,10 @@ inline constexpr TextId CliNoName = QT_TRANSLATE_NOOP("Kestrom", "No internal na
 inline constexpr TextId CliNoAction =
     QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");
 inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s would both be written to %s.");
+inline constexpr TextId CliSeparatorInAffix =
+    QT_TRANSLATE_NOOP("Kestrom", "--prefix and --suffix cannot hold \"/\": every output goes into the --output folder.");
+inline constexpr TextId CliStandardOutputFailed =
+    QT_TRANSLATE_NOOP("Kestrom", "kestrom-cli: what it printed could not all be written to standard output.");
 inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");
 inline constexpr TextId MemberOutsideFolder =
     QT_TRANSLATE_NOOP("Kestrom", "not unpacked: its name leads out of the folder it is unpacked into");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <new>
@@ -42,6 +43,13 @@ FileError outOfMemoryError(const std::filesystem::path& path)
 FileTooLarge fileTooLargeError(const std::filesystem::path& path, std::uint64_t limit)
 {
     return FileTooLarge(path, format(tr(texts::FileLargerThan), {sizeText(limit)}));
+}
+
+void failWritesPastFileSizeLimit()
+{
+    struct sigaction caught {};
+    caught.sa_handler = [](int) {};
+    ::sigaction(SIGXFSZ, &caught, nullptr);
 }
 
 bool fileExists(const std::filesystem::path& path)

@@ -59,8 +59,8 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
 // target's name only once everything is written and flushed. Where the file
 // system allows, the temporary file has no name until then, so that nothing
 // can be left behind whatever ends the process; elsewhere it is a hidden file
-// beside the target, removed on failure and on SIGINT, SIGTERM, SIGHUP and
-// SIGXFSZ. The target is treated as opening it for writing would treat it:
+// beside the target, removed on failure and on the signals that end the
+// process by default (SIGINT, SIGTERM, SIGQUIT, SIGUSR1, SIGALRM ...). The target is treated as opening it for writing would treat it:
 // a symbolic link is followed and the file it leads to is replaced (in that
 // file's own folder), and a read-only file is refused. On failure any old
 // target stays as it was and FileError is thrown. A replaced file keeps its
@@ -73,6 +73,12 @@ void writeFileAtomically(const std::filesystem::path& target, std::string_view t
 // nowhere gives the path a new file would be created at. Throws FileError
 // for a link that cannot be read or a loop of links.
 std::filesystem::path followLinks(const std::filesystem::path& target);
+
+// Makes a write past the file-size limit (RLIMIT_FSIZE) fail with "File too
+// large", as a full disk fails, instead of ending the process on SIGXFSZ.
+// The signal is caught rather than ignored so that programs started from here
+// get its default back.
+void failWritesPastFileSizeLimit();
 
 // Copies a regular file byte for byte the same way.
 void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);

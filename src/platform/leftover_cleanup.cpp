@@ -10,7 +10,10 @@
 namespace kst {
 namespace {
 
-constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP, SIGXFSZ};
+// Those another process, the terminal or a limit may send, and SIGABRT of an
+// uncaught exception. Faults are left alone.
+constexpr int Signals[] = {SIGHUP,  SIGINT,  SIGQUIT,   SIGABRT, SIGUSR1, SIGUSR2, SIGPIPE, SIGALRM,
+                           SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGPOLL, SIGPWR};
 constexpr int SignalCount = sizeof Signals / sizeof Signals[0];
 
 // The handler reads the table without a lock: a slot's path is complete

@@ -7,8 +7,8 @@
 
 namespace kst {
 
-// While it watches a path, SIGINT, SIGTERM, SIGHUP and SIGXFSZ remove that
-// path before they end the process as they would have. Only signals that are
+// While it watches a path, the signals that end the process by default
+// remove that path before they end it as they would have. Only signals that are
 // left to their default action are taken over, and only while something is
 // watched: a signal the program ignores or handles itself stays its own.
 class LeftoverCleanup {

@@ -2,34 +2,60 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sys/stat.h>
 #include <utility>
-#include <variant>
+#include <vector>
 
 namespace kst {
 namespace {
 
 namespace fs = std::filesystem;
 
-// An existing file by its device and inode; one not there yet by the place it
-// would be created at.
-using FileKey = std::variant<std::pair<dev_t, ino_t>, std::string>;
+using FileId = std::pair<dev_t, ino_t>;
+using Place = std::pair<dev_t, std::string>;
+
+struct PathKeys {
+    std::optional<FileId> file;  // the file the path names now, if any
+    Place place;                 // where a write through the path would put its file
+};
+
+bool holdsLetter(const std::string& name)
+{
+    return std::any_of(name.begin(), name.end(), [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; });
+}
 
 class FileKeys {
 public:
-    FileKey of(const std::string& path)
+    explicit FileKeys(const CaseProbe& probe) : probe_(probe) {}
+
+    std::vector<PathKeys> of(std::span<const std::string> paths)
     {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0)
-            return std::pair(st.st_dev, st.st_ino);
-        return placeOf(path);
+        std::vector<PathKeys> keys;
+        keys.reserve(paths.size());
+        for (const std::string& path : paths)
+            keys.push_back(of(path));
+        return keys;
+    }
+
+    // Once every path was looked at, so that any of them may have told how
+    // its file system compares names.
+    void foldPlaces(std::vector<PathKeys>& keys) const
+    {
+        for (PathKeys& path : keys)
+            if (auto device = devices_.find(path.place.first); device != devices_.end() && device->second)
+                path.place.second = foldCase(path.place.second);
     }
 
 private:
-    std::string placeOf(const fs::path& path)
+    PathKeys of(const std::string& path)
     {
+        PathKeys keys;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+            keys.file = FileId(st.st_dev, st.st_ino);
         fs::path real = path;
         try {
             real = followLinks(path);
@@ -38,31 +64,113 @@ private:
         }
         std::error_code ec;
         real = fs::absolute(real, ec);
-        // The outputs of a run share a folder or a few: resolve each once.
-        auto [folder, fresh] = folders_.try_emplace(real.parent_path());
-        if (fresh) {
-            folder->second = fs::weakly_canonical(folder->first, ec);
-            if (ec)
-                folder->second = folder->first.lexically_normal();
-        }
-        return (folder->second / real.filename()).string();
+        const Folder& folder = folderOf(real.parent_path());
+        const fs::path place = folder.real / real.filename();
+        askWhetherCaseFolds(folder.device, keys.file ? place : folder.existing);
+        keys.place = Place(folder.device, place.string());
+        return keys;
     }
 
-    std::map<fs::path, fs::path> folders_;
+    struct Folder {
+        fs::path real;      // links and ".." resolved
+        fs::path existing;  // the deepest folder of it that is there
+        dev_t device = 0;   // the file system the folder is or would be made on
+    };
+
+    // The outputs of a run share a folder or a few: each is resolved once.
+    const Folder& folderOf(const fs::path& parent)
+    {
+        auto [found, fresh] = folders_.try_emplace(parent);
+        Folder& folder = found->second;
+        if (!fresh)
+            return folder;
+        std::error_code ec;
+        folder.real = fs::weakly_canonical(parent, ec);
+        if (ec)
+            folder.real = parent.lexically_normal();
+        struct stat st {};
+        folder.existing = folder.real;
+        while (::stat(folder.existing.c_str(), &st) != 0 && folder.existing.has_relative_path())
+            folder.existing = folder.existing.parent_path();
+        folder.device = st.st_dev;
+        return folder;
+    }
+
+    // Asked once per file system, of the first name inside it that has a
+    // letter (the folder it is mounted on belongs to another file system).
+    void askWhetherCaseFolds(dev_t device, fs::path at)
+    {
+        if (devices_.contains(device))
+            return;
+        for (; at.has_relative_path(); at = at.parent_path()) {
+            struct stat parent {};
+            if (::stat(at.parent_path().c_str(), &parent) != 0 || parent.st_dev != device)
+                return;
+            if (holdsLetter(at.filename().string())) {
+                devices_[device] = probe_(at);
+                return;
+            }
+        }
+    }
+
+    const CaseProbe& probe_;
+    std::map<fs::path, Folder> folders_;
+    std::map<dev_t, bool> devices_;
+};
+
+// The paths seen so far by their keys; the first path of a key keeps it.
+class KeyIndex {
+public:
+    std::optional<std::size_t> find(const PathKeys& keys) const
+    {
+        if (keys.file)
+            if (auto found = files_.find(*keys.file); found != files_.end())
+                return found->second;
+        if (auto found = places_.find(keys.place); found != places_.end())
+            return found->second;
+        return std::nullopt;
+    }
+
+    void add(const PathKeys& keys, std::size_t index)
+    {
+        if (keys.file)
+            files_.emplace(*keys.file, index);
+        places_.emplace(keys.place, index);
+    }
+
+private:
+    std::map<FileId, std::size_t> files_;
+    std::map<Place, std::size_t> places_;
 };
 
 }  // namespace
 
 std::optional<OutputClash> firstOutputOntoSource(std::span<const std::string> outputs,
-                                                 std::span<const std::string> sources)
+                                                 std::span<const std::string> sources, const CaseProbe& probe)
 {
-    FileKeys keys;
-    std::map<FileKey, std::size_t> sourceAt;
-    for (std::size_t i = 0; i < sources.size(); ++i)
-        sourceAt.emplace(keys.of(sources[i]), i);
-    for (std::size_t i = 0; i < outputs.size(); ++i)
-        if (auto found = sourceAt.find(keys.of(outputs[i])); found != sourceAt.end())
-            return OutputClash{i, found->second};
+    FileKeys keys(probe);
+    std::vector<PathKeys> sourceKeys = keys.of(sources), outputKeys = keys.of(outputs);
+    keys.foldPlaces(sourceKeys), keys.foldPlaces(outputKeys);
+    KeyIndex sourceAt;
+    for (std::size_t i = 0; i < sourceKeys.size(); ++i)
+        sourceAt.add(sourceKeys[i], i);
+    for (std::size_t i = 0; i < outputKeys.size(); ++i)
+        if (std::optional<std::size_t> source = sourceAt.find(outputKeys[i]))
+            return OutputClash{i, *source};
+    return std::nullopt;
+}
+
+std::optional<SharedOutput> firstSharedOutput(std::span<const std::string> outputs, const CaseProbe& probe)
+{
+    FileKeys keys(probe);
+    std::vector<PathKeys> outputKeys = keys.of(outputs);
+    keys.foldPlaces(outputKeys);
+    KeyIndex outputAt;
+    for (std::size_t i = 0; i < outputKeys.size(); ++i) {
+        if (std::optional<std::size_t> earlier = outputAt.find(outputKeys[i]))
+            return SharedOutput{*earlier, i};
+        outputAt.add(outputKeys[i], i);
+    }
     return std::nullopt;
 }
 

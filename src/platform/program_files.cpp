@@ -23,13 +23,21 @@ std::filesystem::path besideOrInstalled(const Platform& services, const std::fil
     return services.fileExists(installed) ? installed : beside;
 }
 
+// A patch of the user's own, in their data folder, comes first: putting the
+// menu shell's patch there needs no write access to the program or the install.
+std::filesystem::path findPatchFile(const Platform& services)
+{
+    const std::filesystem::path own = services.systemFolder() / PatchName;
+    return services.fileExists(own) ? own : besideOrInstalled(services, services.installedDataFolder(), PatchName);
+}
+
 }  // namespace
 
 ProgramFiles locateProgramFiles(const Platform& services)
 {
     const std::filesystem::path program = services.programFolder();
     ProgramFiles files;
-    files.patch = besideOrInstalled(services, services.installedDataFolder(), PatchName);
+    files.patch = findPatchFile(services);
     files.unzipModule = besideOrInstalled(services, services.installedModuleFolder(), UnzipModuleName);
 
     const std::filesystem::path beside = program / SettingsName;

@@ -12,13 +12,14 @@ namespace kst {
 // cannot be written, or holds no options.ini while the install's data folder
 // does) reads patch.wnt and unzdll.dll where the install put them and keeps
 // its settings in the user's configuration folder, made from the shipped copy.
+// A patch.wnt in the user's data folder is taken before either.
 struct ProgramFiles {
     // The options.ini that start-up reads and Options and closing write.
     std::filesystem::path settings;
     // The shipped options.ini that a missing user copy is made from; empty
     // when the settings live beside the program.
     std::filesystem::path shippedSettings;
-    std::filesystem::path patch;        // patch.wnt
+    std::filesystem::path patch;        // patch.wnt: the user's own, else the one beside the program or installed
     std::filesystem::path unzipModule;  // unzdll.dll, put into the system folder at start
     // The output folder when the settings name none: the program's folder,
     // or for an installed program a folder in the user's home.

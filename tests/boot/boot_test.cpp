@@ -1,7 +1,8 @@
 // Processed images must still start and run their game. These tests put our
 // own test images (test_game.s) through the real operations, then boot the
-// results in mGBA and read back what the game, the intro and the test patch
-// (test_patch.s) left in work RAM.
+// results in mGBA, read back what the game, the intro and the test patch
+// (test_patch.s) left in work RAM, and compare the screen with the one the
+// image showed before.
 
 #include "boot/gba_runner.h"
 #include "romops/exithack_removal.h"
@@ -26,6 +27,7 @@ using test::Cartridge;
 
 const std::filesystem::path ImagesDir = BOOT_IMAGES_DIR;
 const std::filesystem::path PatchFile = ImagesDir / "test_patch.wnt";
+const std::filesystem::path ShippedPatchFile = KESTROM_SHIPPED_PATCH;
 constexpr std::size_t MapOffset = 0x1F4;  // the map in test_game.s
 
 std::uint32_t word(const Bytes& bytes, std::size_t offset)
@@ -57,6 +59,7 @@ struct TestImage {
     std::size_t dataStart, dataEnd, idle;  // file offsets, from the image's map
     std::uint32_t checksum;                // computed here from the bytes
     bool intro;
+    BootResult boot;                       // the image started as it is
 };
 
 // Every image CMake assembled, read once.
@@ -67,12 +70,13 @@ const std::vector<TestImage>& testImages()
         for (const auto& entry : std::filesystem::directory_iterator(ImagesDir)) {
             if (entry.path().extension() != ".gba")
                 continue;
-            TestImage image{entry.path().stem().string(), test::readBytes(entry.path()), 0, 0, 0, 0, false};
+            TestImage image{entry.path().stem().string(), test::readBytes(entry.path()), 0, 0, 0, 0, false, {}};
             image.dataStart = word(image.bytes, MapOffset);
             image.dataEnd = word(image.bytes, MapOffset + 4);
             image.idle = word(image.bytes, MapOffset + 8);
             image.checksum = checksumOf(image.bytes, image.dataStart, image.dataEnd);
             image.intro = !(image.bytes[0] == 0x2E && image.bytes[1] == 0 && image.bytes[2] == 0);
+            image.boot = test::bootImage(image.bytes);
             all.push_back(std::move(image));
         }
         std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
@@ -90,20 +94,23 @@ std::string describe(const BootResult& run)
     return text.str();
 }
 
-// The game at 0xC0 ran to its idle loop over data that is all still there.
+// The game at 0xC0 ran to its idle loop over data that is all still there,
+// and the player sees what the image showed before it was processed: the
+// game draws its checksum and the registers it started with.
 void expectGameRan(const BootResult& run, const TestImage& original)
 {
     EXPECT_EQ(run.gameMarker, test::GameMarker) << describe(run);
     EXPECT_EQ(run.checksum, original.checksum) << describe(run);
     EXPECT_EQ(run.pc, Cartridge + original.idle) << describe(run);
+    EXPECT_EQ(run.screen, original.boot.screen) << describe(run);
 }
 
 // The image after the real per-ROM pipeline, as Apply runs it.
-Bytes processed(const TestImage& image, const Actions& actions)
+Bytes processed(const TestImage& image, const Actions& actions, const std::filesystem::path& patchFile = PatchFile)
 {
     test::TempFolder folder;
     test::writeBytes(folder / "in.gba", image.bytes);
-    Process(folder / "in.gba", folder / "out.gba", actions, PatchFile);
+    Process(folder / "in.gba", folder / "out.gba", actions, patchFile);
     return test::readBytes(folder / "out.gba");
 }
 
@@ -122,10 +129,13 @@ TEST(BootTestImages, AreValidCartridgesWhoseGameRunsOverItsData)
         EXPECT_NE(std::search_n(data, dataEnd, 32, 0x00), dataEnd) << "a run of 0x00 inside the data";
         EXPECT_NE(std::search_n(data, dataEnd, 32, 0xFF), dataEnd) << "a run of 0xFF inside the data";
 
-        const BootResult run = test::bootImage(image.bytes);
+        const BootResult& run = image.boot;
         expectGameRan(run, image);
         EXPECT_EQ(run.introMarker, image.intro ? test::IntroMarker : 0u) << describe(run);
         EXPECT_EQ(run.patchMarker, 0u) << describe(run);
+        // What the screen shows follows the game's result, and nothing else.
+        for (const TestImage& other : testImages())
+            EXPECT_EQ(other.boot.screen == run.screen, other.checksum == image.checksum) << other.name;
 
         usedRemainders.insert(image.dataEnd % 4);
         if (image.bytes.size() > image.dataEnd)
@@ -166,32 +176,37 @@ TEST(BootAfterOperations, TruncateAndIntroRemovalKeepTheGameRunningAndTheIntroGo
     }
 }
 
+// The test patch records where it was entered; the shipped one only starts the game.
 TEST(BootAfterOperations, TheEntryBranchLandsExactlyOnThePatchForEveryLength)
 {
-    const Bytes patch = test::readBytes(PatchFile);
     const struct {
         const char* label;
         Actions actions;
         Actions before;  // what runs ahead of the patch
+        std::filesystem::path patchFile;
     } cases[] = {
-        {"Apply ExitHack", {.applyExitHack = true}, {}},
-        {"All", {.all = true}, {.removeIntro = true, .truncate = true}},
+        {"Apply ExitHack", {.applyExitHack = true}, {}, PatchFile},
+        {"All", {.all = true}, {.removeIntro = true, .truncate = true}, PatchFile},
+        {"Apply ExitHack, shipped patch", {.applyExitHack = true}, {}, ShippedPatchFile},
+        {"All, shipped patch", {.all = true}, {.removeIntro = true, .truncate = true}, ShippedPatchFile},
     };
     for (const auto& c : cases) {
+        const Bytes patch = test::readBytes(c.patchFile);
+        const bool records = c.patchFile == PatchFile;
         std::set<std::size_t> remainders;
         for (const TestImage& image : testImages()) {
             SCOPED_TRACE(std::string(c.label) + " on " + image.name);
             const std::size_t length = c.before.removeIntro ? processed(image, c.before).size() : image.bytes.size();
             remainders.insert(length % 4);
 
-            const Bytes out = processed(image, c.actions);
+            const Bytes out = processed(image, c.actions, c.patchFile);
             ASSERT_GE(out.size(), length + patch.size());
             const std::size_t patchStart = out.size() - patch.size();
             EXPECT_TRUE(std::equal(patch.begin(), patch.end(), out.begin() + static_cast<std::ptrdiff_t>(patchStart)));
 
             const BootResult run = test::bootImage(out);
-            EXPECT_EQ(run.patchMarker, test::PatchMarker) << describe(run);
-            EXPECT_EQ(run.patchEntry, Cartridge + patchStart) << describe(run);
+            EXPECT_EQ(run.patchMarker, records ? test::PatchMarker : 0u) << describe(run);
+            EXPECT_EQ(run.patchEntry, records ? Cartridge + patchStart : 0u) << describe(run);
             expectGameRan(run, image);
             EXPECT_EQ(run.introMarker, 0u) << "the patch leads to the game, not the intro; " << describe(run);
         }
@@ -219,25 +234,26 @@ struct BootAfterPatchRemoval : ::testing::Test {
         EXPECT_EQ(run.status, 0) << run.out << run.err;
         return folder / out / file.filename();
     }
-    std::filesystem::path process(const std::string& actions, const std::filesystem::path& file, const std::string& out)
+    std::filesystem::path process(const std::string& actions, const std::filesystem::path& file, const std::string& out,
+                                  const std::filesystem::path& patchFile = PatchFile)
     {
-        return cli({"process", actions, "--patch", PatchFile.string()}, file, out);
+        return cli({"process", actions, "--patch", patchFile.string()}, file, out);
     }
     // Removal only takes an image whose three entry bytes are all non-zero.
     static bool removable(const Bytes& image) { return image[0] != 0x2E && image[1] != 0 && image[2] != 0; }
 };
 
+// With the patch the program ships, whose signature removal must find.
 TEST_F(BootAfterPatchRemoval, GivesBackTheImageAsItWasAndItBoots)
 {
-    ASSERT_TRUE(std::equal(ExitHackSignature.begin(), ExitHackSignature.end(), patch.begin()));
+    const Bytes shipped = test::readBytes(ShippedPatchFile);
+    ASSERT_TRUE(std::equal(ExitHackSignature.begin(), ExitHackSignature.end(), shipped.begin()));
     const TestImage& original = large();
     test::writeBytes(folder / "large.gba", original.bytes);
 
-    const Bytes patched = test::readBytes(process("--exithack", folder / "large.gba", "patched"));
+    const Bytes patched = test::readBytes(process("--exithack", folder / "large.gba", "patched", ShippedPatchFile));
     ASSERT_TRUE(removable(patched));
-    const BootResult patchedRun = test::bootImage(patched);
-    EXPECT_EQ(patchedRun.patchEntry, Cartridge + original.bytes.size()) << describe(patchedRun);
-    expectGameRan(patchedRun, original);
+    expectGameRan(test::bootImage(patched), original);
 
     const Bytes removed = test::readBytes(cli({"remove-eh"}, folder / "patched" / "large.gba", "removed"));
     EXPECT_EQ(removed, original.bytes);

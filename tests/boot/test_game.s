@@ -1,7 +1,7 @@
 @ A small cartridge image of our own for the boot tests: a valid 192-byte
 @ header, a "game" at 0xC0 that proves it ran by writing a marker and a
-@ checksum of its data into work RAM, the data, and optionally an intro and
-@ padding. CMake assembles one image per variant, choosing with --defsym:
+@ checksum of its data into work RAM and shows on screen what it found, the
+@ data, and optionally an intro and padding. CMake assembles one image per variant, choosing with --defsym:
 @
 @   FILL        the padding byte, 0x00 or 0xFF
 @   IMAGE_SIZE  the file size after padding; 0 for no padding at all
@@ -15,8 +15,12 @@
 @                       "literal pool" nearby, placed by .ltorg)
 @   ldr/str rN, [rM, #k]  load/store the word at address rM + k
 @   ldrb rN, [rM], #1   load the byte at rM, then add 1 to rM
+@   strh                the same for a halfword (16 bits)
 @   b label / bx rN     jump to label / to the address held in rN
 @   1: ... b 1b         a local label and a jump back ("b"ackward) to it
+@   tst, subs           set the flags (tst: from rN AND k; subs: subtract too)
+@   movne / moveq / bne  run only when the last result was not zero / was zero
+@   push/pop {rN, ...}  save registers on the stack / take them back
 
         .include "results.inc"
 
@@ -62,8 +66,14 @@ _start:
 
 @ mGBA takes a small image with a branch at 0xC0 for a program sent over the
 @ link cable and runs it from work RAM instead; so the game starts with a
-@ load, not a branch.
+@ store, not a branch. What the console's start left in the registers goes
+@ first below the stack, lowest register lowest: r0 at sp - 60, r14 at sp - 4,
+@ then the status register at sp - 64. The screen shows all of it, so that
+@ anything run before the game that leaves a register changed shows too.
 game:
+        stmdb   sp, {r0-r14}            @ "db": the 15 words just below sp; sp itself stays
+        mrs     r0, cpsr                @ the status register: flags and mode
+        str     r0, [sp, #-64]
         ldr     r1, =RESULTS
         ldr     r0, =GAME_MARKER
         str     r0, [r1, #GAME_MARKER_AT]
@@ -78,6 +88,41 @@ game:
         cmp     r2, r3
         bne     1b
         str     r0, [r1, #CHECKSUM_AT]
+        str     r0, [sp, #-68]          @ the first of the 17 words shown
+
+@ The screen: the bitmap mode, 240 x 160 pixels of one halfword each, row
+@ after row from 0x06000000. Each of the 17 words is a band of 8 lines, its
+@ 32 bits from the lowest as blocks 6 pixels wide, light for 1, dark for 0,
+@ with a pixel of gap between blocks and a line between bands.
+        mov     r1, #0x04000000         @ the display control register
+        ldr     r0, =0x0403             @ mode 3, the bitmap layer on
+        strh    r0, [r1]
+        sub     r2, sp, #68             @ the next word to show
+        mov     r3, #0x06000000         @ the start of the next line
+        ldr     r4, =0x7FFF             @ light (15-bit colours: 5 bits each of blue, green, red)
+        ldr     r5, =0x2108             @ dark
+        mov     r6, #17                 @ words left
+2:      ldr     r7, [r2], #4
+        mov     r8, #8                  @ lines left in this band
+3:      mov     r9, r7                  @ the bits still to show, lowest first
+        mov     r10, #32
+        mov     r11, r3
+4:      tst     r9, #1
+        movne   r0, r4
+        moveq   r0, r5
+        .rept   6
+        strh    r0, [r11], #2
+        .endr
+        add     r11, r11, #2            @ the gap
+        lsr     r9, r9, #1
+        subs    r10, r10, #1
+        bne     4b
+        add     r3, r3, #480            @ the next line: 240 pixels of 2 bytes
+        subs    r8, r8, #1
+        bne     3b
+        add     r3, r3, #480            @ the gap between bands
+        subs    r6, r6, #1
+        bne     2b
 
 idle:   b       idle                    @ done: spin here until the tests look
         .ltorg
@@ -114,12 +159,15 @@ data_end:
 
         .if INTRO
         .balign 4, FILL                 @ instructions must start on a multiple of 4
+@ It leaves every register as it found it, so that the game shows the same
+@ screen with or without it.
 intro:
+        push    {r0, r1}
         ldr     r1, =RESULTS
         ldr     r0, =INTRO_MARKER
         str     r0, [r1, #INTRO_MARKER_AT]
-        ldr     r0, =GAME_START
-        bx      r0                      @ on to the game, as intros do
+        pop     {r0, r1}
+        ldr     pc, =GAME_START         @ on to the game, as intros do
         .ltorg
         .endif
 

@@ -53,6 +53,8 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
         {"process", "--truncate", "--output"},
         {"remove-eh", "--all", "--output", out, game},           // not an option of remove-eh
         {"process", "--all", "--output", out, game, (folder / "Game.GBA").string()},  // same output name
+        {"process", "--all", "--output", out, "--prefix", "../", game},  // a separator in the name
+        {"remove-eh", "--output", out, "--suffix=/x", game},
     };
     // The message, then one line pointing at the help, never the help itself.
     const std::string tryHelp = "Try 'kestrom-cli --help'.\n";
@@ -152,6 +154,10 @@ TEST_F(CliFixture, InfoPrintsTheCellsOfTheList)
     EXPECT_EQ(r.out, game + "\t8 KB\tTESTGAME\tUSA\tNintendo\tnone\n" + nameless +
                          "\t1024 KB\t \tUnknown\tUnknown\tFLASH1M_V103\n");
     EXPECT_NE(r.err.find(tooShort), std::string::npos);
+
+    CliRun full = test::runProgram("/bin/sh", folder, {"-c", std::string(KESTROM_CLI_PATH) + " info \"$0\" >/dev/full", game});
+    EXPECT_EQ(full.status, 2);
+    EXPECT_EQ(full.err, "kestrom-cli: what it printed could not all be written to standard output.\n");
 }
 
 TEST_F(CliFixture, RenameWritesTheNameInPlaceOrLeavesTheFileAlone)
@@ -364,9 +370,9 @@ TEST_F(CliArchiveFixture, ControlCharactersInNamesAreEscaped)
 }
 
 // Whatever an archive's members inflate to, nothing goes to the disk (any
-// file over 1 MiB ends the tool) and memory stays far below it; a member is
-// refused by name when it declares over 64 MiB and as damaged when it inflates
-// past what it declares, an image file over 64 MiB before anything is read.
+// file over 1 MiB fails) and memory stays far below it; a member is refused
+// by name when it declares over 64 MiB and as damaged when it inflates past
+// what it declares, an image file over 64 MiB before anything is read.
 TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
 {
     constexpr std::uint32_t MiB = 1u << 20;
@@ -406,7 +412,7 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
     const std::string damagedData = ": not unpacked: its data are damaged (CRC error or wrong size)";
     struct Case {
         std::vector<std::string> args;
-        int status;       // -1: ended by a signal
+        int status;
         std::string err;  // a part of the error output
     };
     const Case cases[] = {
@@ -424,9 +430,9 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
         {{"pad", "--output", out, big}, 1, big + tooLarge},
         {{"process", "--all", "--output", out, hugeImage}, 1, hugeImage + tooLarge},
         {{"remove-eh", "--output", out, hugeImage}, 1, hugeImage + tooLarge},
-        // The output itself is over the file-size limit: its write ends the
-        // tool and leaves no temporary file behind.
-        {{"pad", "--output", out, large}, -1, ""},
+        // The output itself is over the file-size limit: its write fails as
+        // on a full disk and leaves no temporary file behind.
+        {{"pad", "--output", out, large}, 1, large + ":large.gba: " + out + "/large.gba: File too large\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"--fsize=" + std::to_string(MiB), KESTROM_CLI_PATH};

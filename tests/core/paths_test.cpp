@@ -24,11 +24,12 @@ TEST(ExtensionTest, ComparesTheLastExtensionIgnoringCase)
     }
 }
 
-TEST(PathPartsTest, NameDropsTheLastFourCharactersOfTheFileName)
+TEST(PathPartsTest, NameDropsTheGbaExtensionOfTheFileName)
 {
     EXPECT_EQ(nameOf("/roms/Game.GBA"), "Game");
     EXPECT_EQ(nameOf("/roms/a.b.gba"), "a.b");
     EXPECT_EQ(nameOf("/roms/.gba"), "");
+    EXPECT_EQ(nameOf("/roms/x.gb"), "x.gb");  // no four characters lost, no hidden ".gba" made
     EXPECT_EQ(folderOf("/roms/Game.GBA"), "/roms/");
     EXPECT_EQ(folderOf("Game.gba"), "");
 }

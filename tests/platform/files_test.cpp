@@ -166,6 +166,8 @@ volatile std::sig_atomic_t interruption = 0;
     interruption = signal;
     if (signal != SIGXFSZ)
         std::signal(SIGXFSZ, [](int) { ::raise(interruption); });
+    const rlimit noCore {};
+    ::setrlimit(RLIMIT_CORE, &noCore);
     rlimit small {};
     ::getrlimit(RLIMIT_FSIZE, &small);
     small.rlim_cur = 64 * 1024;
@@ -186,7 +188,8 @@ TEST(AtomicWriteInterruptionDeathTest, NoNamedTemporaryFileOutlivesTheProcess)
         bool named;  // the fallback for file systems without unnamed files
     };
     const Case cases[] = {{SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGXFSZ, false}, {SIGKILL, false},
-                          {SIGINT, true},  {SIGTERM, true},  {SIGHUP, true},  {SIGXFSZ, true}};
+                          {SIGINT, true},  {SIGTERM, true},  {SIGHUP, true},  {SIGXFSZ, true},  {SIGQUIT, true},
+                          {SIGUSR1, true}, {SIGALRM, true}};
     for (const Case& c : cases) {
         test::TempFolder folder;
         const std::filesystem::path target = folder / "out.gba";

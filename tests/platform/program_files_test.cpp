@@ -14,7 +14,8 @@ namespace {
 
 // Paths in the rows are relative to the fake's root: program/ is the
 // program's folder, share/kestrom/ and lib/kestrom/ the install's data and
-// module folders, config/kestrom/ the user's configuration folder.
+// module folders, config/kestrom/ the user's configuration folder, system/
+// the user's data folder.
 struct Layout {
     const char* name;
     bool programWritable;
@@ -47,6 +48,13 @@ const Layout Layouts[] = {
     {"a copy beside a writable program wins over the install's", true,
      {"program/options.ini", "share/kestrom/options.ini", "share/kestrom/patch.wnt"},
      "program/options.ini", "", "share/kestrom/patch.wnt", "program/unzdll.dll", "program"},
+    {"the user's own patch wins over the one beside the program", true,
+     {"program/options.ini", "program/patch.wnt", "system/patch.wnt"},
+     "program/options.ini", "", "system/patch.wnt", "program/unzdll.dll", "program"},
+    {"the user's own patch wins over the installed one", false,
+     {"share/kestrom/options.ini", "share/kestrom/patch.wnt", "system/patch.wnt"},
+     "config/kestrom/options.ini", "share/kestrom/options.ini", "system/patch.wnt", "program/unzdll.dll",
+     "home/Kestrom"},
 };
 
 TEST(ProgramFiles, FoundBesideTheProgramOrWhereTheInstallPutThem)

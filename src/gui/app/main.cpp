@@ -3,11 +3,14 @@
 #include "gui/main_window/command_line.h"
 #include "gui/main_window/form1.h"
 
+#include "platform/files.h"
+
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
+    kst::failWritesPastFileSizeLimit();
     kst::KestromApplication application(argc, argv);
     kst::installTranslations();
 

@@ -171,6 +171,9 @@ inline constexpr TextId OutputDirectoryNotCreated =
     QT_TRANSLATE_NOOP("Kestrom", "Wrong output directory. Please change it in the options menu.");
 inline constexpr TextId DuplicateNames =
     QT_TRANSLATE_NOOP("Kestrom", "2 roms or more have the same output name. Please change it.");
+inline constexpr TextId SharedOutputFile = QT_TRANSLATE_NOOP("Kestrom",
+         "The roms %s and %s would both be written to\n%s\nNothing has been written. Please change one of their "
+         "names.");
 inline constexpr TextId OutputOntoSource = QT_TRANSLATE_NOOP("Kestrom",
          "The output of the rom %s,\n%s,\nwould replace the source file\n%s\nNothing has been written. Please change "
          "the output folder, the prefix or the suffix.");
@@ -205,6 +208,12 @@ inline constexpr TextId OkButton = QT_TRANSLATE_NOOP("Kestrom", "OK");
 inline constexpr TextId CancelButton = QT_TRANSLATE_NOOP("Kestrom", "Cancel");
 inline constexpr TextId FilterPrograms = QT_TRANSLATE_NOOP("Kestrom", "Programs (*)");
 inline constexpr TextId FilterWin32Executable = QT_TRANSLATE_NOOP("Kestrom", "Win32 Executable (*.exe)");
+// The patch file Apply ExitHack reads, below the buttons: its path, and in the
+// hint where the user's own one goes.
+inline constexpr TextId PatchFileLabel = QT_TRANSLATE_NOOP("Kestrom", "Patch file :");
+inline constexpr TextId PatchFileNotThere = QT_TRANSLATE_NOOP("Kestrom", "%s (missing)");
+inline constexpr TextId PatchFileHint =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nA patch.wnt in %s is taken before the one that comes with Kestrom.");
 inline constexpr TextId OptionsFileMissing =
     QT_TRANSLATE_NOOP("Kestrom", "options.ini file not found in the Kestrom path.");
 inline constexpr TextId CreatedDirectory = QT_TRANSLATE_NOOP("Kestrom", "%s\nCreated directory.");

@@ -34,7 +34,15 @@ void TForm1::BitBtn1Click()
     const ApplyMode mode = Action1->isEnabled() ? ApplyMode::Process : ApplyMode::RemoveEH;
     const ApplyFiles files =
         applyFiles(grid_, mode, outputFolder, fromQt(Edit2->text()), fromQt(Edit3->text()));
-    // Nothing is written when one output would replace a file the run reads.
+    // Nothing is written when two outputs are one file, as names differing
+    // only in case are on a memory card, or when one output would replace a
+    // file the run reads.
+    if (std::optional<SharedOutput> shared = firstSharedOutput(files.outputs)) {
+        dialogs().error(qformat(strings::SharedOutputFile, {toQt(grid_.cell(ColName, files.rows[shared->first])),
+                                                            toQt(grid_.cell(ColName, files.rows[shared->second])),
+                                                            toQt(files.outputs[shared->first])}));
+        return;
+    }
     if (std::optional<OutputClash> clash = firstOutputOntoSource(files.outputs, files.sources)) {
         dialogs().error(qformat(strings::OutputOntoSource, {toQt(grid_.cell(ColName, files.rows[clash->output])),
                                                             toQt(files.outputs[clash->output]),

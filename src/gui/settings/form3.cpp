@@ -67,7 +67,7 @@ void TForm3::buildControls()
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(qtr(strings::OptionsCaption));
     setFont(tahomaFont(true));
-    setFixedSize(309, 182);
+    setFixedSize(309, 208);  // a row below the buttons names the patch file
     const QFont regular = tahomaFont(false);
 
     GroupBox1 = named(new QGroupBox(qtr(strings::OptionsGroup), this), "GroupBox1");
@@ -114,10 +114,17 @@ void TForm3::buildControls()
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), qtr(strings::CancelButton), this),
         "BitBtn3");
     BitBtn3->setGeometry(156, 151, 75, 25);
+    Label4 = named(new QLabel(qtr(strings::PatchFileLabel), this), "Label4");
+    Label4->setFont(regular);
+    Label4->adjustSize();
+    Label4->move(12, 187);
+    Edit4 = named(new QLineEdit(this), "Edit4");
+    Edit4->setGeometry(88, 183, 209, 21);
+    Edit4->setReadOnly(true);
 
     fitCaptions();
 
-    QWidget* tabOrder[] = {Edit1, BitBtn1, CheckBox1, Edit2, BitBtn4, Edit3, BitBtn5, CheckBox2, BitBtn2, BitBtn3};
+    QWidget* tabOrder[] = {Edit1, BitBtn1, CheckBox1, Edit2, BitBtn4, Edit3, BitBtn5, CheckBox2, BitBtn2, BitBtn3, Edit4};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -147,6 +154,7 @@ void TForm3::fitCaptions()
         {Label1, Edit1->x() - Gap - Label1->x()},
         {Label2, Edit2->x() - Gap - Label2->x()},
         {Label3, Edit3->x() - Gap - Label3->x()},
+        {Label4, Edit4->x() - Gap - Label4->x()},
         {CheckBox1, CheckBox1->width()},
         {CheckBox2, CheckBox2->width()},
     });
@@ -156,7 +164,7 @@ void TForm3::fitCaptions()
     QFont bold = font();
     bold.setStretch(stretch);
     setFont(bold);
-    for (QLabel* label : {Label1, Label2, Label3}) {
+    for (QLabel* label : {Label1, Label2, Label3, Label4}) {
         QFont regular = label->font();
         regular.setStretch(stretch);
         label->setFont(regular);
@@ -170,6 +178,7 @@ void TForm3::FormCreate()
     chooseTemporaryFolder = false;
     Platform& services = platform();
     const ProgramFiles files = locateProgramFiles(services);
+    showPatchFile(Form1->patchFilePath);
     try {
         if (!prepareSettings(services, files)) {
             dialogs().message(qtr(strings::OptionsFileMissing));
@@ -202,6 +211,16 @@ void TForm3::FormCreate()
     CheckBox2->setChecked(stored.deleteUnpacked);
     deleteUnpacked = CheckBox2->isChecked();
     setWindowsStayOnTop(CheckBox1->isChecked());
+}
+
+// The user can tell whose patch Apply ExitHack appends: the stand-in that
+// comes with the program only starts the game.
+void TForm3::showPatchFile(const std::string& path)
+{
+    const QString shown = toQt(path);
+    Edit4->setText(platform().fileExists(path) ? shown : qformat(strings::PatchFileNotThere, {shown}));
+    Edit4->setCursorPosition(0);
+    Edit4->setToolTip(qformat(strings::PatchFileHint, {shown, toQt(platform().systemFolder().string())}));
 }
 
 void TForm3::BitBtn1Click()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QGroupBox;
@@ -51,6 +52,8 @@ public:
     QCheckBox* CheckBox2 = nullptr;   // delete unpacked archive members on close
     QPushButton* BitBtn2 = nullptr;   // OK
     QPushButton* BitBtn3 = nullptr;   // Cancel
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit4 = nullptr;       // the patch file in use, only shown
     OpenFileRequest OpenDialog1;
 
     // A path typed elsewhere (the first Play) goes into the emulator box and
@@ -68,6 +71,7 @@ public slots:
 private:
     void buildControls();
     void fitCaptions();
+    void showPatchFile(const std::string& path);
     void FormCreate();
 };
 

@@ -161,6 +161,33 @@ TEST_F(StartupTest, OptionsAndAboutAreShownWithoutBlocking)
     EXPECT_FALSE(windows.form4->isModal());
 }
 
+// The user's own patch in their data folder wins, and Options names the one in use.
+TEST_F(StartupTest, OptionsNamesThePatchFileInUse)
+{
+    const std::filesystem::path own = platform->system / "patch.wnt", shipped = platform->program / "patch.wnt";
+    const struct {
+        bool ownExists, shippedExists;
+        std::filesystem::path used;
+        const char* after;
+    } rows[] = {{true, true, own, ""}, {false, true, shipped, ""}, {false, false, shipped, " (missing)"}};
+    const Bytes patch = readBytes(shipped);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.used.string());
+        std::filesystem::remove(own);
+        std::filesystem::remove(shipped);
+        if (row.ownExists)
+            writeBytes(own, patch);
+        if (row.shippedExists)
+            writeBytes(shipped, patch);
+        start();
+        EXPECT_EQ(form().patchFilePath, row.used.string());
+        EXPECT_EQ(windows.form3->Edit4->text(), q(row.used) + row.after);
+        EXPECT_EQ(windows.form3->Edit4->toolTip(),
+                  q(row.used) + "\nA patch.wnt in " + q(platform->system) + " is taken before the one that comes with Kestrom.");
+        destroyWindows(windows);
+    }
+}
+
 // The unzip module in the system folder: copied there from the program folder
 // when missing or different, and its absence ends the program.
 TEST_F(StartupTest, UnzipModuleAlreadyInstalledIsNotCopied)

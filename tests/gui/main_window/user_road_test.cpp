@@ -379,6 +379,14 @@ TEST_F(UserRoadTest, AnOutputThatWouldReplaceASourceWritesNothing)
     form().BitBtn1Click();  // chained names: a's output is a2.gba, the next row's source
     EXPECT_TRUE(dialogs->texts().last().contains(q(",\n" + a2 + ",\nwould replace the source file\n" + a2 + "\n")));
     EXPECT_EQ(folderContents(folder.path()), before);
+
+    form().Edit3->setText("");
+    form().outputFolder = out;  // where a2's output name is a link to a's
+    std::filesystem::create_directory(out), std::filesystem::create_symlink("a.gba", out + "a2.gba");
+    dialogs->expect(Kind::Error);
+    form().BitBtn1Click();
+    EXPECT_EQ(dialogs->texts().last(), q("The roms a and a2 would both be written to\n" + out +
+                                         "a.gba\nNothing has been written. Please change one of their names."));
 }
 
 TEST_F(UserRoadTest, MissingPatchFileQuitsAfterTheRun)
