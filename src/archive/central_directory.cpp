@@ -3,6 +3,7 @@
 #include "archive/archive_file.h"
 #include "archive/end_record.h"
 #include "zipformat/directory_entries.h"
+#include "zipformat/member_file_name.h"
 #include "zipformat/zip_records.h"
 #include "zipformat/member_name.h"
 #include "zipformat/member_spans.h"
@@ -40,10 +41,9 @@ std::optional<CentralDirectory> readCentralDirectory(std::unique_ptr<ArchiveFile
                 directory.oemNames = namesAreOem(h[zip::entry::HostSystem], h[zip::entry::Version]);
             TFileInfo& entry = directory.entries.emplace_back();
             const std::uint16_t flags = zip::le16(h + zip::entry::Flags);
-            entry.name = decodeMemberText(raw.name, flags, directory.oemNames);
             // The unzip module takes "\" for a folder separator as well; the name
             // the program keeps is the path the module writes.
-            std::replace(entry.name.begin(), entry.name.end(), '\\', '/');
+            entry.name = zip::withSlashes(decodeMemberText(raw.name, flags, directory.oemNames));
             entry.comment = decodeMemberText(raw.comment, flags, directory.oemNames);
             entry.extraField = raw.extra;
             entry.header = raw.header;

@@ -3,6 +3,7 @@
 #include "archive/unpacked_member.h"
 #include "platform/files.h"
 #include "platform/path_claims.h"
+#include "zipformat/member_file_name.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,19 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The name as the module writes it: empty and "." parts are passed over.
+// The name as the module writes it; a refused name is never written and
+// stands for itself.
 std::string writtenName(const std::string& name)
 {
-    std::string written;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = std::min(name.find('/', start), name.size());
-        std::string part = name.substr(start, end - start);
-        if (!part.empty() && part != ".")
-            written += (written.empty() ? "" : "/") + part;
-        start = end + 1;
-    }
-    return written;
+    return zip::memberFileName(name).value_or(name);
 }
 
 // Whether a member would be unpacked over a file that is held. A name the

@@ -1,6 +1,7 @@
 #include "archive/unpacked_member.h"
 
-#include <algorithm>
+#include "zipformat/member_file_name.h"
+
 #include <filesystem>
 
 namespace kst {
@@ -8,17 +9,11 @@ namespace kst {
 std::optional<std::string> unpackedMemberPath(const std::string& folder, const std::string& name)
 {
     namespace fs = std::filesystem;
-    if (name.empty() || name.find('\0') != std::string::npos)
+    // The module refuses such a name and writes nothing for it.
+    const std::optional<std::string> file = zip::memberFileName(name);
+    if (!file)
         return std::nullopt;
-    // The module takes "\" as a separator too.
-    std::string spelled = name;
-    std::replace(spelled.begin(), spelled.end(), '\\', '/');
-    fs::path relative(spelled);
-    if (relative.has_root_path())
-        return std::nullopt;
-    for (const fs::path& part : relative)
-        if (part == "..")
-            return std::nullopt;
+    const fs::path relative(*file);
 
     std::error_code ec;
     fs::path base = fs::canonical(folder, ec);

@@ -1,103 +1,115 @@
 #include "cli/archive_members.h"
 
+#include "archive/member_refusal.h"
 #include "core/texts.h"
 #include "platform/files.h"
-#include "zipformat/limits.h"
+#include "unzdll/opened_archive.h"
+#include "unzdll/unzdll.h"
+#include "zipformat/member_file_name.h"
 
 #include <zip.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace kst {
 namespace {
+
+constexpr std::size_t BlockSize = 64 * 1024;
 
 struct CloseMember {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
 
-// Room for n more bytes, grown by doubling but never past keep, so that a
-// member that lies about its size cannot make the buffer overshoot the limit.
-void makeRoom(std::vector<std::uint8_t>& bytes, std::size_t n, std::uint64_t keep)
+std::string reasonText(std::int32_t reason)
 {
-    if (bytes.size() + n <= bytes.capacity())
-        return;
-    const std::uint64_t grown = std::max<std::uint64_t>(bytes.capacity() * 2, bytes.size() + n);
-    bytes.reserve(static_cast<std::size_t>(std::min(grown, keep)));
+    return refusalText(reason, 0).value_or(std::string());
+}
+
+// Whether the module's reading holds at index the member the component
+// listed: the archive may have changed since, or the readings may differ.
+bool listedHere(const unz::OpenedArchive& opened, const ArchiveMember& member, const std::string& listedName)
+{
+    zip_stat_t st;
+    zip_stat_init(&st);
+    return member.index < opened.directory().entries.size() && zip_stat_index(opened.zip(), member.index, 0, &st) == 0
+        && (!(st.valid & ZIP_STAT_CRC) || st.crc == member.crc)
+        && zip::withSlashes(opened.name(member.index)) == listedName;
 }
 
 }  // namespace
 
-ArchiveMembers::~ArchiveMembers()
-{
-    if (zip_)
-        zip_discard(zip_);
-}
+ArchiveMembers::ArchiveMembers() = default;
+ArchiveMembers::~ArchiveMembers() = default;
 
-zip_t* ArchiveMembers::open(const std::string& archive)
+unz::OpenedArchive* ArchiveMembers::open(const std::string& archive)
 {
-    if (zip_ && archive_ == archive)
-        return zip_;
-    if (zip_)
-        zip_discard(zip_);
-    zip_ = nullptr;
-    int code = 0;
-    zip_ = zip_open(archive.c_str(), ZIP_RDONLY, &code);
-    if (!zip_) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, code);
-        FileError failure(archive, zip_error_strerror(&error));
-        zip_error_fini(&error);
-        throw failure;
+    if (archive_ != archive) {
+        opened_ = unz::OpenedArchive::open(archive.c_str());
+        archive_ = archive;
     }
-    archive_ = archive;
-    return zip_;
+    return opened_.get();
 }
 
-ArchiveMembers::Read ArchiveMembers::read(const std::string& archive, std::uint64_t index, std::uint32_t crc,
-                                          const std::string& shown, std::uint64_t upTo)
+std::optional<std::string> ArchiveMembers::refusal(const ArchiveMember& member, const std::string& listedName)
 {
-    constexpr std::uint64_t Limit = zip::kMaxImageBytes;
-    zip_t* za = open(archive);
+    const unz::OpenedArchive* opened = open(member.archive);
+    if (!opened)
+        return reasonText(UNZ_SKIP_DAMAGED);
+    if (!listedHere(*opened, member, listedName))
+        return tr(texts::MemberMoved);
+    if (std::optional<std::int32_t> reason = opened->refusal(member.index))
+        return reasonText(*reason);
+    return std::nullopt;
+}
+
+std::vector<std::uint8_t> ArchiveMembers::read(const ArchiveMember& member, const std::string& listedName,
+                                               const std::string& shown)
+{
+    if (std::optional<std::string> why = refusal(member, listedName))
+        throw FileError(shown, *why);
+    zip_t* za = opened_->zip();
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(za, index, 0, &st) != 0)
-        throw FileError(shown, zip_strerror(za));
-    if ((st.valid & ZIP_STAT_CRC) && st.crc != crc)
-        throw FileError(shown, tr(texts::MemberMoved));
-    // Decided from the declared size first, and enforced again below for a
-    // member whose data inflate to more than it declares.
-    if ((st.valid & ZIP_STAT_SIZE) && st.size > Limit)
-        throw fileTooLargeError(shown, Limit);
+    zip_stat_index(za, member.index, 0, &st);
+    // Within the size limit: the refusal looked at it.
+    const std::size_t declared = (st.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(st.size) : 0;
 
-    std::unique_ptr<zip_file_t, CloseMember> file(zip_fopen_index(za, index, 0));
+    std::unique_ptr<zip_file_t, CloseMember> file(zip_fopen_index(za, member.index, 0));
     if (!file)
-        throw FileError(shown, zip_strerror(za));
-    // One byte past the limit is asked for, to tell that a member is longer,
-    // but never kept: a block that would go past the limit ends the read.
-    const std::uint64_t want = std::min(upTo, Limit + 1);
-    const std::uint64_t keep = std::min(want, Limit);
-    Read result;
-    result.size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
+        throw FileError(shown, reasonText(unz::skipReason(zip_error_code_zip(zip_get_error(za)))));
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> beyond;
     try {
-        result.bytes.reserve(static_cast<std::size_t>(std::min(keep, result.size)));
-        std::vector<std::uint8_t> block(64 * 1024);
-        while (result.bytes.size() < want) {
-            const auto n = static_cast<zip_uint64_t>(std::min<std::uint64_t>(block.size(), want - result.bytes.size()));
-            const zip_int64_t got = zip_fread(file.get(), block.data(), n);
-            if (got < 0)
-                throw FileError(shown, zip_file_strerror(file.get()));
-            if (got == 0)
-                break;
-            if (result.bytes.size() + static_cast<std::uint64_t>(got) > Limit)
-                throw fileTooLargeError(shown, Limit);
-            makeRoom(result.bytes, static_cast<std::size_t>(got), keep);
-            result.bytes.insert(result.bytes.end(), block.begin(), block.begin() + got);
-        }
+        bytes.resize(declared);
+        beyond.resize(BlockSize);
     } catch (const std::bad_alloc&) {
         throw outOfMemoryError(shown);
     }
-    return result;
+    // Up to the declared size, and a block on to find data that run longer
+    // (libzip checks the checksum at their end): the module keeps no more.
+    std::size_t done = 0;
+    bool damaged = false;
+    for (;;) {
+        const bool within = done < declared;
+        const zip_int64_t got = zip_fread(file.get(), within ? bytes.data() + done : beyond.data(),
+                                          within ? std::min(declared - done, BlockSize) : BlockSize);
+        if (got < 0) {
+            const int code = zip_error_code_zip(zip_file_get_error(file.get()));
+            if (code != ZIP_ER_CRC && code != ZIP_ER_INCONS)
+                throw FileError(shown, reasonText(unz::skipReason(code)));
+            damaged = true;
+            break;
+        }
+        if (got == 0 || !within) {
+            damaged = got > 0 || done < declared;
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    // Nobody is asked whether to keep them, and the answer that keeps the run safe is no.
+    if (damaged)
+        throw FileError(shown, reasonText(UNZ_SKIP_BAD_DATA));
+    return bytes;
 }
 
 }  // namespace kst

@@ -1,42 +1,48 @@
 #pragma once
 
+#include "cli/cli_report.h"
+
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-struct zip;
-
 namespace kst {
 
-// Reads the members of zip archives into memory, each by its place in the
-// archive's directory, so that members of equal or equivalent names each give
-// their own data and nothing is unpacked to disk. The archive last read stays
+namespace unz {
+class OpenedArchive;
+}
+
+// Reads the members of zip archives into memory through the unzip module's
+// own reading (unz::OpenedArchive), each by its place in the directory: a
+// member gives the bytes the window would unpack, is refused where the
+// window refuses it, and nothing is unpacked to disk. Members of equal or
+// equivalent names each give their own data. The archive last read stays
 // open, since the members of one archive are read one after the other.
 class ArchiveMembers {
 public:
-    ArchiveMembers() = default;
+    ArchiveMembers();
     ~ArchiveMembers();
     ArchiveMembers(const ArchiveMembers&) = delete;
     ArchiveMembers& operator=(const ArchiveMembers&) = delete;
 
-    struct Read {
-        std::vector<std::uint8_t> bytes;  // the first upTo bytes, or all when the member is shorter
-        std::uint64_t size = 0;           // the size the archive declares
-    };
+    // Why a member the archive component listed under this name is not
+    // read, in the words the window uses for a member it does not unpack;
+    // nothing when it is read. Decided before any of its data is read.
+    std::optional<std::string> refusal(const ArchiveMember& member, const std::string& listedName);
 
-    // Inflates member index of archive, at most upTo bytes of it. crc is the
-    // checksum the member was listed with: another member in its place (the
-    // archive changed, or is read differently) is an error, not its data.
-    // Throws FileError naming the member as shown, and FileTooLarge when it
-    // declares, or inflates to, more than zip::kMaxImageBytes.
-    Read read(const std::string& archive, std::uint64_t index, std::uint32_t crc, const std::string& shown,
-              std::uint64_t upTo);
+    // The whole member, checked as the module checks what it unpacks: data
+    // that fail their check or run longer or shorter than declared are
+    // refused. Throws FileError naming the member as shown, with the reason.
+    std::vector<std::uint8_t> read(const ArchiveMember& member, const std::string& listedName,
+                                   const std::string& shown);
 
 private:
-    struct zip* open(const std::string& archive);
+    unz::OpenedArchive* open(const std::string& archive);
 
     std::string archive_;
-    struct zip* zip_ = nullptr;
+    std::unique_ptr<unz::OpenedArchive> opened_;
 };
 
 }  // namespace kst

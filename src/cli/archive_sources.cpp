@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <optional>
 
 namespace kst {
 namespace {
@@ -94,15 +95,24 @@ std::vector<Source> ArchiveSources::list(const std::string& archive, bool& faile
 {
     requireReadable(archive);
     zip_.setArchiveName(archive);
-    std::vector<Source> sources;
-    for (int i : imageMembers(zip_)) {
-        const TFileInfo entry = zip_.GetEntry(i);
-        sources.push_back({archive + ":" + entry.name, entry.name,
-                           ArchiveMember{archive, static_cast<std::uint64_t>(i), entryCrc(entry)}});
-    }
-    if (sources.empty()) {
+    const std::vector<int> images = imageMembers(zip_);
+    if (images.empty()) {
         std::cerr << format(tr(texts::NoGbaImages), {escapeControls(archive)}) << '\n';
         failed = true;
+    }
+    std::vector<Source> sources;
+    for (int i : images) {
+        const TFileInfo entry = zip_.GetEntry(i);
+        const std::string shown = archive + ":" + entry.name;
+        const ArchiveMember member{archive, static_cast<std::uint64_t>(i), entryCrc(entry)};
+        // A member the window would not unpack is said with the window's
+        // reason and left out; the others go on.
+        if (std::optional<std::string> why = members_.refusal(member, entry.name)) {
+            std::cerr << format(tr(texts::CliFileMessage), {escapeControls(shown), *why}) << '\n';
+            failed = true;
+            continue;
+        }
+        sources.push_back({shown, entry.name, member});
     }
     return sources;
 }
@@ -111,13 +121,7 @@ std::vector<std::uint8_t> ArchiveSources::image(const Source& source)
 {
     if (!source.member)
         return readWholeFile(source.path, zip::kMaxImageBytes);
-    return memberStart(source, zip::kMaxImageBytes + 1).bytes;
-}
-
-ArchiveMembers::Read ArchiveSources::memberStart(const Source& source, std::uint64_t upTo)
-{
-    const ArchiveMember& member = *source.member;
-    return members_.read(member.archive, member.index, member.crc, source.shown, upTo);
+    return members_.read(*source.member, source.path, source.shown);
 }
 
 std::vector<Source> ArchiveSources::expand(const std::vector<std::string>& files, bool& failed)

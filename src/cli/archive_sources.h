@@ -13,7 +13,8 @@ namespace kst {
 
 // Turns the files named on the command line into the images to work on:
 // ".gba" files as they are, and the ".gba" members of ".zip" archives as the
-// archive component lists them, read into memory when they are worked on.
+// archive component lists them (members the window would refuse are said and
+// left out), read into memory when they are worked on.
 // Nothing is written to disk for a member. Nothing is asked: prompts get their
 // safe answers.
 class ArchiveSources {
@@ -27,12 +28,10 @@ public:
     // or holds no image is reported on standard error and sets `failed`.
     std::vector<Source> expand(const std::vector<std::string>& files, bool& failed);
 
-    // The whole image of a source, refused (FileTooLarge) when it is larger
-    // than zip::kMaxImageBytes. Throws FileError naming it.
+    // The whole image of a source. A file larger than zip::kMaxImageBytes is
+    // refused (FileTooLarge), a member as ArchiveMembers::read says. Throws
+    // FileError naming it.
     std::vector<std::uint8_t> image(const Source& source);
-
-    // The first bytes of a member (at most upTo) and the size its archive declares.
-    ArchiveMembers::Read memberStart(const Source& source, std::uint64_t upTo);
 
 private:
     // The members of one archive; throws ZipException or FileError.

@@ -14,7 +14,7 @@ namespace kst::ops {
 namespace {
 
 struct Library {
-    std::string_view prefix;  // followed by three digits
+    std::string_view identifier;  // in commercial images followed by three version digits
     SaveKind kind;
 };
 
@@ -26,6 +26,7 @@ constexpr std::array<Library, 6> Libraries{{
     {"FLASH512_V", SaveKind::Flash64},
     {"FLASH1M_V", SaveKind::Flash128},
 }};
+constexpr std::size_t VersionDigits = 3;
 constexpr std::size_t LongestIdentifier = 13;  // FLASH512_Vnnn
 constexpr std::size_t Word = 4;
 
@@ -49,15 +50,19 @@ bool isDigit(std::uint8_t c)
 }
 
 // The identifier that starts at p, with `available` bytes readable from there.
+// It counts on its own, as emulators take it: homebrew pads the version with
+// blanks or leaves it out. Three digits that follow are kept with it.
 std::optional<SaveType> identifierAt(const std::uint8_t* p, std::size_t available)
 {
     for (const Library& library : Libraries) {
-        const std::size_t length = library.prefix.size() + 3;
-        if (length > available || std::memcmp(p, library.prefix.data(), library.prefix.size()) != 0)
+        const std::size_t length = library.identifier.size();
+        if (length > available || std::memcmp(p, library.identifier.data(), length) != 0)
             continue;
-        const std::uint8_t* digits = p + library.prefix.size();
-        if (isDigit(digits[0]) && isDigit(digits[1]) && isDigit(digits[2]))
-            return SaveType{library.kind, std::string(reinterpret_cast<const char*>(p), length)};
+        const std::uint8_t* digits = p + length;
+        const bool versioned = available - length >= VersionDigits && isDigit(digits[0]) && isDigit(digits[1])
+            && isDigit(digits[2]);
+        return SaveType{library.kind,
+                        std::string(reinterpret_cast<const char*>(p), length + (versioned ? VersionDigits : 0))};
     }
     return std::nullopt;
 }

@@ -17,11 +17,13 @@ enum class SaveKind { None, Eeprom, Sram, Flash64, Flash128 };
 
 struct SaveType {
     SaveKind kind = SaveKind::None;
-    std::string identifier;  // as it stands in the image, e.g. "FLASH1M_V103"; empty for None
+    // As it stands in the image, with its version when three digits follow
+    // ("FLASH1M_V103", else "FLASH1M_V"); empty for None.
+    std::string identifier;
 };
 
-// The first save library identifier (EEPROM_Vnnn, SRAM_Vnnn, SRAM_F_Vnnn,
-// FLASH_Vnnn, FLASH512_Vnnn, FLASH1M_Vnnn) that starts at a word-aligned offset.
+// The first save library identifier (EEPROM_V, SRAM_V, SRAM_F_V, FLASH_V,
+// FLASH512_V, FLASH1M_V) that starts at a word-aligned offset, whatever follows it.
 SaveType findSaveType(std::span<const std::uint8_t> image);
 
 // The same for an open image, read from its start in blocks, so that the

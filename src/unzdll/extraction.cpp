@@ -1,18 +1,14 @@
 #include "unzdll/extraction.h"
 
-#include "unzdll/archive_source.h"
-#include "unzdll/central_directory.h"
 #include "unzdll/member_folders.h"
 #include "unzdll/member_path.h"
+#include "unzdll/opened_archive.h"
 #include "unzdll/pending_file.h"
 #include "unzdll/reporter.h"
-#include "zipformat/limits.h"
-#include "zipformat/member_name.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -46,37 +42,14 @@ ExistingRule existingRule(const UnzParams& params)
     return ExistingRule::Ask;
 }
 
-struct ArchiveCloser {
-    void operator()(zip_t* zip) const { zip_discard(zip); }
-};
 struct MemberCloser {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
-using ArchiveHandle = std::unique_ptr<zip_t, ArchiveCloser>;
 using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
-
-class FileHandle {
-public:
-    FileHandle() = default;
-    ~FileHandle() { reset(-1); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return fd_; }
-    void reset(int fd)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_ = -1;
-};
 
 struct Member {
     zip_uint64_t index = 0;
     std::string name;    // as the caller asked for it: reports and the file's place use this spelling
-    std::string stored;  // the member's own name, decoded; it may hold what a C string cannot
     std::int64_t size = 0;
     std::optional<std::time_t> modified;
     std::uint16_t encryption = ZIP_EM_NONE;
@@ -101,7 +74,6 @@ private:
     // nothing of it is left.
     enum class Outcome { Extracted, Skipped, Failed, Stopped };
 
-    bool openArchive();
     std::vector<Member> chosenMembers() const;
     std::optional<fs::path> placeOf(const Member& member, bool keepFolders) const;
     Outcome extractOne(const Member& member, const fs::path& place);
@@ -118,9 +90,7 @@ private:
     Reporter reporter_;
     ExistingRule rule_;
     std::string password_;  // the last one that worked, tried first on the next encrypted member
-    FileHandle file_;       // outlives the archive, which reads through it
-    StoredDirectory directory_;
-    ArchiveHandle archive_;
+    std::unique_ptr<OpenedArchive> archive_;
     std::vector<char> buffer_;
     std::int32_t extracted_ = 0;
     // Why the member at hand failed (UNZ_SKIP_...), and the system's error number.
@@ -128,56 +98,10 @@ private:
     int systemError_ = 0;
 };
 
-// Why libzip could not open or read a member.
-std::int32_t reasonOf(int libzipError)
-{
-    switch (libzipError) {
-    case ZIP_ER_COMPNOTSUPP:
-        return UNZ_SKIP_METHOD;
-    case ZIP_ER_ENCRNOTSUPP:
-    case ZIP_ER_NOPASSWD:
-    case ZIP_ER_WRONGPASSWD:
-        return UNZ_SKIP_ENCRYPTED;
-    case ZIP_ER_CRC:
-    case ZIP_ER_ZLIB:
-    case ZIP_ER_INCONS:
-        return UNZ_SKIP_BAD_DATA;
-    case ZIP_ER_EOF:  // the data run past the end of the file
-        return UNZ_SKIP_OUTSIDE;
-    default:
-        return UNZ_SKIP_DAMAGED;
-    }
-}
-
-// Opens the archive for libzip, after reading its directory for what libzip
-// does not tell: names byte for byte, flags, the host system of the first entry.
-bool Extraction::openArchive()
-{
-    // Not blocking, so that a FIFO in the archive's place cannot hang the
-    // caller before it is found not to be a regular file.
-    file_.reset(::open(params_.archive_path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info {};
-    if (file_.get() < 0 || ::fstat(file_.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    std::optional<StoredDirectory> directory = readStoredDirectory(file_.get());
-    // Entries sharing their data would unpack the same bytes many times over.
-    if (!directory || directory->membersOverlap)
-        return false;
-    directory_ = std::move(*directory);
-
-    std::vector<std::uint64_t> badUtf8;
-    for (const StoredEntry& entry : directory_.entries)
-        if (entry.badUtf8)
-            badUtf8.push_back(entry.flagsOffset);
-    archive_.reset(unz::openArchive(file_.get(), directory_.archiveStart, std::move(badUtf8)));
-    // Both readings must see the same entries, or an index would name
-    // different members to each.
-    return archive_ && zip_get_num_entries(archive_.get(), 0) == static_cast<zip_int64_t>(directory_.entries.size());
-}
-
 void Extraction::run()
 {
-    if (!openArchive()) {
+    archive_ = OpenedArchive::open(params_.archive_path);
+    if (!archive_) {
         // Each member asked for is named, so that the caller can say why it is missing.
         for (std::int32_t i = 0; i < params_.member_count; ++i) {
             const char* requested = params_.members[i].name;
@@ -194,11 +118,9 @@ void Extraction::run()
     std::int64_t totalBytes = 0;
     for (Member& member : chosenMembers()) {
         std::optional<fs::path> place;
-        // Decided from the declared size; copyData never writes more than it.
-        if (static_cast<std::uint64_t>(member.size) > zip::kMaxImageBytes)
-            refused.emplace_back(std::move(member), UNZ_SKIP_TOO_LARGE);
-        else if (directory_.entries[member.index].dataOutside)
-            refused.emplace_back(std::move(member), UNZ_SKIP_OUTSIDE);
+        // copyData never writes more than the declared size the refusal looks at.
+        if (std::optional<std::int32_t> reason = archive_->refusal(member.index))
+            refused.emplace_back(std::move(member), *reason);
         else if (!(place = placeOf(member, keepFolders)))
             refused.emplace_back(std::move(member), UNZ_SKIP_NAME);
         else {
@@ -231,18 +153,17 @@ void Extraction::run()
 std::vector<Member> Extraction::chosenMembers() const
 {
     bool ignoreCase = params_.ignore_case != 0;
-    std::vector<std::string> decoded(directory_.entries.size());
+    std::vector<std::string> decoded(archive_->directory().entries.size());
     std::unordered_map<std::string, zip_uint64_t> byName;
     for (std::size_t i = 0; i < decoded.size(); ++i) {
-        const StoredEntry& entry = directory_.entries[i];
-        decoded[i] = decodeMemberText(entry.rawName, entry.flags, directory_.oemNames);
+        decoded[i] = archive_->name(i);
         if (decoded[i].empty())
             continue;  // flagged UTF-8 but not: it has no name to be asked for
         std::string_view spelled = std::string_view(decoded[i]).substr(0, decoded[i].find('\0'));
         byName.emplace(matchKey(spelled, ignoreCase), i);  // the first of equal names wins
     }
 
-    zip_t* zip = archive_.get();
+    zip_t* zip = archive_->zip();
     std::vector<Member> members;
     std::unordered_set<zip_uint64_t> taken;
     for (std::int32_t i = 0; i < params_.member_count; ++i) {
@@ -257,7 +178,6 @@ std::vector<Member> Extraction::chosenMembers() const
         Member member;
         member.index = found->second;
         member.name = requested;
-        member.stored = std::move(decoded[found->second]);
         if (details.valid & ZIP_STAT_SIZE)
             member.size = static_cast<std::int64_t>(
                 std::min<zip_uint64_t>(details.size, std::numeric_limits<std::int64_t>::max()));
@@ -270,19 +190,10 @@ std::vector<Member> Extraction::chosenMembers() const
     return members;
 }
 
-// Where a member goes below the extraction folder; nothing when it is refused.
-// Its own name must pass as well as the requested spelling: a NUL in it, for
-// one, never reaches the request.
+// Where a member goes below the extraction folder, by the name it was asked
+// for; nothing when that is refused. Its own name was looked at by the refusal.
 std::optional<fs::path> Extraction::placeOf(const Member& member, bool keepFolders) const
 {
-    // libzip shows a NUL of a stored name as a blank. Any other difference
-    // means the two readings took different directories: the bytes libzip
-    // would extract are not those of the member named here.
-    const char* seenByLibzip = zip_get_name(archive_.get(), member.index, ZIP_FL_ENC_RAW);
-    std::string raw = directory_.entries[member.index].rawName;
-    std::replace(raw.begin(), raw.end(), '\0', ' ');
-    if (!seenByLibzip || raw != seenByLibzip || !memberPath(member.stored, keepFolders))
-        return std::nullopt;
     std::optional<fs::path> place = memberPath(member.name, keepFolders);
     if (place && !fitsTheSystem(root_ / *place))
         return std::nullopt;
@@ -370,7 +281,7 @@ Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file,
             // libzip checks a stored member's size itself: "inconsistent".
             int code = zip_error_code_zip(zip_file_get_error(file));
             if (code != ZIP_ER_CRC && code != ZIP_ER_INCONS)
-                return fail(reasonOf(code));
+                return fail(skipReason(code));
             damaged = true;
             break;
         }
@@ -399,7 +310,7 @@ Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file,
 // do not fit. On failure, tells whether the member failed or the caller stopped.
 MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
 {
-    zip_t* zip = archive_.get();
+    zip_t* zip = archive_->zip();
     failure = Outcome::Failed;
     // Whatever fails below, libzip's error says why; a password that never fits
     // ends as one of its password errors.
@@ -407,7 +318,7 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
     if (member.encryption == ZIP_EM_NONE) {
         MemberHandle file(zip_fopen_index(zip, member.index, 0));
         if (!file)
-            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
+            fail(skipReason(zip_error_code_zip(zip_get_error(zip))));
         return file;
     }
     if (!zip_encryption_method_supported(member.encryption, 0))
@@ -416,7 +327,7 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
         if (MemberHandle file { zip_fopen_index_encrypted(zip, member.index, 0, password_.c_str()) })
             return file;
         if (!isPasswordError()) {
-            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
+            fail(skipReason(zip_error_code_zip(zip_get_error(zip))));
             return nullptr;
         }
     }
@@ -435,7 +346,7 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
             return file;
         }
         if (!isPasswordError()) {
-            fail(reasonOf(zip_error_code_zip(zip_get_error(zip))));
+            fail(skipReason(zip_error_code_zip(zip_get_error(zip))));
             return nullptr;
         }
         // The caller counts the tries down; whatever it answers, each question uses one up.
@@ -446,7 +357,7 @@ MemberHandle Extraction::openMember(const Member& member, Outcome& failure)
 
 bool Extraction::isPasswordError() const
 {
-    int code = zip_error_code_zip(zip_get_error(archive_.get()));
+    int code = zip_error_code_zip(zip_get_error(archive_->zip()));
     return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD;
 }
 

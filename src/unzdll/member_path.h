@@ -14,11 +14,9 @@ std::string matchKey(std::string_view name, bool ignoreCase);
 // A folder entry of the archive: its name ends with a separator.
 bool isFolderEntry(std::string_view name);
 
-// Where a member may be written, relative to the extraction folder; nothing
-// when its name would leave that folder. Absolute names, drive letters, ".."
-// components and names holding a NUL are refused rather than cleaned up: such
-// a name comes from a hostile or broken archive, and guessing a harmless place
-// for it would only hide that. Without keepFolders only the last component is kept.
+// Where a member may be written, relative to the extraction folder: the file
+// zip::memberFileName gives, or nothing when that rule refuses the name.
+// Without keepFolders only the last component is kept.
 std::optional<std::filesystem::path> memberPath(std::string_view name, bool keepFolders);
 
 // Whether the system can name a file at this path: the whole path and each of

@@ -260,6 +260,11 @@ TEST_F(CliArchiveFixture, MembersAreWorkedOnAndNamedAfterTheirArchive)
     EXPECT_EQ(twice.status, 2);
     EXPECT_NE(twice.err.find(patched + ":x/a.gba and " + patched + ":y/a.gba would both be written to"),
               std::string::npos);
+    // A member the window refuses is left out before outputs are named.
+    writeZip(patched, {member("../a.gba", test::readBytes(game)), member("a.gba", test::readBytes(game))});
+    CliRun hostile = run({"process", "--truncate", "--output", out, patched});
+    EXPECT_EQ(hostile.status, 1);
+    EXPECT_EQ(hostile.out, patched + ":a.gba [Trimmed]\n");
 }
 
 TEST_F(CliArchiveFixture, HeaderToolsReadMembersAndNeverChangeTheArchive)
@@ -311,27 +316,33 @@ TEST_F(CliArchiveFixture, AnArchiveThatCannotBeReadFailsAndTheOthersGoOn)
 }
 
 // Members are read by their place in the archive, so names that would unpack
-// to one file (or out of the folder) each show their own header.
+// to one file each show their own header. A name leading out of the folder
+// is refused as the window refuses it, and the others go on.
 TEST_F(CliArchiveFixture, EveryLineShowsItsOwnMembersHeader)
 {
     struct Row {
-        std::string stored, shown, internalName;
+        std::string stored, shown, internalName;  // no name: refused
     };
     const Row rows[] = {
         {"x.gba", "x.gba", "PLAIN"},   {"./x.gba", "./x.gba", "DOT"},       {"a/x.gba", "a/x.gba", "SLASH"},
         {"a//x.gba", "a//x.gba", "DOUBLE"}, {"a\\x.gba", "a/x.gba", "BACKSLASH"}, {"x.gba", "x.gba", "AGAIN"},
-        {"../x.gba", "../x.gba", "UP"},
+        {"../x.gba", "../x.gba", ""}, {"C:x.gba", "C:x.gba", ""}, {"a/C:x.gba", "a/C:x.gba", "DRIVE"},
     };
     std::vector<test::ZipEntry> entries;
-    std::string expected;
+    std::string expected, refused;
     for (const Row& row : rows) {
         entries.push_back(member(row.stored, test::makeImage(0x2000, row.internalName)));
-        expected += zip + ":" + row.shown + "\t8 KB\t" + row.internalName + "\tUSA\tNintendo\tnone\n";
+        if (row.internalName.empty())
+            refused += zip + ":" + row.shown + ": not unpacked: its name leads out of the folder or is too long for "
+                "the file system\n";
+        else
+            expected += zip + ":" + row.shown + "\t8 KB\t" + row.internalName + "\tUSA\tNintendo\tnone\n";
     }
     writeZip(zip, entries);
     CliRun info = run({"info", zip});
-    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.status, 1);
     EXPECT_EQ(info.out, expected);
+    EXPECT_EQ(info.err, refused);
 }
 
 // A name's control characters are written as escapes: each image stays one
@@ -359,9 +370,9 @@ TEST_F(CliArchiveFixture, ControlCharactersInNamesAreEscaped)
 }
 
 // Whatever an archive's members inflate to, nothing goes to the disk (any
-// file over 1 MiB fails) and memory stays far below it; a member over
-// 64 MiB is refused by name, by its declared size or while it inflates, an
-// image file over it before anything is read.
+// file over 1 MiB fails) and memory stays far below it; a member is refused
+// by name when it declares over 64 MiB and as damaged when it inflates past
+// what it declares, an image file over 64 MiB before anything is read.
 TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
 {
     constexpr std::uint32_t MiB = 1u << 20;
@@ -397,6 +408,8 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
     std::filesystem::resize_file(hugeImage, std::uintmax_t{4} << 30);
 
     const std::string tooLarge = ": The file is larger than 64 MiB.";
+    const std::string memberTooLarge = ": not unpacked: it is larger than 64 MiB";
+    const std::string damagedData = ": not unpacked: its data are damaged (CRC error or wrong size)";
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -406,10 +419,10 @@ TEST_F(CliArchiveFixture, MembersCannotFillTheDiskOrTheMemory)
         // Members whose data overlap: the archive is refused as damaged.
         {{"info", bomb}, 1, "\"" + bomb + "\"\nis damaged: the data of its members overlap."},
         {{"check", bomb}, 1, "\"" + bomb + "\"\nis damaged: the data of its members overlap."},
-        {{"info", huge}, 1, huge + ":huge.gba" + tooLarge},
-        {{"info", liar}, 1, liar + ":liar.gba" + tooLarge},  // the save type takes the whole image
-        {{"check", liar}, 1, liar + ":liar.gba" + tooLarge},
-        {{"process", "--truncate", "--output", out, liar}, 1, liar + ":liar.gba" + tooLarge},
+        {{"info", huge}, 1, huge + ":huge.gba" + memberTooLarge},
+        {{"info", liar}, 1, liar + ":liar.gba" + damagedData},  // the save type takes the whole image
+        {{"check", liar}, 1, liar + ":liar.gba" + damagedData},
+        {{"process", "--truncate", "--output", out, liar}, 1, liar + ":liar.gba" + damagedData},
         {{"check", large}, 0, ""},
         {{"check", big}, 1, big + tooLarge},
         {{"check", hugeImage}, 1, hugeImage + tooLarge},

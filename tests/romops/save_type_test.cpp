@@ -31,10 +31,14 @@ const SaveCase Cases[] = {
     {"sram", 0x4000, {{0x1000, "SRAM_V113"}}, SaveKind::Sram, "SRAM_V113"},
     {"fram", 0x4000, {{0x1000, "SRAM_F_V102"}}, SaveKind::Sram, "SRAM_F_V102"},
     {"eeprom", 0x4000, {{0x1000, "EEPROM_V124"}}, SaveKind::Eeprom, "EEPROM_V124"},
-    {"no digits", 0x4000, {{0x1000, "EEPROM_V12x"}}, SaveKind::None, ""},
+    {"version digit 9", 0x4000, {{0x1000, "SRAM_V119"}}, SaveKind::Sram, "SRAM_V119"},
+    {"padded with blanks", 0x4000, {{0x1000, "FLASH1M_V   "}}, SaveKind::Flash128, "FLASH1M_V"},
+    {"two digits", 0x4000, {{0x1000, "EEPROM_V12x"}}, SaveKind::Eeprom, "EEPROM_V"},
     {"not word-aligned", 0x4000, {{0x1002, "FLASH1M_V103"}}, SaveKind::None, ""},
-    {"cut by the end", 0x4000, {{0x3FF8, "EEPROM_V"}}, SaveKind::None, ""},
-    {"at the very end", 0x4000, {{0x3FF4, "EEPROM_V124"}}, SaveKind::Eeprom, "EEPROM_V124"},
+    {"cut by the end", 0x3FFF, {{0x3FF8, "EEPROM_V"}}, SaveKind::None, ""},
+    {"digits cut by the end", 0x3FFF, {{0x3FF4, "FLASH1M_V10"}}, SaveKind::Flash128, "FLASH1M_V"},
+    {"ending at the very end", 0x4000, {{0x3FF4, "FLASH1M_V103"}}, SaveKind::Flash128, "FLASH1M_V103"},
+    {"alone at the very end", 0x4000, {{0x3FF8, "EEPROM_V"}}, SaveKind::Eeprom, "EEPROM_V"},
     {"first of two", 0x4000, {{0x2000, "SRAM_V113"}, {0x400, "FLASH_V126"}}, SaveKind::Flash64, "FLASH_V126"},
     {"unaligned before aligned", 0x4000, {{0x43, "EEPROM_V124"}, {0x1000, "SRAM_V113"}}, SaveKind::Sram, "SRAM_V113"},
     {"in the carried bytes", 0x80000, {{0x40000, "FLASH1M_V102"}}, SaveKind::Flash128, "FLASH1M_V102"},
@@ -47,7 +51,10 @@ TEST(SaveTypeTest, FindsTheFirstIdentifierInMemoryAndInTheFileAndNamesIt)
 {
     test::TempFolder folder;
     for (const SaveCase& c : Cases) {
-        std::vector<std::uint8_t> image(c.size, 0x46);  // 'F': every word could start "FLAS"
+        // 'F': every word could start "FLAS". Digits lie past the image's end, for a scan reading too far.
+        std::vector<std::uint8_t> bytes(c.size + 3, '1');
+        const std::span<std::uint8_t> image(bytes.data(), c.size);
+        std::fill(image.begin(), image.end(), 0x46);
         for (const Placed& p : c.placed)
             std::memcpy(image.data() + p.offset, p.text, std::strlen(p.text));
         writeFileAtomically(folder / "game.gba", image);
