@@ -1125,11 +1125,11 @@ Dieser Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Spielstand</translation>
+        <translation>Speichertyp</translation>
     </message>
     <message>
         <source>Verified</source>
-        <translation>Geprüft</translation>
+        <translation>Verifiziert</translation>
     </message>
     <message>
         <source>EEPROM</source>
@@ -1153,11 +1153,11 @@ Dieser Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>Verified: %s</source>
-        <translation>Geprüft: %s</translation>
+        <translation>Verifiziert: %s</translation>
     </message>
     <message>
         <source>Verified when padded: %s</source>
-        <translation>Geprüft, aufgefüllt: %s</translation>
+        <translation>Verifiziert, aufgefüllt: %s</translation>
     </message>
     <message>
         <source>Unreadable</source>
@@ -1330,11 +1330,11 @@ Exit-Status:
     </message>
     <message>
         <source>Verify with DAT file...</source>
-        <translation>Mit DAT-Datei prüfen...</translation>
+        <translation>Mit DAT-Datei verifizieren...</translation>
     </message>
     <message>
         <source>Verify with DAT file</source>
-        <translation>Mit DAT-Datei prüfen</translation>
+        <translation>Mit DAT-Datei verifizieren</translation>
     </message>
     <message>
         <source>DAT files (*.dat, *.xml)</source>
@@ -1351,8 +1351,8 @@ Exit-Status:
 %d unknown
 %d unreadable</source>
         <translation>%d Images gegen %s geprüft:
-%d geprüft
-%d geprüft, aufgefüllt
+%d verifiziert
+%d verifiziert, aufgefüllt
 %d unbekannt
 %d nicht lesbar</translation>
     </message>
@@ -1475,6 +1475,14 @@ Das Entpackmodul konnte nicht ersetzt werden: %s</translation>
     <message>
         <source>A setting cannot hold a line break.</source>
         <translation>Eine Einstellung darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>[Actions: Remove ExitHack patch]</source>
+        <translation>[Aktionen: ExitHack-Patch entfernen]</translation>
+    </message>
+    <message>
+        <source>%d of %d images written without the ExitHack patch.</source>
+        <translation>%d von %d Images ohne ExitHack-Patch geschrieben.</translation>
     </message>
 </context>
 </TS>
