@@ -188,10 +188,6 @@ void TForm1::buildControls()
     connect(Liste1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(Liste1->viewport()->mapToGlobal(at));
     });
-    // Tab goes round the list, Apply and the two boxes, in the order they stand.
-    setTabOrder(Liste1, BitBtn3);
-    setTabOrder(BitBtn3, Edit2);
-    setTabOrder(Edit2, Edit3);
     selectRows(1, 1);
     Timer1->start();
 }

@@ -74,7 +74,7 @@ TEST_F(InputTest, WindowKeys)
     auto focus = [] { return QApplication::focusWidget()->objectName(); };
     auto rows = [&] { return QString("%1-%2 of %3").arg(form().selectionTop()).arg(form().selectionBottom())
                                                    .arg(form().grid().rowCount() - 1); };
-    auto marks = [&] { return q(mark(1) + "." + mark(2) + "." + mark(3)); };
+    auto marks = [&] { return q(mark(1) + "." + mark(2) + "." + mark(3)) + " " + rows(); };
     auto actions = [&] {
         const std::pair<QAction*, const char*> items[] = {
             {form().Truncate1, "T"}, {form().Removeintro1, "R"}, {form().ApplyExitHack1, "E"}, {form().All1, "All"}};
@@ -108,7 +108,7 @@ TEST_F(InputTest, WindowKeys)
         {"Ctrl+3", list, true, {}, actions, "E"},
         {"Ctrl+4", suffix, true, {}, actions, "All"},
         // The list: Space marks, Home and End go to the first and last row.
-        {"Space", list, true, {}, marks, "@.@."},
+        {"Space", list, true, {}, marks, "@.@. 1-2 of 3"},
         {"End", list, true, {}, rows, "3-3 of 3"},
         {"End, Home", list, true, {}, rows, "1-1 of 3"},
         // Tab goes round the list, Apply and the boxes.
@@ -121,7 +121,7 @@ TEST_F(InputTest, WindowKeys)
         {"F2", list, false, Kind::Message, said, "The current selection is empty."},
         {"Shift+F2", list, false, Kind::Message, said, "The current selection is empty."},
         {"Delete", list, false, {}, rows, "1-1 of 3"},
-        {"Space", list, false, {}, marks, ".."},
+        {"Space", list, false, {}, marks, ".. 1-1 of 3"},
         // Ctrl+X quits, outside the boxes.
         {"Ctrl+X", list, true, {}, shown, "closed"},
     };
