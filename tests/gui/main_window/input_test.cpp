@@ -149,15 +149,16 @@ TEST_F(InputTest, WindowKeys)
     }
 }
 
-TEST_F(InputTest, DoubleClickBelowTheLastRowToggles)
+TEST_F(InputTest, ClicksBelowTheLastRowKeepTheHighlightAndADoubleClickToggles)
 {
     addRoms(2);
     form().selectRows(1, 2);
     QWidget* area = form().Liste1->viewport();
     const QPoint below(20, area->height() - 5);
     ASSERT_FALSE(form().Liste1->indexAt(below).isValid());
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, below);
     QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, below);
-    // The click below kept the highlighted rows, which the double click marked.
+    // The clicks below kept the highlighted rows, which the double click marked.
     EXPECT_EQ(form().selectionTop(), 1);
     EXPECT_EQ(form().selectionBottom(), 2);
     EXPECT_EQ(mark(1) + mark(2), "@@");
