@@ -50,7 +50,7 @@ public:
     void information(const QString&) override {}
     void warning(const QString&) override {}
     Button question(const QString&, const QString&, Buttons, Icon, Button) override { return QMessageBox::Yes; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> input(const QString&, const QString&, const QString&, int) override { return std::nullopt; }
     std::optional<kst::OpenFileAnswer> openFile(const kst::OpenFileRequest&) override { return std::nullopt; }
     std::optional<QString> openFolder(const QString&) override { return std::nullopt; }
 };

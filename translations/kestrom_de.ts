@@ -1125,11 +1125,11 @@ Dieser Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Spielstand</translation>
+        <translation>Speichertyp</translation>
     </message>
     <message>
         <source>Verified</source>
-        <translation>Geprüft</translation>
+        <translation>Verifiziert</translation>
     </message>
     <message>
         <source>EEPROM</source>
@@ -1153,11 +1153,11 @@ Dieser Ordner existiert nicht.</translation>
     </message>
     <message>
         <source>Verified: %s</source>
-        <translation>Geprüft: %s</translation>
+        <translation>Verifiziert: %s</translation>
     </message>
     <message>
         <source>Verified when padded: %s</source>
-        <translation>Geprüft, aufgefüllt: %s</translation>
+        <translation>Verifiziert, aufgefüllt: %s</translation>
     </message>
     <message>
         <source>Unreadable</source>
@@ -1338,11 +1338,11 @@ Exit-Status:
     </message>
     <message>
         <source>Verify with DAT file...</source>
-        <translation>Mit DAT-Datei prüfen...</translation>
+        <translation>Mit DAT-Datei verifizieren...</translation>
     </message>
     <message>
         <source>Verify with DAT file</source>
-        <translation>Mit DAT-Datei prüfen</translation>
+        <translation>Mit DAT-Datei verifizieren</translation>
     </message>
     <message>
         <source>DAT files (*.dat, *.xml)</source>
@@ -1359,8 +1359,8 @@ Exit-Status:
 %d unknown
 %d unreadable</source>
         <translation>%d Images gegen %s geprüft:
-%d geprüft
-%d geprüft, aufgefüllt
+%d verifiziert
+%d verifiziert, aufgefüllt
 %d unbekannt
 %d nicht lesbar</translation>
     </message>
@@ -1513,6 +1513,14 @@ Es wurde nichts geschrieben. Bitte ändern Sie einen ihrer Namen.</translation>
 A patch.wnt in %s is taken before the one that comes with Kestrom.</source>
         <translation>%s
 Eine patch.wnt in %s wird vor der genommen, die mit Kestrom kommt.</translation>
+    </message>
+    <message>
+        <source>[Actions: Remove ExitHack patch]</source>
+        <translation>[Aktionen: ExitHack-Patch entfernen]</translation>
+    </message>
+    <message>
+        <source>%d of %d images written without the ExitHack patch.</source>
+        <translation>%d von %d Images ohne ExitHack-Patch geschrieben.</translation>
     </message>
 </context>
 </TS>

@@ -130,6 +130,8 @@ inline constexpr TextId ActionTextFormat = QT_TRANSLATE_NOOP("Kestrom", "[Action
 inline constexpr TextId ActionLetterTruncate = QT_TRANSLATE_NOOP("Kestrom", "T");
 inline constexpr TextId ActionLetterIntro = QT_TRANSLATE_NOOP("Kestrom", "R");
 inline constexpr TextId ActionLetterExitHack = QT_TRANSLATE_NOOP("Kestrom", "E");
+// In Remove ExitHack mode Apply does this, whatever actions are chosen.
+inline constexpr TextId ActionTextRemoveExitHack = QT_TRANSLATE_NOOP("Kestrom", "[Actions: Remove ExitHack patch]");
 inline constexpr TextId StatusFormat = QT_TRANSLATE_NOOP("Kestrom", "[%d roms in list] [rom %d selected] %s");
 inline constexpr TextId NoRomsInList = QT_TRANSLATE_NOOP("Kestrom", "{No Roms in List}");
 

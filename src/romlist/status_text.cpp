@@ -12,12 +12,12 @@ std::string actionText(const ops::Actions& actions)
                                                  letter(actions.applyExitHack, texts::ActionLetterExitHack)});
 }
 
-std::string statusLine(bool listHasRoms, int rowCount, int selectedRow, const ops::Actions& actions)
+std::string statusLine(bool listHasRoms, int rowCount, int selectedRow, ApplyMode mode, const ops::Actions& actions)
 {
     if (!listHasRoms)
         return tr(texts::NoRomsInList);
-    return format(tr(texts::StatusFormat),
-                  {std::to_string(rowCount - 1), std::to_string(selectedRow), actionText(actions)});
+    const std::string applies = mode == ApplyMode::RemoveEH ? tr(texts::ActionTextRemoveExitHack) : actionText(actions);
+    return format(tr(texts::StatusFormat), {std::to_string(rowCount - 1), std::to_string(selectedRow), applies});
 }
 
 }  // namespace kst

@@ -17,9 +17,11 @@ deb=$build/kestrom_${version}_$(dpkg --print-architecture).deb
 
 [ "$(dpkg-deb -f "$deb" Package)" = kestrom ] || fail "the package is not named kestrom"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package and kestrom-cli --version differ"
-# The dependencies come from the binaries: Qt for the program, libzip for the module.
+[ -n "$(dpkg-deb -f "$deb" Homepage)" ] || fail "the package names no Homepage"
+# The dependencies come from the binaries (Qt for the program, libzip for the
+# module), but for Qt's window-system plugins, which are loaded at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libzip4 libjpeg62-turbo libc6; do
+for library in libqt6widgets6 libzip4 libjpeg62-turbo libc6 qt6-qpa-plugins; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
@@ -29,7 +31,7 @@ for file in usr/bin/kestrom usr/bin/kestrom-cli "usr/$moduledir/unzdll.dll" \
             usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
             usr/share/icons/hicolor/256x256/apps/$id.png usr/share/icons/hicolor/16x16/apps/$id.png \
             usr/share/man/man1/kestrom-cli.1.gz usr/share/man/man1/kestrom.1.gz usr/share/bash-completion/completions/kestrom-cli \
-            usr/share/doc/kestrom/copyright usr/share/doc/kestrom/changelog.gz; do
+            usr/share/doc/kestrom/copyright usr/share/doc/kestrom/changelog.gz usr/share/doc/kestrom/README.Debian; do
   grep -qx "./$file" <<<"$contents" || fail "$file is not in the package"
 done
 ! grep -q '^\./usr/local' <<<"$contents" || fail "the package installs under /usr/local"
@@ -50,7 +52,7 @@ cmp -s "$root/unpacked/usr/$moduledir/unzdll.dll" "$XDG_DATA_HOME/kestrom/unzdll
 # images and archives (images only for the commands that change files in place).
 completion=$root/unpacked/usr/share/bash-completion/completions/kestrom-cli
 mkdir -p "$root/work/outdir"
-touch "$root/work/a.gba" "$root/work/b.ZIP" "$root/work/c.txt" "$root/work/d.dat"
+touch "$root/work/a.gba" "$root/work/b.ZIP" "$root/work/c.txt" "$root/work/d.dat" "$root/work/outdir/my game.gba"
 complete_words() {
   (cd "$root/work" && bash -c "
     source /usr/share/bash-completion/bash_completion
@@ -65,14 +67,17 @@ kestrom-cli fix|fix-header
 kestrom-cli pad --output out|outdir
 kestrom-cli pad --fill ''|00 FF
 kestrom-cli info ''|a.gba b.ZIP outdir
+kestrom-cli info outdir/|outdir/my game.gba
 kestrom-cli fix-header ''|a.gba outdir
 kestrom-cli process --tr|--truncate
 kestrom-cli ve|verify
 kestrom-cli verify --dat ''|d.dat outdir
 ROWS
 
-# lintian, when there, finds no error.
+# lintian, when there, finds no error, and no hardening, ldconfig or
+# unneeded-section tags among its notes either.
 if command -v lintian >/dev/null; then
-  lintian --fail-on error "$deb" || fail "lintian reports errors"
+  notes=$(lintian --fail-on error --display-info "$deb") || fail "lintian reports errors: $notes"
+  ! grep -E 'hardening-|ldconfig|unneeded-section' <<<"$notes" || fail "lintian notes the build: $notes"
 fi
 echo "package $deb: control fields, files and start checked"

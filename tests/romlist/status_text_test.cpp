@@ -25,9 +25,13 @@ TEST(StatusTextTest, ActionLetters)
 
 TEST(StatusTextTest, StatusLine)
 {
-    EXPECT_EQ(statusLine(false, 2, 1, {}), "{No Roms in List}");
-    EXPECT_EQ(statusLine(true, 2, 1, {.truncate = true}), "[1 roms in list] [rom 1 selected] [Actions: T  ]");
-    EXPECT_EQ(statusLine(true, 11, 7, {}), "[10 roms in list] [rom 7 selected] [Actions:   ]");
+    const ApplyMode process = ApplyMode::Process;
+    EXPECT_EQ(statusLine(false, 2, 1, process, {}), "{No Roms in List}");
+    EXPECT_EQ(statusLine(true, 2, 1, process, {.truncate = true}), "[1 roms in list] [rom 1 selected] [Actions: T  ]");
+    EXPECT_EQ(statusLine(true, 11, 7, process, {}), "[10 roms in list] [rom 7 selected] [Actions:   ]");
+    // The chosen actions do not apply while Apply removes the patch.
+    EXPECT_EQ(statusLine(true, 2, 1, ApplyMode::RemoveEH, {.all = true}),
+              "[1 roms in list] [rom 1 selected] [Actions: Remove ExitHack patch]");
 }
 
 }  // namespace

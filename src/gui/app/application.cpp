@@ -47,8 +47,9 @@ void clearTerminationRequest()
 
 Windows createWindows()
 {
+    // No display name: the platform would add it to every window's caption,
+    // and the main window's caption already begins with it.
     QApplication::setApplicationName(qtr(strings::ApplicationTitle));
-    QApplication::setApplicationDisplayName(qtr(strings::ApplicationTitle));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the windows with the installed .desktop file and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrom.Kestrom"));

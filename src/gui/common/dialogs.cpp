@@ -1,5 +1,6 @@
 #include "gui/common/dialogs.h"
 
+#include "gui/common/message_icon.h"
 #include "gui/common/scrolling_text_box.h"
 #include "gui/common/strings.h"
 
@@ -52,6 +53,7 @@ void showBox(QMessageBox::Icon icon, TextId caption, const QString& text)
         return;
     }
     QMessageBox box(icon, qtr(caption), text, QMessageBox::Ok, owner());
+    box.setIconPixmap(messageIconPixmap(icon, box.devicePixelRatio()));
     box.exec();
 }
 
@@ -94,11 +96,13 @@ Dialogs::Button QtDialogs::question(const QString& caption, const QString& text,
                                     Button defaultButton)
 {
     QMessageBox box(icon, caption, text, buttons, owner());
+    box.setIconPixmap(messageIconPixmap(icon, box.devicePixelRatio()));
     box.setDefaultButton(defaultButton);
     return static_cast<Button>(box.exec());
 }
 
-std::optional<QString> QtDialogs::input(const QString& caption, const QString& prompt, const QString& initial)
+std::optional<QString> QtDialogs::input(const QString& caption, const QString& prompt, const QString& initial,
+                                        int maxLength)
 {
     QInputDialog box(owner());
     box.setWindowTitle(caption);
@@ -106,7 +110,7 @@ std::optional<QString> QtDialogs::input(const QString& caption, const QString& p
     box.setTextValue(initial);
     box.setInputMode(QInputDialog::TextInput);
     if (auto* line = box.findChild<QLineEdit*>()) {
-        line->setMaxLength(InputBoxMaxLength);
+        line->setMaxLength(maxLength);
         line->selectAll();
     }
     if (box.exec() != QDialog::Accepted)

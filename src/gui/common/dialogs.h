@@ -26,6 +26,8 @@ struct OpenFileAnswer {
     QStringList files;       // in the order the dialog lists them
 };
 
+inline constexpr int InputBoxMaxLength = 255;
+
 // Every dialog of the program goes through this interface, so that tests can
 // answer them from a script and no test ever blocks on a modal window.
 class Dialogs {
@@ -47,8 +49,9 @@ public:
     // A question with the given buttons, icon and default button; returns the button pressed.
     virtual Button question(const QString& caption, const QString& text, Buttons buttons, Icon icon,
                             Button defaultButton) = 0;
-    // Input box with OK and Cancel, at most 255 characters; nullopt on Cancel.
-    virtual std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) = 0;
+    // Input box with OK and Cancel, taking at most maxLength characters; nullopt on Cancel.
+    virtual std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial,
+                                         int maxLength = InputBoxMaxLength) = 0;
     // Open-file dialog; nullopt on Cancel.
     virtual std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) = 0;
     // Folder dialog: an existing folder, or nullopt on Cancel.
@@ -60,8 +63,6 @@ Dialogs& dialogs();
 // Installs dialogs and returns the ones they replace (nullptr for the built-in ones).
 std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> replacement);
 
-inline constexpr int InputBoxMaxLength = 255;
-
 // Shows dialogs with QMessageBox, QInputDialog and QFileDialog.
 class QtDialogs : public Dialogs {
 public:
@@ -71,7 +72,8 @@ public:
     void warning(const QString& text) override;
     Button question(const QString& caption, const QString& text, Buttons buttons, Icon icon,
                     Button defaultButton) override;
-    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial,
+                                 int maxLength = InputBoxMaxLength) override;
     std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) override;
     std::optional<QString> openFolder(const QString& title) override;
 };

@@ -1,5 +1,6 @@
 #include "gui/common/scrolling_text_box.h"
 
+#include "gui/common/message_icon.h"
 #include "gui/common/widgets.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace kst {
@@ -32,24 +32,6 @@ QRect availableArea(QWidget* owner)
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-QPixmap iconPixmap(QMessageBox::Icon icon)
-{
-    QStyle* style = QApplication::style();
-    const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize);
-    switch (icon) {
-    case QMessageBox::Information:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size);
-    case QMessageBox::Warning:
-        return style->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size);
-    case QMessageBox::Critical:
-        return style->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(size);
-    case QMessageBox::Question:
-        return style->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(size);
-    default:
-        return {};
-    }
-}
-
 }  // namespace
 
 bool tallerThanScreen(const QString& text, QWidget* owner)
@@ -66,7 +48,7 @@ void showScrollingTextBox(QMessageBox::Icon icon, const QString& caption, const 
     box.setWindowTitle(caption);
 
     auto* iconLabel = new QLabel(&box);
-    iconLabel->setPixmap(iconPixmap(icon));
+    iconLabel->setPixmap(messageIconPixmap(icon, box.devicePixelRatio()));
     iconLabel->setAlignment(Qt::AlignTop);
     auto* area = named(new QPlainTextEdit(text, &box), "Text");
     area->setReadOnly(true);

@@ -182,6 +182,9 @@ inline constexpr TextId NoActionSelected =
 inline constexpr TextId NoRomSelected =
     QT_TRANSLATE_NOOP("Kestrom", "No roms have been selected. A selected rom has an '%s' in its first column.");
 inline constexpr TextId OperationLog = QT_TRANSLATE_NOOP("Kestrom", "Operation log:\n%s");
+// After a Remove ExitHack run, which keeps no log: written images, of the rows.
+inline constexpr TextId PatchRemovedCount =
+    QT_TRANSLATE_NOOP("Kestrom", "%d of %d images written without the ExitHack patch.");
 
 // Lost size
 inline constexpr TextId LostSize = QT_TRANSLATE_NOOP("Kestrom", "%d %s have been lost.");

@@ -96,7 +96,57 @@ void exitHackArrow(QPainter& p)
     p.drawLine(QPointF(8, 4), QPointF(10.5, 6));
 }
 
+const QColor Red(0xc6, 0x28, 0x28), Blue(0x15, 0x65, 0xc0), Navy(0x1a, 0x23, 0x7e), Amber(0xf9, 0xa8, 0x25);
+
+// The signs that the toolbar's help buttons and the message boxes share.
+void informationSign(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Navy);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    letter(p, QRectF(0, 0, 16, 16), QStringLiteral("i"), Qt::white);
+}
+
+void questionSign(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    letter(p, QRectF(0, 0, 16, 16), QStringLiteral("?"), Qt::white);
+}
+
+void warningSign(QPainter& p)
+{
+    p.setPen(pen(QColor(0x8d, 0x6e, 0x00), 1));
+    p.setBrush(Amber);
+    p.drawPolygon(QPolygonF({QPointF(8, 1.5), QPointF(15, 14.5), QPointF(1, 14.5)}));
+    letter(p, QRectF(0, 4, 16, 11), QStringLiteral("!"), Qt::black, 10);
+}
+
+void errorSign(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Red);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(pen(Qt::white, 2));
+    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
+    p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+}
+
 }  // namespace
+
+QImage messageSignImage(MessageSign sign, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    const Draw signs[] = {informationSign, questionSign, warningSign, errorSign};
+    signs[static_cast<int>(sign)](p);
+    p.end();
+    return image;
+}
 
 QImage programIconImage(int size)
 {
@@ -128,8 +178,7 @@ QIcon programIcon()
 
 ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
 {
-    const QColor red(0xc6, 0x28, 0x28), green = ExitHackGreen, blue(0x15, 0x65, 0xc0), navy(0x1a, 0x23, 0x7e),
-        amber(0xf9, 0xa8, 0x25), grey(0x54, 0x6e, 0x7a);
+    const QColor red = Red, green = ExitHackGreen, blue = Blue, navy = Navy, amber = Amber, grey(0x54, 0x6e, 0x7a);
     // Exit: a door and an arrow leaving it
     draw(ToolbarImage::Exit, [&](QPainter& p) {
         p.setPen(pen(QColor(0x5d, 0x40, 0x37), 1));
@@ -235,19 +284,9 @@ ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
         p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 2.5));
     });
     // Warnings: a yellow triangle with "!"
-    draw(ToolbarImage::Warnings, [&](QPainter& p) {
-        p.setPen(pen(QColor(0x8d, 0x6e, 0x00), 1));
-        p.setBrush(amber);
-        p.drawPolygon(QPolygonF({QPointF(8, 1.5), QPointF(15, 14.5), QPointF(1, 14.5)}));
-        letter(p, QRectF(0, 4, 16, 11), QStringLiteral("!"), Qt::black, 10);
-    });
+    draw(ToolbarImage::Warnings, warningSign);
     // How does it work: a blue "?"
-    draw(ToolbarImage::HowDoesItWork, [&](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(blue);
-        p.drawEllipse(QRectF(1, 1, 14, 14));
-        letter(p, QRectF(0, 0, 16, 16), QStringLiteral("?"), Qt::white);
-    });
+    draw(ToolbarImage::HowDoesItWork, questionSign);
     // Beta-testers: two heads
     draw(ToolbarImage::BetaTesters, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
@@ -259,12 +298,7 @@ ToolbarImages::ToolbarImages(int pixels) : pixels_(pixels)
         p.drawPie(QRectF(7, 9, 8, 10), 0, 180 * 16);
     });
     // About: a blue "i"
-    draw(ToolbarImage::About, [&](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(navy);
-        p.drawEllipse(QRectF(1, 1, 14, 14));
-        letter(p, QRectF(0, 0, 16, 16), QStringLiteral("i"), Qt::white);
-    });
+    draw(ToolbarImage::About, informationSign);
     // Play: a green triangle
     draw(ToolbarImage::Play, [&](QPainter& p) {
         p.setPen(pen(green.darker(130), 1));

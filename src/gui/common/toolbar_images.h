@@ -50,6 +50,10 @@ private:
     std::array<QIcon, static_cast<std::size_t>(ToolbarImage::Count)> icons_;
 };
 
+// The signs of the message boxes, in the toolbar's drawing, at any size.
+enum class MessageSign { Information, Question, Warning, Error };
+QImage messageSignImage(MessageSign sign, int size);
+
 // The program's icon: the cartridge of the list images carrying the patch's
 // return arc, drawn at any size. The window icon and the icons an install
 // puts into the desktop's theme both come from it.

@@ -27,6 +27,11 @@ ops::Actions TForm1::chosenActions() const
             .applyExitHack = ApplyExitHack1->isChecked()};
 }
 
+ApplyMode TForm1::applyMode() const
+{
+    return RemEH->isChecked() ? ApplyMode::RemoveEH : ApplyMode::Process;
+}
+
 void TForm1::restoreActions(const ops::Actions& actions)
 {
     const std::tuple<QAction*, QToolButton*, bool> singles[] = {{Truncate1, ToolButton10, actions.truncate},

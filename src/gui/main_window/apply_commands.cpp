@@ -31,7 +31,7 @@ void TForm1::BitBtn1Click()
         return;
     }
 
-    const ApplyMode mode = Action1->isEnabled() ? ApplyMode::Process : ApplyMode::RemoveEH;
+    const ApplyMode mode = applyMode();
     const ApplyFiles files =
         applyFiles(grid_, mode, outputFolder, fromQt(Edit2->text()), fromQt(Edit3->text()));
     // Nothing is written when two outputs are one file, as names differing
@@ -78,14 +78,18 @@ void TForm1::BitBtn1Click()
             dialogs().error(qtr(strings::IoError));
         }
     } else {
+        std::size_t written = 0;
         try {
             for (std::size_t i = 0; i < files.rows.size(); ++i)
-                RemoveEH(files.sources[i], files.outputs[i]);
+                written += RemoveEH(files.sources[i], files.outputs[i]) ? 1 : 0;
         } catch (const FileTooLarge& error) {
             dialogs().error(toQt(error.what()));  // names the file and the limit
         } catch (const FileError&) {
             dialogs().error(qtr(strings::IoError));
         }
+        // Each file left alone had its own message; the written ones get this one.
+        dialogs().information(qformat(strings::PatchRemovedCount,
+                                      {QString::number(written), QString::number(files.rows.size())}));
     }
 
     // A missing patch file asked the program to quit once the run was over.

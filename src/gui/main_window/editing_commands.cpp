@@ -13,6 +13,8 @@ namespace kst {
 
 void TForm1::Liste1DblClick()
 {
+    if (!rowHighlighted())
+        return;
     toggleMarks(grid_, selectionTop(), selectionBottom());
 }
 
@@ -24,7 +26,9 @@ void TForm1::Liste1MouseDown(Qt::MouseButton button)
 
 void TForm1::Liste1KeyDown(int key, Qt::KeyboardModifiers)
 {
-    if (key != DeleteKeyCode)
+    if (key == SpaceKeyCode)
+        Liste1DblClick();
+    if (key != DeleteKeyCode || !rowHighlighted())
         return;
     int top = selectionTop();
     removeListRows(grid_, top, selectionBottom());
@@ -33,10 +37,8 @@ void TForm1::Liste1KeyDown(int key, Qt::KeyboardModifiers)
 
 void TForm1::Removeselection1Click()
 {
-    if (grid_.isEmptyRow(selectionTop())) {
-        dialogs().message(qtr(strings::SelectionEmpty));
+    if (!selectedRom())
         return;
-    }
     Liste1KeyDown(DeleteKeyCode, Qt::NoModifier);
 }
 
@@ -48,11 +50,10 @@ void TForm1::UnselectAll1Click()
 
 void TForm1::Editname1Click()
 {
-    int row = selectionTop();
-    if (grid_.isEmptyRow(row)) {
-        dialogs().message(qtr(strings::SelectionEmpty));
+    const std::optional<int> selected = selectedRom();
+    if (!selected)
         return;
-    }
+    const int row = *selected;
     QString current = toQt(grid_.cell(ColName, row));
     std::optional<QString> typed = dialogs().input(qtr(strings::EditNameCaption), qtr(strings::EditNamePrompt), current);
     if (!typed)

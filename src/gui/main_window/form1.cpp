@@ -1,5 +1,6 @@
 #include "gui/main_window/form1.h"
 
+#include "core/kilobytes.h"
 #include "gui/about/form4.h"
 #include "gui/app/application.h"
 #include "gui/archive/qt_zip_ui.h"
@@ -14,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/program_files.h"
 #include "romlist/image_row.h"
+#include "zipformat/limits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,6 +100,12 @@ void TForm1::buildControls()
     Liste1->setModel(model_);
     for (int col = 0; col < ColumnCount; ++col)
         Liste1->setColumnWidth(col, ColumnWidths[col]);
+    // The sizes fit whole, up to the largest image the program reads; the cell
+    // keeps the style's margin on either side of its text.
+    const int margins = 2 * (Liste1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste1) + 1);
+    const int widestSize = Liste1->fontMetrics().horizontalAdvance(toQt(kilobytes(zip::kMaxImageBytes))) + margins;
+    for (int col : {ColSize, ColNewSize})
+        Liste1->setColumnWidth(col, std::max(ColumnWidths[col], widestSize));
     Liste1->setMinimumHeight(60);
     column->addWidget(Liste1, 1);
 
@@ -255,6 +263,21 @@ void TForm1::selectRows(int top, int bottom)
                                                                           ? Liste1->currentIndex().column()
                                                                           : 0),
                                               QItemSelectionModel::NoUpdate);
+}
+
+bool TForm1::rowHighlighted() const
+{
+    return Liste1->selectionModel()->hasSelection();
+}
+
+std::optional<int> TForm1::selectedRom()
+{
+    const int row = selectionTop();
+    if (!rowHighlighted() || grid_.isEmptyRow(row)) {
+        dialogs().message(qtr(strings::SelectionEmpty));
+        return std::nullopt;
+    }
+    return row;
 }
 
 QString TForm1::statusText() const

@@ -2,6 +2,7 @@
 
 #include "archive/tzip.h"
 #include "gui/common/dialogs.h"
+#include "romlist/apply_files.h"
 #include "romlist/rom_grid.h"
 #include "romops/actions.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,9 +90,17 @@ public:
     int selectionTop() const;
     int selectionBottom() const;
     void selectRows(int top, int bottom);
+    // Whether the list shows any row highlighted: the commands that act on the
+    // selection act on nothing without one.
+    bool rowHighlighted() const;
+    // The top highlighted row when it holds a ROM; otherwise says that the
+    // selection is empty.
+    std::optional<int> selectedRom();
 
     // The chosen actions: the marks of the Action menu's items.
     ops::Actions chosenActions() const;
+    // What Apply runs: the chosen actions, or the patch removal of the Extra menu.
+    ApplyMode applyMode() const;
     // Chooses exactly the given actions, in the state their clicks leave
     // from the start-up state (All disables the three single items).
     void restoreActions(const ops::Actions& actions);
@@ -114,9 +124,10 @@ public:
     // The user closed the window during an add; it closes once the add ends.
     bool closePending() const { return closePending_; }
 
-    // Processing one ROM and removing the patch from one ROM, with the gauge and dialogs.
+    // Processing one ROM and removing the patch from one ROM, with the gauge and
+    // dialogs; the removal says whether it wrote the output.
     void Process(const std::string& source, const std::string& output);
-    void RemoveEH(const std::string& input, const std::string& output);
+    bool RemoveEH(const std::string& input, const std::string& output);
 
     // Controls, named as the commands and settings refer to them.
     QToolBar* ToolBar1 = nullptr;

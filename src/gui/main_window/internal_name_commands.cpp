@@ -4,6 +4,7 @@
 #include "gui/list/rom_list_view.h"
 #include "gui/main_window/form1.h"
 #include "platform/file_error.h"
+#include "romheader/header.h"
 #include "romops/internal_name.h"
 
 namespace kst {
@@ -14,13 +15,14 @@ void TForm1::EditInternalname1Click()
     // progress refuses: refuse before the name is asked for or the file touched.
     if (refuseWhileAdding())
         return;
-    const int row = selectionTop();
-    if (grid_.isEmptyRow(row)) {
-        dialogs().message(qtr(strings::SelectionEmpty));
+    const std::optional<int> selected = selectedRom();
+    if (!selected)
         return;
-    }
+    const int row = *selected;
+    // The box takes no more than the header holds.
     std::optional<QString> typed = dialogs().input(qtr(strings::InternalNameCaption), qtr(strings::InternalNamePrompt),
-                                                   toQt(grid_.cell(ColInternalName, row)));
+                                                   toQt(grid_.cell(ColInternalName, row)),
+                                                   static_cast<int>(header::InternalNameLength));
     if (!typed)
         return;
     std::string refused;
@@ -46,6 +48,8 @@ void TForm1::EditInternalname1Click()
     // The row is built again from the file, like any newly added image.
     OpenDialog1.files.clear();
     OpenDialog1.fileName = toQt(input);
+    // Only the edited row goes; the other highlighted rows stay in the list.
+    selectRows(row, row);
     Liste1KeyDown(DeleteKeyCode, Qt::NoModifier);
     dialogFreeAddMode = true;
     Addrom1Click();

@@ -9,12 +9,10 @@ namespace kst {
 
 void TForm1::Play1Click()
 {
-    const int row = selectionTop();
-    if (grid_.isEmptyRow(row)) {
-        dialogs().message(qtr(strings::SelectionEmpty));
+    const std::optional<int> row = selectedRom();
+    if (!row)
         return;
-    }
-    const std::string rom = grid_.cell(ColInput, row);
+    const std::string rom = grid_.cell(ColInput, *row);
     if (!emulatorPath.empty()) {
         launchEmulator(rom);
         return;

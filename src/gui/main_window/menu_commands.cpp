@@ -6,8 +6,6 @@
 #include "gui/main_window/form1.h"
 
 #include <QActionGroup>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -16,6 +14,8 @@
 namespace kst {
 namespace {
 
+// A text box with the focus keeps its own keys (cut, copy, paste, select all,
+// undo): Qt offers each key to it before the window's shortcuts.
 QAction* item(QMenu* menu, const char* name, TextId caption, const QKeySequence& shortcut = {})
 {
     QAction* action = menu->addAction(qtr(caption));
@@ -25,38 +25,12 @@ QAction* item(QMenu* menu, const char* name, TextId caption, const QKeySequence&
     return action;
 }
 
-QAction* checkItem(QMenu* menu, const char* name, TextId caption)
+QAction* checkItem(QMenu* menu, const char* name, TextId caption, const QKeySequence& shortcut)
 {
-    QAction* action = item(menu, name, caption);
+    QAction* action = item(menu, name, caption, shortcut);
     action->setCheckable(true);
     return action;
 }
-
-// A shortcut runs its item from anywhere in the window. A line edit claims
-// Ctrl+A and Ctrl+X (select all, cut) before the window's shortcuts are
-// looked at; this filter, on such a box, hands every key of the window's
-// items back to them.
-class WindowShortcutsFirst : public QObject {
-public:
-    explicit WindowShortcutsFirst(QWidget* window) : QObject(window), window_(window) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return QObject::eventFilter(watched, event);
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (const QAction* action : window_->findChildren<QAction*>()) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-};
 
 // A hint's text up to its "|": what follows is a long hint that nothing shows.
 QString shortHint(TextId hint)
@@ -92,25 +66,25 @@ void TForm1::buildMenus(const ToolbarImages& images)
     Edit1->addSeparator();
     EditName2 = item(Edit1, "EditName2", strings::EditName2, QKeySequence(Qt::Key_F2));
     EditName2->setIcon(images[ToolbarImage::EditName]);
-    EditInternalName2 = item(Edit1, "EditInternalName2", strings::EditInternalName2);
+    EditInternalName2 = item(Edit1, "EditInternalName2", strings::EditInternalName2, QKeySequence(Qt::SHIFT | Qt::Key_F2));
     EditInternalName2->setIcon(images[ToolbarImage::EditInternalName]);
     SizeLost1 = item(Edit1, "SizeLost1", strings::SizeLost1, QKeySequence(Qt::CTRL | Qt::Key_S));
     SizeLost1->setIcon(images[ToolbarImage::LostSize]);
     otalSizeLost1 = item(Edit1, "otalSizeLost1", strings::otalSizeLost1, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     otalSizeLost1->setIcon(images[ToolbarImage::TotalLostSize]);
     Edit1->addSeparator();
-    VerifyDat1 = item(Edit1, "VerifyDat1", strings::VerifyDat1);
+    VerifyDat1 = item(Edit1, "VerifyDat1", strings::VerifyDat1, QKeySequence(Qt::Key_F7));
 
     Action1 = bar->addMenu(QString());
     Action1->setObjectName(QStringLiteral("Action1"));
-    Truncate1 = checkItem(Action1, "Truncate1", strings::Truncate1);
+    Truncate1 = checkItem(Action1, "Truncate1", strings::Truncate1, QKeySequence(Qt::CTRL | Qt::Key_1));
     Truncate1->setIcon(images[ToolbarImage::Truncate]);
-    Removeintro1 = checkItem(Action1, "Removeintro1", strings::Removeintro1);
+    Removeintro1 = checkItem(Action1, "Removeintro1", strings::Removeintro1, QKeySequence(Qt::CTRL | Qt::Key_2));
     Removeintro1->setIcon(images[ToolbarImage::RemoveIntro]);
-    ApplyExitHack1 = checkItem(Action1, "ApplyExitHack1", strings::ApplyExitHack1);
+    ApplyExitHack1 = checkItem(Action1, "ApplyExitHack1", strings::ApplyExitHack1, QKeySequence(Qt::CTRL | Qt::Key_3));
     ApplyExitHack1->setIcon(images[ToolbarImage::ApplyExitHack]);
     Action1->addSeparator();
-    All1 = checkItem(Action1, "All1", strings::All1);
+    All1 = checkItem(Action1, "All1", strings::All1, QKeySequence(Qt::CTRL | Qt::Key_4));
     All1->setIcon(images[ToolbarImage::All]);
     // A group of its own makes All show as a radio item; it can still be unchecked.
     auto* allGroup = new QActionGroup(this);
@@ -119,7 +93,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
 
     Extra1 = bar->addMenu(QString());
     Extra1->setObjectName(QStringLiteral("Extra1"));
-    RemEH = checkItem(Extra1, "RemEH", strings::RemEH);
+    RemEH = checkItem(Extra1, "RemEH", strings::RemEH, {});
     RemEH->setIcon(images[ToolbarImage::RemoveExitHack]);
 
     Help1 = bar->addMenu(QString());
@@ -163,9 +137,6 @@ void TForm1::buildMenus(const ToolbarImages& images)
     connect(BetaTesters1, &QAction::triggered, this, &TForm1::BetaTesters1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 
-    auto* shortcutsFirst = new WindowShortcutsFirst(this);
-    for (QLineEdit* box : {Edit2, Edit3})
-        box->installEventFilter(shortcutsFirst);
 }
 
 void TForm1::callrs()
@@ -216,6 +187,8 @@ void TForm1::buildToolBar(const ToolbarImages& images)
         b->setAutoRaise(true);
         b->setFixedSize(23, 23);
         b->setCheckable(style == Style::Check);
+        // Out of the Tab order: the menus' keys reach every button's command.
+        b->setFocusPolicy(Qt::NoFocus);
         ToolBar1->addWidget(b);
         return b;
     };
@@ -279,7 +252,9 @@ void TForm1::buildPopupMenu()
     EditInternalname1 = item(PopupMenu1, "EditInternalname1", strings::EditInternalname1);
     N6 = PopupMenu1->addSeparator();
     N6->setObjectName(QStringLiteral("N6"));
-    Play1 = item(PopupMenu1, "Play1", strings::Play1);
+    Play1 = item(PopupMenu1, "Play1", strings::Play1, QKeySequence(Qt::Key_F5));
+    // Play has no item in the menu bar; on the window, its key works while the pop-up is closed.
+    addAction(Play1);
     Remove1 = item(PopupMenu1, "Remove1", strings::Remove1);
 
     connect(Unselect1, &QAction::triggered, this, &TForm1::Liste1DblClick);

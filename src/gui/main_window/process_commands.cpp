@@ -50,13 +50,13 @@ void TForm1::Process(const std::string& source, const std::string& output)
     operationLog += "\n" + outcome.logLine;
 }
 
-void TForm1::RemoveEH(const std::string& input, const std::string& output)
+bool TForm1::RemoveEH(const std::string& input, const std::string& output)
 {
     ops::RomOpHooks hooks;
     hooks.progress = gaugeProgress(Bar1);
     switch (ops::RemoveEH(input, output, hooks)) {
     case ops::RemoveEHOutcome::Written:
-        break;
+        return true;
     case ops::RemoveEHOutcome::NotPatched:
         dialogs().error(qformat(texts::FileNotPatched, {toQt(input)}));
         break;
@@ -64,6 +64,7 @@ void TForm1::RemoveEH(const std::string& input, const std::string& output)
         dialogs().message(qformat(texts::EhEntryNotFound, {toQt(input)}));
         break;
     }
+    return false;
 }
 
 }  // namespace kst

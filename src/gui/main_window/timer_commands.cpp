@@ -18,13 +18,13 @@ void TForm1::Timer1Timer()
     tidyList(grid_);
 
     bool hasRoms = !grid_.isEmptyRow(1);
-    QString status = toQt(statusLine(hasRoms, grid_.rowCount(), selectionTop(), chosenActions()));
+    QString status = toQt(statusLine(hasRoms, grid_.rowCount(), selectionTop(), applyMode(), chosenActions()));
     if (statusText() != status)
         setStatusText(status);
     BitBtn3->setEnabled(hasRoms);
 
     int selected = std::min(selectionTop(), grid_.rowCount() - 1);
-    bool processed = !grid_.cell(ColNewSize, selected).empty();
+    bool processed = rowHighlighted() && !grid_.cell(ColNewSize, selected).empty();
     SizeLost1->setEnabled(processed);
     otalSizeLost1->setEnabled(processed);
     ToolButton8->setEnabled(processed);

@@ -111,6 +111,7 @@ void TForm2::buildControls()
 
     connect(DriveComboBox1, &QComboBox::activated, this, &TForm2::DriveComboBox1Change);
     connect(DirectoryListBox1, &QListWidget::itemDoubleClicked, this, &TForm2::DirectoryListBox1DblClick);
+    connect(DirectoryListBox1, &QListWidget::currentItemChanged, this, &TForm2::DirectoryListBox1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
 }
@@ -166,9 +167,15 @@ void TForm2::showFolder(const FolderTree& tree)
     DirectoryListBox1Change();
 }
 
+std::filesystem::path TForm2::chosenFolder() const
+{
+    const QListWidgetItem* item = DirectoryListBox1->currentItem();
+    return item ? chooserFolder(fromQt(item->data(PathRole).toString())) : current_;
+}
+
 void TForm2::DirectoryListBox1Change()
 {
-    const QString text = toQt(chosenFolderText(current_));
+    const QString text = toQt(chosenFolderText(chosenFolder()));
     Label1->setText(Label1->fontMetrics().elidedText(text, Qt::ElideMiddle, Label1->width()));
     Label1->setToolTip(text);
 
@@ -205,7 +212,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
 void TForm2::Button1Click()
 {
     // With no box asking for a folder there is nothing to fill, and the chooser stays.
-    if (Form3->folderChosen(toQt(chosenFolderText(current_))))
+    if (Form3->folderChosen(toQt(chosenFolderText(chosenFolder()))))
         hide();
 }
 

@@ -29,8 +29,11 @@ public:
     TForm2();
     ~TForm2() override;
 
-    // The folder the list has open: what OK passes on.
+    // The folder the list has open.
     const std::filesystem::path& currentFolder() const { return current_; }
+    // What OK passes on: the highlighted row's folder, which is the open one
+    // until another row is clicked or reached with the arrow keys.
+    std::filesystem::path chosenFolder() const;
     // Opens a folder in the list. One whose content cannot be read is reported
     // and not opened; the list then shows the current folder afresh.
     void enterFolder(const std::filesystem::path& folder);

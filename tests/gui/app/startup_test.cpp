@@ -34,6 +34,10 @@ TEST_F(StartupTest, CreatesTheFourWindowsInOrderShowingNone)
     EXPECT_EQ(Form4, windows.form4);
     EXPECT_FALSE(terminationRequested());
     EXPECT_EQ(QApplication::applicationName(), "Kestrom");
+    // No display name of its own, which the platform would add to each caption again.
+    QApplication::setApplicationName("probe");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "probe");
+    QApplication::setApplicationName("Kestrom");
     EXPECT_EQ(form().windowTitle(), "Kestrom - v1.1 Public");
     EXPECT_EQ(form().statusText(), "Kestrom - By Dravek");
     EXPECT_FALSE(windows.form2->isVisible());
@@ -76,6 +80,13 @@ TEST_F(StartupTest, ControlsCarryTheirNamesAndTexts)
     EXPECT_EQ(form().Liste1->columnWidth(8), 204);
     EXPECT_FALSE(form().Liste1->showGrid());
     EXPECT_EQ(form().Liste1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // The size columns show the largest size whole.
+    form().show();
+    for (int col : {ColSize, ColNewSize}) {
+        form().grid().setCell(col, 1, "65536 KB");
+        const QAbstractItemView* view = form().Liste1;  // where Qt's measure of a column is public
+        EXPECT_GE(form().Liste1->columnWidth(col), view->sizeHintForColumn(col)) << col;
+    }
 }
 
 TEST_F(StartupTest, MenusFollowTheCommandTables)
@@ -94,14 +105,15 @@ TEST_F(StartupTest, MenusFollowTheCommandTables)
     };
     EXPECT_EQ(items(form().File1), QStringList({"Options...@Ctrl+O", "-", "Exit@Ctrl+X"}));
     EXPECT_EQ(items(form().Edit1), QStringList({"Add roms...@Ctrl+A", "Add folder...@Ctrl+Shift+A", "Remove selection@",
-                                                "-", "Clear List@F10", "-", "Edit Name...@F2", "Edit Internal Name...@", "Lost size@Ctrl+S",
-                                                "Total Lost Size@Ctrl+Alt+S", "-", "Verify with DAT file...@"}));
-    EXPECT_EQ(items(form().Action1), QStringList({"Truncate@", "Remove Intro@", "Apply ExitHack Patch@", "-", "All@"}));
+                                                "-", "Clear List@F10", "-", "Edit Name...@F2", "Edit Internal Name...@Shift+F2", "Lost size@Ctrl+S",
+                                                "Total Lost Size@Ctrl+Alt+S", "-", "Verify with DAT file...@F7"}));
+    EXPECT_EQ(items(form().Action1), QStringList({"Truncate@Ctrl+1", "Remove Intro@Ctrl+2", "Apply ExitHack Patch@Ctrl+3",
+                                                  "-", "All@Ctrl+4"}));
     EXPECT_EQ(items(form().Extra1), QStringList({"Remove ExitHack patch@"}));
     EXPECT_EQ(items(form().Help1), QStringList({"Warnings...@", "-", "How does it work...@", "Beta-testers...@",
                                                 "About...@"}));
     EXPECT_EQ(items(form().PopupMenu1), QStringList({"Select/Unselect@", "Edit name...@", "Internal name...@", "-",
-                                                     "Play@", "Remove@"}));
+                                                     "Play@F5", "Remove@"}));
     for (QAction* check : {form().Truncate1, form().Removeintro1, form().ApplyExitHack1, form().All1, form().RemEH})
         EXPECT_TRUE(check->isCheckable()) << check->objectName().toStdString();
 }

@@ -1,12 +1,14 @@
 // The message boxes as Qt shows them: a log taller than the screen scrolls,
-// with OK on the screen.
+// with OK on the screen; the icons stay sharp on a scaled screen.
 
 #include "gui/common/dialogs.h"
+#include "gui/common/message_icon.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -43,6 +45,18 @@ TEST(QtDialogsTest, ALogTallerThanTheScreenScrollsWithOkOnTheScreen)
         EXPECT_EQ(shownText, row.scrolls ? text : QString()) << row.lines;
         EXPECT_TRUE(screen.contains(okOnScreen)) << row.lines << " lines: OK at " << okOnScreen.y();
     }
+}
+
+TEST(QtDialogsTest, MessageIconsAreSharpOnAScaledScreen)
+{
+    const int size = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    for (QMessageBox::Icon icon : {QMessageBox::Information, QMessageBox::Question, QMessageBox::Warning,
+                                   QMessageBox::Critical}) {
+        const QPixmap shown = messageIconPixmap(icon, 2.0);
+        EXPECT_EQ(shown.deviceIndependentSize().toSize(), QSize(size, size)) << icon;
+        EXPECT_EQ(shown.size(), QSize(2 * size, 2 * size)) << icon;  // one image pixel per screen pixel
+    }
+    EXPECT_TRUE(messageIconPixmap(QMessageBox::NoIcon, 2.0).isNull());
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ TEST_F(InternalNameTest, TheTypedNameIsStoredAndTheRowComesBackInRowOne)
         dialogs->clearShown();
         EXPECT_EQ(rename(1, 1, c.typed), "Saving modifications...");
         EXPECT_EQ(dialogs->lastInputInitial.toStdString(), preset);
+        EXPECT_EQ(dialogs->lastInputMaxLength, 12);
         EXPECT_EQ(dialogs->shown()[0].caption, "Internal name");
         EXPECT_EQ(dialogs->shown()[0].text, "Type the new internal name (12 char.)");
         EXPECT_EQ(dialogs->shown()[1].text, "Image " + q(path) + " modified and saved.");
@@ -99,7 +100,7 @@ TEST_F(InternalNameTest, TheTypedNameIsStoredAndTheRowComesBackInRowOne)
     }
 }
 
-TEST_F(InternalNameTest, TheEditedRomMovesToTheEndAndOtherSelectedRowsLeave)
+TEST_F(InternalNameTest, TheEditedRomMovesToTheEndAndOtherSelectedRowsStay)
 {
     const auto paths = addRoms({"a", "b", "c", "d"});
     form().grid().setCell(ColGo, 2, "@");
@@ -108,11 +109,11 @@ TEST_F(InternalNameTest, TheEditedRomMovesToTheEndAndOtherSelectedRowsLeave)
     EXPECT_EQ(cell(ColInternalName, 4), "NEWB");
     EXPECT_EQ(cell(ColGo, 4), "");  // comes back unmarked
 
-    // Rows 1 and 2 selected ("a" and "c"): only "a" is edited; both leave, "a" comes back.
+    // Rows 1 and 2 selected ("a" and "c"): only "a" is edited and moves; "c" stays.
     const Bytes cBefore = readBytes(paths[2]);
     rename(1, 2, "NEWA");
-    EXPECT_EQ(names(), QStringList({"d", "b", "a"}));
-    EXPECT_EQ(cell(ColInternalName, 3), "NEWA");
+    EXPECT_EQ(names(), QStringList({"c", "d", "b", "a"}));
+    EXPECT_EQ(cell(ColInternalName, 4), "NEWA");
     EXPECT_EQ(readBytes(paths[2]), cBefore);
 }
 

@@ -427,7 +427,9 @@ TEST_F(UserRoadTest, RemoveExitHackModeIgnoresMarksAndUsesTheEditedName)
     form().outputFolder = out;
     form().Edit2->setText("R-");
     form().RemEHClick();
-    form().BitBtn1Click();  // no marks needed, no log
+    dialogs->expect(Kind::Information);
+    form().BitBtn1Click();  // no marks needed, no log: one line of what was written
+    EXPECT_EQ(dialogs->texts().last(), "2 of 2 images written without the ExitHack patch.");
     EXPECT_EQ(readBytes(out + "R-P-a.gba"), readBytes(folder / "a.gba"));
     EXPECT_EQ(readBytes(out + "R-P-B.gba"), readBytes(folder / "b.gba"));
 }
@@ -438,9 +440,11 @@ TEST_F(UserRoadTest, RemoveExitHackModeReportsUnpatchedFilesAndGoesOn)
     form().RemEHClick();
     dialogs->expect(Kind::Error);
     dialogs->expect(Kind::Error);
+    dialogs->expect(Kind::Information);
     form().BitBtn1Click();
-    EXPECT_EQ(dialogs->texts().last(), QString::fromStdString((folder / "other.gba").string()) +
-                                           "\nThis file is not patched.");
+    const QString notPatched = "\nThis file is not patched.";
+    EXPECT_EQ(dialogs->texts().mid(1), QStringList({q(folder / "plain.gba") + notPatched, q(folder / "other.gba") + notPatched,
+                                                    "0 of 2 images written without the ExitHack patch."}));
 }
 
 TEST_F(UserRoadTest, LostSizes)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 namespace kst::test {
 namespace {
@@ -96,6 +97,16 @@ TEST_F(FolderChooserTest, OkFillsTheTemporaryFolderFirstThenTheOutputFolder)
     EXPECT_EQ(options().Edit3->text(), chosen);
     EXPECT_EQ(form().outputFolder, chosen.toStdString());
     EXPECT_FALSE(options().chooseOutputFolder);
+
+    // A folder clicked once, not opened, is the one OK passes on.
+    options().BitBtn5->click();
+    QListWidget* list = chooser().DirectoryListBox1;
+    QListWidgetItem* alpha = list->findItems("Alpha", Qt::MatchExactly).value(0);
+    ASSERT_NE(alpha, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(alpha).center());
+    EXPECT_EQ(chooser().Label1->toolTip().toStdString(), (start_ / "Alpha").string() + "/");
+    chooser().Button1->click();
+    EXPECT_EQ(options().Edit3->text().toStdString(), (start_ / "Alpha").string() + "/");
 
     chooser().show();
     chooser().Button1->click();  // nothing asked for: nothing to fill

@@ -102,10 +102,16 @@ Dialogs::Button ScriptedDialogs::question(const QString& caption, const QString&
     return next({Kind::Question, caption, text, buttons, icon, defaultButton}).button;
 }
 
-std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt, const QString& initial)
+std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt, const QString& initial,
+                                              int maxLength)
 {
     lastInputInitial = initial;
-    return next({Kind::Input, caption, prompt}).text;
+    lastInputMaxLength = maxLength;
+    std::optional<QString> typed = next({Kind::Input, caption, prompt}).text;
+    // The box takes no more than this; the rest of what the script types is lost.
+    if (typed)
+        typed->truncate(maxLength);
+    return typed;
 }
 
 std::optional<OpenFileAnswer> ScriptedDialogs::openFile(const OpenFileRequest& request)

@@ -49,7 +49,8 @@ public:
     void warning(const QString& text) override;
     Button question(const QString& caption, const QString& text, Buttons buttons, Icon icon,
                     Button defaultButton) override;
-    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& initial,
+                                 int maxLength = InputBoxMaxLength) override;
     std::optional<OpenFileAnswer> openFile(const OpenFileRequest& request) override;
     std::optional<QString> openFolder(const QString& title) override;
 
@@ -59,6 +60,7 @@ public:
     // The last open-file request and input box, for tests of what was asked.
     OpenFileRequest lastOpenFile;
     QString lastInputInitial;
+    int lastInputMaxLength = 0;
 
 private:
     struct Step {
