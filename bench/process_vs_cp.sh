@@ -1,17 +1,16 @@
 #!/bin/sh
 # Times `kestrom-cli process --all` on a 32 MiB image (20 MiB of data, then
-# 0xFF padding) against `cp` of the same file, alternating them in one run,
-# and prints the medians and their ratio. Target: at most 2x cp.
-# The tool flushes its output to the disk before renaming it into place, which
-# cp does not; the ratio to cp followed by `sync` of the copy is printed too,
-# as the like-for-like figure.
+# 0xFF padding) against `cp` of the same file, in pairs within one run, and
+# prints the medians and their ratios. The tool flushes its output to the disk
+# before renaming it into place, which cp does not: the like-for-like figure
+# is the ratio to cp followed by `sync` of the copy, goal at most 1.0.
 #
 # usage: bench/process_vs_cp.sh [path/to/kestrom-cli] [runs]
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 cli=${1:-"$here/../build/bin/kestrom-cli"}
-runs=${2:-9}
+runs=${2:-15}
 [ -x "$cli" ] || { echo "no kestrom-cli at $cli; build it first or pass its path" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kestrom-bench.XXXXXX")
@@ -57,6 +56,6 @@ cpsync_us=$(median < "$work/cpsync.times")
 awk -v a="$cli_us" -v b="$cp_us" -v c="$cpsync_us" -v n="$runs" 'BEGIN {
     printf "runs: %d (medians)\n", n
     printf "kestrom-cli process --all: %7.1f ms\n", a / 1000
-    printf "cp:                        %7.1f ms   ratio %.2f (target <= 2)\n", b / 1000, a / b
-    printf "cp + sync of the copy:     %7.1f ms   ratio %.2f\n", c / 1000, a / c
+    printf "cp:                        %7.1f ms   ratio %.2f\n", b / 1000, a / b
+    printf "cp + sync of the copy:     %7.1f ms   ratio %.2f (goal <= 1.0)\n", c / 1000, a / c
 }'

@@ -13,6 +13,7 @@
 #include "gui/common/strings.h"
 #include "gui/list/rom_list_view.h"
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 #include "gui/settings/form2.h"
 #include "gui/settings/form3.h"
 #include "romlist/list_editing.h"
@@ -197,6 +198,7 @@ int main(int argc, char* argv[])
         writeImage(path, demo.size, demo.name, demo.country, demo.maker);
         form->addImage(path.toStdString(), false);
     }
+    form->saveScan().finish();  // the pictures show the Save column filled
     kst::toggleMarks(form->grid(), 1, 2);
     form->selectRows(2, 2);
     save(form, out.filePath(QStringLiteral("main-list.png")));
@@ -334,6 +336,7 @@ int main(int argc, char* argv[])
             std::filesystem::resize_file(path.toStdString(), demos[i].size * 3 / 4 + 1);
         form->addImage(path.toStdString(), false);
     }
+    form->saveScan().finish();
     const QString datPath = roms.filePath(QStringLiteral("good dumps.dat"));
     std::ofstream(datPath.toStdString()) << dat << "</datafile>\n";
     // The file dialog is answered with the DAT; the counts box is saved, then closed.

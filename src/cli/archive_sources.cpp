@@ -7,6 +7,7 @@
 #include "core/texts.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "romops/image_file.h"
 #include "zipformat/limits.h"
 
 #include <fcntl.h>
@@ -117,10 +118,12 @@ std::vector<Source> ArchiveSources::list(const std::string& archive, bool& faile
     return sources;
 }
 
-std::vector<std::uint8_t> ArchiveSources::image(const Source& source)
+std::vector<std::uint8_t> ArchiveSources::image(const Source& source, std::size_t extraCapacity)
 {
-    if (!source.member)
-        return readWholeFile(source.path, zip::kMaxImageBytes);
+    if (!source.member) {
+        RomFile file(source.path, RomFile::Access::ReadOnly);
+        return ops::readImage(file, {}, extraCapacity);
+    }
     return members_.read(*source.member, source.path, source.shown);
 }
 

@@ -30,8 +30,9 @@ public:
 
     // The whole image of a source. A file larger than zip::kMaxImageBytes is
     // refused (FileTooLarge), a member as ArchiveMembers::read says. Throws
-    // FileError naming it.
-    std::vector<std::uint8_t> image(const Source& source);
+    // FileError naming it. A file's image gets extraCapacity bytes of room
+    // behind it, so that what a later step appends does not move it.
+    std::vector<std::uint8_t> image(const Source& source, std::size_t extraCapacity = 0);
 
 private:
     // The members of one archive; throws ZipException or FileError.

@@ -12,6 +12,7 @@
 #include "core/printable.h"
 #include "core/texts.h"
 #include "core/version.h"
+#include "jobs/job_queue.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "platform/output_clash.h"
@@ -23,13 +24,16 @@
 #include "romops/pipeline.h"
 #include "romops/save_type.h"
 
+#include <condition_variable>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace kst {
@@ -212,7 +216,8 @@ int runProcess(const Options& options, const std::vector<Source>& sources, Archi
             // Sources are only read: a file (even a read-only one) or a member,
             // into memory, logged by its shown name.
             ops::ProcessOutcome outcome =
-                ops::Process(archives.image(source), source.shown, output, options.actions, patchFile, hooks);
+                ops::Process(archives.image(source, ops::roomForActions(options.actions, patchFile)), source.shown,
+                             output, options.actions, patchFile, hooks);
             std::cout << escapeControls(outcome.logLine) << '\n';
             if (outcome.patchOutOfReach)
                 std::cerr << format(tr(texts::CliFileMessage), {escapeControls(source.shown), tr(texts::PatchOutOfReach)})
@@ -257,32 +262,80 @@ int runRemoveEH(const Options& options, const std::vector<Source>& sources, Arch
 }
 
 // What info prints of a source: its header, and the save library it links,
-// which takes the whole image. A file is read through one open, read-only; a
-// member is inflated into memory, within the size limit.
+// which takes the whole image. A file is read through one open, read-only, on
+// a worker; a member is inflated into memory, within the size limit.
 struct SourceInfo {
     RomHeader header;
     std::string save;
 };
 
+// A member's info, read through the archive.
 SourceInfo sourceInfo(const Source& source, ArchiveSources& archives)
 {
-    if (!source.member) {
-        RomFile rom(source.path, RomFile::Access::ReadOnly);
-        RomHeader header = readheader(rom);
-        return {header, ops::scanSaveType(rom).identifier};
-    }
     const std::vector<std::uint8_t> image = archives.image(source);
     if (image.size() < header::MinimumSize)
         throw FileError(source.shown, "Read beyond end of file.");  // as reading such a file says
     return {parseHeader(image, image.size()), ops::findSaveType(image).identifier};
 }
 
+// The files' infos are read on the workers, while the lines follow in the
+// order of the arguments; members are read here, through the one archive reader.
+class ParallelInfos {
+public:
+    explicit ParallelInfos(const std::vector<Source>& sources)
+        : results_(sources.size()), queue_([this](jobs::JobId id, Outcome outcome) {
+              {
+                  std::lock_guard lock(mutex_);
+                  results_[id] = std::move(outcome);
+              }
+              arrived_.notify_all();
+          })
+    {
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            if (sources[i].member)
+                continue;
+            queue_.submit(i, [&source = sources[i]](std::stop_token) -> Outcome {
+                try {
+                    RomFile rom(source.path, RomFile::Access::ReadOnly);
+                    RomHeader header = readheader(rom);
+                    return SourceInfo{header, ops::scanSaveType(rom).identifier};
+                } catch (...) {
+                    return std::current_exception();
+                }
+            });
+        }
+    }
+
+    // The info of source i, once its job has ended; throws what reading it threw.
+    SourceInfo take(std::size_t i)
+    {
+        Outcome outcome;
+        {
+            std::unique_lock lock(mutex_);
+            arrived_.wait(lock, [&] { return results_[i].has_value(); });
+            outcome = std::move(*results_[i]);
+        }
+        if (auto* error = std::get_if<std::exception_ptr>(&outcome))
+            std::rethrow_exception(*error);
+        return std::get<SourceInfo>(outcome);
+    }
+
+private:
+    using Outcome = std::variant<SourceInfo, std::exception_ptr>;
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::vector<std::optional<Outcome>> results_;
+    jobs::JobQueue<Outcome> queue_;
+};
+
 int runInfo(const std::vector<Source>& sources, ArchiveSources& archives)
 {
+    ParallelInfos infos(sources);
     int status = Success;
-    for (const Source& source : sources) {
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const Source& source = sources[i];
         try {
-            const SourceInfo info = sourceInfo(source, archives);
+            const SourceInfo info = source.member ? sourceInfo(source, archives) : infos.take(i);
             const RomHeader& header = info.header;
             // An empty name still takes its column, as it does in the list.
             const std::string name = latin1ToUtf8(header.internalName);

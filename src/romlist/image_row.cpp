@@ -21,7 +21,7 @@ int rowForNewImage(RomGrid& grid)
     return grid.rowCount() - 1;
 }
 
-void writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHeader& header)
+RowId writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHeader& header)
 {
     grid.setCell(ColName, row, nonEmptyCell(nameOf(path)));
     grid.setCell(ColSize, row, kilobytes(header.size));
@@ -30,11 +30,13 @@ void writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHea
     grid.setCell(ColCountry, row, tr(country(header.countryLetter)));
     grid.setCell(ColMaker, row, tr(company(header.makerCode)));
     grid.setCell(ColInput, row, path);
+    grid.setCell(ColSave, row, {});
+    return grid.renewRowId(row);
 }
 
-void writeSaveCell(RomGrid& grid, int row, const ops::SaveType& save)
+void writeSaveCell(RomGrid& grid, int row, const std::optional<ops::SaveType>& save)
 {
-    grid.setCell(ColSave, row, tr(ops::saveTypeText(save.kind)));
+    grid.setCell(ColSave, row, tr(save ? ops::saveTypeText(save->kind) : texts::VerdictUnreadable));
 }
 
 void renamecols(RomGrid& grid)

@@ -4,6 +4,7 @@
 #include "romlist/rom_grid.h"
 #include "romops/save_type.h"
 
+#include <optional>
 #include <string>
 
 namespace kst {
@@ -16,11 +17,14 @@ std::string nonEmptyCell(std::string text);
 int rowForNewImage(RomGrid& grid);
 
 // Writes the cells of a newly added image, in the order Name, Size, Dir,
-// Internal name, Country, Maker, Input. Texts pass through tr().
-void writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHeader& header);
+// Internal name, Country, Maker, Input, and empties its Save cell, which the
+// save scan fills later. Texts pass through tr(). The row gets a new id,
+// which is returned.
+RowId writeImageRow(RomGrid& grid, int row, const std::string& path, const RomHeader& header);
 
-// Writes the Save cell: the save hardware in words.
-void writeSaveCell(RomGrid& grid, int row, const ops::SaveType& save);
+// Writes the Save cell: the save hardware in words, or that the image could
+// not be read to its end (nullopt).
+void writeSaveCell(RomGrid& grid, int row, const std::optional<ops::SaveType>& save);
 
 // Writes the captions into row 0.
 void renamecols(RomGrid& grid);

@@ -5,7 +5,10 @@
 
 namespace kst {
 
-RomGrid::RomGrid() : rows_(MinimumRowCount, Row(ColumnCount)) {}
+RomGrid::RomGrid()
+{
+    setRowCount(MinimumRowCount);
+}
 
 void RomGrid::setRowCount(int count)
 {
@@ -15,19 +18,22 @@ void RomGrid::setRowCount(int count)
         return;
     if (observer_)
         observer_->beforeRowCountChange(old, count);
-    rows_.resize(static_cast<std::size_t>(count), Row(ColumnCount));
+    if (count < old)
+        rows_.resize(static_cast<std::size_t>(count));
+    while (rowCount() < count)
+        rows_.push_back(newRow());
     if (observer_)
         observer_->afterRowCountChange(old, count);
 }
 
 const std::string& RomGrid::cell(int col, int row) const
 {
-    return rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+    return rows_.at(static_cast<std::size_t>(row)).cells.at(static_cast<std::size_t>(col));
 }
 
 void RomGrid::setCell(int col, int row, std::string text)
 {
-    std::string& target = rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+    std::string& target = rows_.at(static_cast<std::size_t>(row)).cells.at(static_cast<std::size_t>(col));
     if (target == text)
         return;
     target = std::move(text);
@@ -50,8 +56,22 @@ void RomGrid::removeRows(int first, int last)
 
 bool RomGrid::isBlankRow(int row) const
 {
-    const Row& cells = rows_.at(static_cast<std::size_t>(row));
+    const std::vector<std::string>& cells = rows_.at(static_cast<std::size_t>(row)).cells;
     return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
+}
+
+RowId RomGrid::renewRowId(int row)
+{
+    return rows_.at(static_cast<std::size_t>(row)).id = ++lastId_;
+}
+
+std::optional<int> RomGrid::rowOf(RowId id, int hint) const
+{
+    // Rows only move up when rows above them go, so the search runs upwards from the hint.
+    for (int row = std::min(hint, rowCount() - 1); row >= 0; --row)
+        if (rows_[static_cast<std::size_t>(row)].id == id)
+            return row;
+    return std::nullopt;
 }
 
 }  // namespace kst

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,10 @@ public:
     virtual void cellChanged(int col, int row) = 0;
 };
 
+// Names a row whatever moves it: work done in the background for a row
+// finds it by its id, not by its index, which removing rows above changes.
+using RowId = std::uint64_t;
+
 // The ROM list's store: text cells addressed by column and row. Row 0 holds
 // the captions; rows 1 and up hold ROMs. There are never fewer than 2 rows.
 class RomGrid {
@@ -54,10 +60,23 @@ public:
     // True when every cell of the row is empty.
     bool isBlankRow(int row) const;
 
+    RowId rowId(int row) const { return rows_.at(static_cast<std::size_t>(row)).id; }
+    // A new id for a row that receives another image: what was under way for
+    // the old one finds no row.
+    RowId renewRowId(int row);
+    // The row of that id; hint is where it is looked for first.
+    std::optional<int> rowOf(RowId id, int hint = 1) const;
+
     void setObserver(GridObserver* observer) { observer_ = observer; }
 
 private:
-    using Row = std::vector<std::string>;
+    struct Row {
+        std::vector<std::string> cells;
+        RowId id = 0;
+    };
+    Row newRow() { return {std::vector<std::string>(ColumnCount), ++lastId_}; }
+
+    RowId lastId_ = 0;
     std::vector<Row> rows_;
     GridObserver* observer_ = nullptr;
 };

@@ -17,16 +17,6 @@ namespace {
 
 using Image = std::vector<std::uint8_t>;
 
-// Room behind the image for the patch and its padding, so that appending it
-// does not move a many-megabyte image. Only a hint: a patch file that is
-// missing or changes size is dealt with when it is read.
-std::size_t patchRoom(const std::filesystem::path& patchFile)
-{
-    std::error_code ec;
-    std::uintmax_t size = std::filesystem::file_size(patchFile, ec);
-    return ec ? 0 : static_cast<std::size_t>(size) + 3;
-}
-
 // The actions on an image read whole; entry is its first three bytes as they
 // were read before it.
 ProcessOutcome runActions(Image image, EntryBytes entry, const std::string& source,
@@ -79,16 +69,24 @@ ProcessOutcome runActions(Image image, EntryBytes entry, const std::string& sour
 
 }  // namespace
 
+std::size_t roomForActions(const Actions& actions, const std::filesystem::path& patchFile)
+{
+    if (!actions.all && !actions.applyExitHack)
+        return 0;
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(patchFile, ec);
+    return ec ? 0 : static_cast<std::size_t>(size) + 3;  // the padding to a word is at most 3 bytes
+}
+
 ProcessOutcome Process(const std::filesystem::path& source, const std::filesystem::path& output,
                        const Actions& actions, const std::filesystem::path& patchFile, const RomOpHooks& hooks)
 {
-    const bool applyExitHack = actions.all || actions.applyExitHack;
     Image image;
     EntryBytes entry{};
     {
         RomFile file(source);
         entry = readEntryBytes(file);
-        image = readImage(file, hooks, applyExitHack ? patchRoom(patchFile) : 0);
+        image = readImage(file, hooks, roomForActions(actions, patchFile));
     }
     return runActions(std::move(image), entry, source.string(), output, actions, patchFile, hooks);
 }

@@ -18,6 +18,11 @@ struct ProcessOutcome {
     std::optional<EntryBytes> newEntry;  // the entry field computed for the patch step, when it ran
 };
 
+// Room to reserve behind an image read for these actions: the patch and its
+// padding, so that appending them does not move a many-megabyte image. Only a
+// hint: a patch file that is missing or changes size is dealt with when read.
+std::size_t roomForActions(const Actions& actions, const std::filesystem::path& patchFile);
+
 // Reads the whole source, runs the chosen actions on it in the fixed order
 // intro removal, trimming, ExitHack patch, and writes the result to output in
 // one piece; output may be the source itself. A missing patch file calls

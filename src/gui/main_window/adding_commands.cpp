@@ -4,6 +4,7 @@
 #include "gui/archive/archive_import.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "platform/path_claims.h"
@@ -94,11 +95,10 @@ void TForm1::addImage(const std::string& path, bool unpackedMember)
     claims_->claim(path);
     RomFile file(path);
     RomHeader header = readheader(file);
-    const ops::SaveType save = ops::scanSaveType(file);  // the rest of the image, through the same open
+    file.close();
     int row = rowForNewImage(grid_);
     writeImageRow(grid_, row, path, header);
-    writeSaveCell(grid_, row, save);
-    file.close();
+    saveScan_->add(row, path);
     if (unpackedMember)
         TempFiles.append(toQt(path));
 }

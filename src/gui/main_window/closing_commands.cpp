@@ -4,6 +4,7 @@
 #include "archive/unpack_plan.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 #include "gui/settings/form3.h"
 #include "platform/file_error.h"
 #include "platform/path_claims.h"
@@ -32,6 +33,8 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // No image is read any more once the unpacked ones go.
+    saveScan_->cancelAll();
     FormCloseQuery();
     FormClose();
     event->accept();

@@ -4,6 +4,7 @@
 #include "gui/common/strings.h"
 #include "gui/list/rom_list_view.h"
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 #include "romlist/list_editing.h"
 
 #include <QLabel>
@@ -31,6 +32,7 @@ void TForm1::Liste1KeyDown(int key, Qt::KeyboardModifiers)
     if (key != DeleteKeyCode || !rowHighlighted())
         return;
     int top = selectionTop();
+    saveScan_->forgetRows(top, selectionBottom());
     removeListRows(grid_, top, selectionBottom());
     selectRows(top, top);
 }
@@ -44,6 +46,7 @@ void TForm1::Removeselection1Click()
 
 void TForm1::UnselectAll1Click()
 {
+    saveScan_->cancelAll();
     clearList(grid_);
     selectRows(1, 1);
 }

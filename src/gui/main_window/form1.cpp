@@ -1,4 +1,5 @@
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 
 #include "core/kilobytes.h"
 #include "core/version.h"
@@ -78,6 +79,8 @@ TForm1::~TForm1()
 {
     Zip1.setUi(nullptr);
     zipUi_.reset();
+    // Its workers stop before the view and the gauge they report to go.
+    saveScan_.reset();
     // The view and its model read the grid, which goes before the widgets
     // that Qt deletes with this window; they go first.
     delete centralWidget();
@@ -169,6 +172,8 @@ void TForm1::buildControls()
     statusBar()->setFixedHeight(18);
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(StatusBar1, 1);
+
+    saveScan_ = std::make_unique<SaveScan>(grid_, Liste1, Bar1);
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(TimerIntervalMs);

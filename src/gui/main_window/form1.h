@@ -35,6 +35,7 @@ namespace kst {
 class PathClaims;
 class QtZipUi;
 class RomListModel;
+class SaveScan;
 struct SkippedEntry;
 class RomListView;
 struct StoredSettings;
@@ -112,13 +113,15 @@ public:
     QString statusText() const;
     void setStatusText(const QString& text);
 
-    // Adds one image as a row; throws FileError when it cannot be read. The
+    // Adds one image as a row from its header; throws FileError when that
+    // cannot be read. The Save cell follows from the background scan. The
     // path of an unpacked archive member is also appended to TempFiles.
     void addImage(const std::string& path, bool unpackedMember);
     // Imports one archive and adds a row for each image member unpacked, in
     // directory order; false when the add must stop (the user closed the
     // window meanwhile). refuse takes the reason an archive gives no rows.
     bool addArchive(const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refuse = {});
+    SaveScan& saveScan() { return *saveScan_; }
     // What this window holds against other running programs: every file its
     // rows list or its close deletes.
     PathClaims& claims() { return *claims_; }
@@ -291,6 +294,7 @@ private:
     RomListModel* model_ = nullptr;
     std::unique_ptr<QtZipUi> zipUi_;
     std::unique_ptr<PathClaims> claims_;
+    std::unique_ptr<SaveScan> saveScan_;
     bool addRunning_ = false;
     bool closePending_ = false;
 };

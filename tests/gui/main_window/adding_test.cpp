@@ -1,10 +1,14 @@
 #include "gui/main_window/form1.h"
+#include "gui/list/rom_list_view.h"
+#include "gui/main_window/save_scan.h"
 #include "gui/support/gui_fixture.h"
 #include "romlist/rom_grid.h"
+#include "support/synthetic_image.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -16,8 +20,6 @@ using Kind = ShownDialog::Kind;
 class AddingTest : public GuiTest {
 protected:
     void SetUp() override { start(); }
-    std::string cell(int col, int row) { return form().grid().cell(col, row); }
-    QString q(const std::string& s) { return QString::fromStdString(s); }
 };
 
 TEST_F(AddingTest, PickedImageFillsRowOne)
@@ -99,6 +101,36 @@ TEST_F(AddingTest, CompletedAddEmptiesNewSizeEvenAfterAFailedFile)
     add({q(image("short.gba", 100)), q(image("c.gba"))}, {Kind::Error});
     for (int row = 1; row < form().grid().rowCount(); ++row)
         EXPECT_EQ(cell(ColNewSize, row), "") << row;
+    EXPECT_EQ(form().grid().rowCount(), 4);
+}
+
+TEST_F(AddingTest, TheSaveScanFindsEachRowByItsIdWhileTheListChanges)
+{
+    // Each image's bytes change between scans under the same name, so a result
+    // that landed on a row by its index or its path would show the old type.
+    const auto write = [&](const std::string& name, const std::string& library) {
+        Bytes bytes = makeImage(0x800);
+        std::copy(library.begin(), library.end(), bytes.begin() + 0x400);
+        writeBytes(folder / name, bytes);
+        return q((folder / name).string());
+    };
+    const QStringList paths{write("a.gba", "FLASH1M_V103"), write("b.gba", "EEPROM_V124"), write("c.gba", "SRAM_V113")};
+    add(paths);
+    EXPECT_EQ(form().grid().cell(ColSave, 1), "");  // nothing until its scan ends
+    form().saveScan().waitForWorkers();             // the results are on their way
+    form().UnselectAll1Click();
+    EXPECT_FALSE(form().saveScan().running());
+    EXPECT_EQ(form().Bar1->value(), 0);
+    write("a.gba", "FLASH_V120");
+    add(paths);
+    form().saveScan().waitForWorkers();
+    form().selectRows(1, 1);
+    form().Liste1KeyDown(DeleteKeyCode, Qt::NoModifier);  // b and c move up
+    write("b.gba", "SRAM_F_V100");
+    add({paths[1]});
+    EXPECT_EQ(cell(ColSave, 1), "EEPROM");
+    EXPECT_EQ(cell(ColSave, 2), "SRAM 32 KB");
+    EXPECT_EQ(cell(ColSave, 3), "SRAM 32 KB");
     EXPECT_EQ(form().grid().rowCount(), 4);
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
+#include "gui/main_window/save_scan.h"
 #include "support/synthetic_image.h"
 
 #include <QApplication>
@@ -58,6 +59,8 @@ void GuiTest::add(const QStringList& paths, std::initializer_list<ShownDialog::K
 
 std::string GuiTest::cell(int col, int row)
 {
+    if (col == ColSave)
+        form().saveScan().finish();
     return form().grid().cell(col, row);
 }
 

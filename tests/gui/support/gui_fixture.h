@@ -52,7 +52,8 @@ protected:
     // Adds images as the add command would, through a scripted open-file
     // dialog, expecting the dialogs of the given kinds to follow it.
     void add(const QStringList& paths, std::initializer_list<ShownDialog::Kind> then = {});
-    // The list's cells, and its Name column from the first row down.
+    // The list's cells (the Save column once its scan has ended), and its
+    // Name column from the first row down.
     std::string cell(int col, int row);
     QStringList names();
 
