@@ -31,11 +31,6 @@ private:
     bool& flag_;
 };
 
-// Extraction options, by bit.
-constexpr std::uint8_t OptionUpdate = 0x01;
-constexpr std::uint8_t OptionFreshen = 0x02;
-constexpr std::uint8_t OptionAsk = 0x08;
-
 }  // namespace
 
 int TZip::Extract()
@@ -47,27 +42,13 @@ int TZip::Extract()
     Busy busy(s.extracting);
     s.cancelFlag = false;
     s.refusals.clear();
-    if (s.entries.empty())
+    if (!s.canExtractInto(ExtractFolder))
         return 0;
-    if (thisDisk(s.endRecord) > 0) {
-        if (s.ui)
-            s.ui->multiDiskNotice();
-        return 0;
-    }
-    std::error_code ec;
-    if (!ExtractFolder.empty() && !fs::is_directory(ExtractFolder, ec)) {
-        if (s.ui)
-            s.ui->missingFolderNotice(ExtractFolder);
-        return 0;
-    }
-    if (!s.module) {
-        s.module = UnzipModule::load(DllFolder);
-        if (!s.module)
-            throw ZipException(format(tr(texts::ZipCannotLoad), {tr(texts::ZipModuleArgument)}));
-    }
+    s.loadModule(DllFolder);
 
     // The module extracts into the current folder. Paths are made whole
     // before it moves, so that relative ones keep naming what they named.
+    std::error_code ec;
     ExtractRequest request;
     request.caller = &s;
     request.callback = &State::callback;
@@ -86,29 +67,60 @@ int TZip::Extract()
             throw ZipException(format(tr(texts::ZipCannotEnterFolder), {target, folder->reason()}));
     }
 
-    s.currentFile.clear();
-    s.fileCount = s.totalBytes = s.bytesDone = s.skippedCount = 0;
-    s.callbackError = nullptr;
-    std::int32_t result = 0;
-    if (ShowProgressDialog && s.ui) {
-        s.ui->createProgressWindow();
-        s.progressWindow = true;
-        try {
-            s.ui->showProgressWindow();
-            result = s.module->exec(block.get());
-        } catch (...) {
-            s.progressWindow = false;
-            s.ui->destroyProgressWindow();
-            throw;
-        }
-        s.progressWindow = false;
-        s.ui->destroyProgressWindow();
-    } else {
-        result = s.module->exec(block.get());
-    }
+    const std::int32_t result = s.runModule(block.get());
     if (s.callbackError)
         std::rethrow_exception(std::exchange(s.callbackError, nullptr));
     FileSpecs.clear();
+    return result;
+}
+
+bool TZip::State::canExtractInto(const std::string& extractFolder) const
+{
+    if (entries.empty())
+        return false;
+    if (thisDisk(endRecord) > 0) {
+        if (ui)
+            ui->multiDiskNotice();
+        return false;
+    }
+    std::error_code ec;
+    if (!extractFolder.empty() && !fs::is_directory(extractFolder, ec)) {
+        if (ui)
+            ui->missingFolderNotice(extractFolder);
+        return false;
+    }
+    return true;
+}
+
+void TZip::State::loadModule(const std::string& dllFolder)
+{
+    if (module)
+        return;
+    module = UnzipModule::load(dllFolder);
+    if (!module)
+        throw ZipException(format(tr(texts::ZipCannotLoad), {tr(texts::ZipModuleArgument)}));
+}
+
+std::int32_t TZip::State::runModule(UnzParams* params)
+{
+    currentFile.clear();
+    fileCount = totalBytes = bytesDone = skippedCount = 0;
+    callbackError = nullptr;
+    if (!owner.ShowProgressDialog || !ui)
+        return module->exec(params);
+    ui->createProgressWindow();
+    progressWindow = true;
+    std::int32_t result = 0;
+    try {
+        ui->showProgressWindow();
+        result = module->exec(params);
+    } catch (...) {
+        progressWindow = false;
+        ui->destroyProgressWindow();
+        throw;
+    }
+    progressWindow = false;
+    ui->destroyProgressWindow();
     return result;
 }
 
@@ -154,16 +166,6 @@ std::int32_t TZip::State::onCallback(UnzCallbackInfo& info)
 void TZip::State::handleAction(UnzCallbackInfo& info)
 {
     const std::string text(info.text, ::strnlen(info.text, UNZ_TEXT_SIZE));
-    // Prompts must not sit under the progress window, which stays on top.
-    auto hideForPrompt = [this] {
-        if (windowShowing())
-            ui->hideProgressWindow();
-    };
-    auto showAfterPrompt = [this] {
-        if (windowShowing())
-            ui->showProgressWindow();
-    };
-
     switch (info.action) {
     case UNZ_ACTION_BEGIN_FILE:
         currentFile = text;
@@ -195,52 +197,15 @@ void TZip::State::handleAction(UnzCallbackInfo& info)
         if (windowShowing())
             ui->setProgressEnd(totalBytes);
         break;
-    case UNZ_ACTION_PASSWORD: {
-        hideForPrompt();
-        const std::string password = ui ? ui->password(text) : std::string();
-        if (!password.empty()) {
-            // The record's text holds at most 511 characters and the terminating zero.
-            const std::size_t length = std::min<std::size_t>(password.size(), UNZ_TEXT_SIZE - 1);
-            std::memcpy(info.text, password.data(), length);
-            info.text[length] = '\0';
-            info.flag = 1;
-            if (info.number > 0)
-                --info.number;
-        } else {
-            info.flag = 0;
-            info.number = 0;
-        }
-        showAfterPrompt();
+    case UNZ_ACTION_PASSWORD:
+        answerPassword(info, text);
         break;
-    }
-    case UNZ_ACTION_CRC_ERROR: {
-        hideForPrompt();
-        const ZipUi::Answer answer = ui ? ui->crcError(text) : ZipUi::Answer::No;
-        info.flag = answer == ZipUi::Answer::Yes ? 1 : 0;
-        if (answer == ZipUi::Answer::Cancel)
-            cancelFlag = true;
-        else
-            showAfterPrompt();
+    case UNZ_ACTION_CRC_ERROR:
+        answerCrcError(info, text);
         break;
-    }
-    case UNZ_ACTION_OVERWRITE: {
-        const std::uint8_t options = owner.ExtractOptions;
-        const bool existingIsOlder = info.flag & 1;
-        if (!(options & (OptionUpdate | OptionFreshen | OptionAsk))) {
-            info.number = 1;
-        } else if (options & (OptionUpdate | OptionFreshen)) {
-            info.number = existingIsOlder ? 1 : 0;
-        } else {
-            hideForPrompt();
-            const ZipUi::Answer answer = ui ? ui->overwrite(text, existingIsOlder) : ZipUi::Answer::No;
-            info.number = answer == ZipUi::Answer::Yes ? 1 : 0;
-            if (answer == ZipUi::Answer::Cancel)
-                cancelFlag = true;
-            else
-                showAfterPrompt();
-        }
+    case UNZ_ACTION_OVERWRITE:
+        answerOverwrite(info, text);
         break;
-    }
     case UNZ_ACTION_SKIPPED:
         ++skippedCount;
         if (std::optional<std::string> why = refusalText(info.number, info.flag))
@@ -248,6 +213,68 @@ void TZip::State::handleAction(UnzCallbackInfo& info)
         break;
     default:
         break;
+    }
+}
+
+// Prompts must not sit under the progress window, which stays on top.
+void TZip::State::hideForPrompt()
+{
+    if (windowShowing())
+        ui->hideProgressWindow();
+}
+
+void TZip::State::showAfterPrompt()
+{
+    if (windowShowing())
+        ui->showProgressWindow();
+}
+
+void TZip::State::answerPassword(UnzCallbackInfo& info, const std::string& member)
+{
+    hideForPrompt();
+    const std::string password = ui ? ui->password(member) : std::string();
+    if (!password.empty()) {
+        // The record's text holds at most 511 characters and the terminating zero.
+        const std::size_t length = std::min<std::size_t>(password.size(), UNZ_TEXT_SIZE - 1);
+        std::memcpy(info.text, password.data(), length);
+        info.text[length] = '\0';
+        info.flag = 1;
+        if (info.number > 0)
+            --info.number;
+    } else {
+        info.flag = 0;
+        info.number = 0;
+    }
+    showAfterPrompt();
+}
+
+void TZip::State::answerCrcError(UnzCallbackInfo& info, const std::string& member)
+{
+    hideForPrompt();
+    const ZipUi::Answer answer = ui ? ui->crcError(member) : ZipUi::Answer::No;
+    info.flag = answer == ZipUi::Answer::Yes ? 1 : 0;
+    if (answer == ZipUi::Answer::Cancel)
+        cancelFlag = true;
+    else
+        showAfterPrompt();
+}
+
+void TZip::State::answerOverwrite(UnzCallbackInfo& info, const std::string& member)
+{
+    const std::uint8_t options = owner.ExtractOptions;
+    const bool existingIsOlder = info.flag & 1;
+    if (!(options & (ExtractUpdate | ExtractFreshen | ExtractAsk))) {
+        info.number = 1;
+    } else if (options & (ExtractUpdate | ExtractFreshen)) {
+        info.number = existingIsOlder ? 1 : 0;
+    } else {
+        hideForPrompt();
+        const ZipUi::Answer answer = ui ? ui->overwrite(member, existingIsOlder) : ZipUi::Answer::No;
+        info.number = answer == ZipUi::Answer::Yes ? 1 : 0;
+        if (answer == ZipUi::Answer::Cancel)
+            cancelFlag = true;
+        else
+            showAfterPrompt();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "archive/parameter_block.h"
 
+#include "archive/tzip.h"
+
 namespace kst {
 namespace {
 
@@ -14,12 +16,11 @@ constexpr std::int32_t PasswordTries = 3;
 
 ParameterBlock::ParameterBlock(ExtractRequest request) : request_(std::move(request))
 {
-    // Bits of ExtractOptions: 0 update, 1 freshen, 2 overwrite all, 3 ask, 4 ignore case.
     const std::uint8_t o = request_.options;
-    const bool update = o & 0x01;
-    const bool freshen = o & 0x02;
-    const bool overwriteAll = o & 0x04;
-    const bool ignoreCase = o & 0x10;
+    const bool update = o & ExtractUpdate;
+    const bool freshen = o & ExtractFreshen;
+    const bool overwriteAll = o & ExtractOverwriteAll;
+    const bool ignoreCase = o & ExtractIgnoreCase;
 
     members_.resize(request_.members.size());
     for (std::size_t i = 0; i < members_.size(); ++i)

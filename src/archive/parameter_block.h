@@ -13,7 +13,7 @@ struct ExtractRequest {
     void* caller = nullptr;
     UnzCallback callback = nullptr;
     std::string password;
-    std::uint8_t options = 0;  // the component's ExtractOptions
+    std::uint8_t options = 0;  // the component's ExtractOptions: ExtractOption bits
     std::vector<std::string> members;
     std::string archivePath;
 };

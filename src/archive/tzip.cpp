@@ -114,39 +114,47 @@ std::unique_ptr<ArchiveFile> TZip::State::openArchive() const
     }
 }
 
-void TZip::State::readDirectory()
-{
-    entries.clear();
-    if (archiveName.empty())
-        return;
-
-    std::unique_ptr<ArchiveFile> file = openArchive();
-    // The directory read while choosing the end record, kept for the one chosen.
-    std::optional<CentralDirectory> directory;
-    std::uint64_t directoryOf = 0;
-    const zip::DirectoryReads directoryReads = [&](const zip::EndRecord& end) {
+// The directories read while the end record is chosen (the record whose
+// directory reads is the archive's): the last one is kept, so that the
+// chosen record's directory is not read twice.
+class DirectoryProbe {
+public:
+    bool reads(std::unique_ptr<ArchiveFile>& file, const zip::EndRecord& end)
+    {
         // A set's directory lies on other disks: read when the user inserts them.
         if (zip::thisDisk(end) != 0 || zip::directoryDisk(end) != 0)
             return true;
         std::optional<DirectoryPlace> place = zip::directoryPlace(readerOf(*file), end);
         if (!place)
             return false;
-        directory = readCentralDirectory(file, zip::directoryStart(*place, file->size()), place->entries, {});
-        directoryOf = end.position;
-        return directory.has_value();
-    };
-    std::optional<TEOCHInfo> found;
-    while (!(found = findEndRecord(*file, directoryReads))) {
-        // No end record: on a disk of a set, the user may have the wrong one in.
-        file.reset();
-        int disk = diskNumberOf(archiveName);
-        if (disk == 0)
-            throw notValid(archiveName);
-        if (!ui || !ui->lastDisk(disk))
-            return;
-        file = openArchive();
+        directory_ = readCentralDirectory(file, zip::directoryStart(*place, file->size()), place->entries, {});
+        readFor_ = end.position;
+        return directory_.has_value();
     }
-    endRecord = *found;
+
+    // The directory of the end record at position, when it was the last one read.
+    std::optional<CentralDirectory> takeFor(std::int64_t position)
+    {
+        if (readFor_ != static_cast<std::uint64_t>(position))
+            return std::nullopt;
+        return std::move(directory_);
+    }
+
+private:
+    std::optional<CentralDirectory> directory_;
+    std::uint64_t readFor_ = 0;
+};
+
+void TZip::State::readDirectory()
+{
+    entries.clear();
+    if (archiveName.empty())
+        return;
+
+    DirectoryProbe probe;
+    std::unique_ptr<ArchiveFile> file = openAtEndRecord(probe);
+    if (!file)
+        return;
     if (isImplausible(endRecord))
         throw notValid(archiveName);
     std::optional<DirectoryPlace> place = directoryPlace(*file, endRecord);
@@ -154,46 +162,73 @@ void TZip::State::readDirectory()
         throw notValid(archiveName);
     if (place->entries == 0)
         return;
+    std::optional<CentralDirectory> directory = readDirectoryAt(file, *place, probe);
+    if (!directory)
+        return;
+    entries = std::move(directory->entries);
+    oemNames = directory->oemNames;
+}
 
+std::unique_ptr<ArchiveFile> TZip::State::openAtEndRecord(DirectoryProbe& probe)
+{
+    std::unique_ptr<ArchiveFile> file = openArchive();
+    std::optional<TEOCHInfo> found;
+    while (!(found = findEndRecord(*file, [&](const zip::EndRecord& end) { return probe.reads(file, end); }))) {
+        // No end record: on a disk of a set, the user may have the wrong one in.
+        file.reset();
+        int disk = diskNumberOf(archiveName);
+        if (disk == 0)
+            throw notValid(archiveName);
+        if (!ui || !ui->lastDisk(disk))
+            return nullptr;
+        file = openArchive();
+    }
+    endRecord = *found;
+    return file;
+}
+
+std::optional<CentralDirectory> TZip::State::readDirectoryAt(std::unique_ptr<ArchiveFile>& file,
+                                                             const DirectoryPlace& place, DirectoryProbe& probe)
+{
     const int lastDisk = thisDisk(endRecord);
     if (directoryDisk(endRecord) != lastDisk) {
         // Disks are labelled from 1, while the record counts them from 0.
         file.reset();
         if (!insertDisk(archiveName, directoryDisk(endRecord) + 1, ui))
-            return;
+            return std::nullopt;
         file = openArchive();
     }
 
-    std::uint64_t start = place->offset;
+    const std::uint64_t start = lastDisk == 0 ? zip::directoryStart(place, file->size()) : place.offset;
+    std::optional<CentralDirectory> directory;
     if (lastDisk == 0)
-        start = zip::directoryStart(*place, file->size());
-    if (lastDisk != 0 || directoryOf != static_cast<std::uint64_t>(endRecord.position))
-        directory.reset();
-
-    NextDisk nextDisk;
-    if (lastDisk > 0) {
-        nextDisk = [this, lastDisk]() -> std::unique_ptr<ArchiveFile> {
-            int disk = diskNumberOf(archiveName);
-            if (disk == 0 || disk > lastDisk || !insertDisk(archiveName, disk + 1, ui))
-                return nullptr;
-            try {
-                return std::make_unique<ArchiveFile>(archiveName);
-            } catch (const FileError&) {
-                return nullptr;
-            }
-        };
-    }
+        directory = probe.takeFor(endRecord.position);
     if (!directory)
-        directory = readCentralDirectory(file, start, place->entries, nextDisk);
+        directory = readCentralDirectory(file, start, place.entries, nextDiskUpTo(lastDisk));
     if (!directory)
         throw ZipException(tr(texts::ZipDirectoryUnreadable));
     // Members of a set of disks lie on other disks; their extraction is refused anyway.
     if (lastDisk == 0
         && !membersLieApart(directory->entries, *file,
-                            static_cast<std::int64_t>(start) - static_cast<std::int64_t>(place->offset)))
+                            static_cast<std::int64_t>(start) - static_cast<std::int64_t>(place.offset)))
         throw ZipException(format(tr(texts::ZipMembersOverlap), {archiveName}));
-    entries = std::move(directory->entries);
-    oemNames = directory->oemNames;
+    return directory;
+}
+
+NextDisk TZip::State::nextDiskUpTo(int lastDisk) const
+{
+    if (lastDisk <= 0)
+        return {};
+    return [this, lastDisk]() -> std::unique_ptr<ArchiveFile> {
+        int disk = diskNumberOf(archiveName);
+        if (disk == 0 || disk > lastDisk || !insertDisk(archiveName, disk + 1, ui))
+            return nullptr;
+        try {
+            return std::make_unique<ArchiveFile>(archiveName);
+        } catch (const FileError&) {
+            return nullptr;
+        }
+    };
 }
 
 }  // namespace kst

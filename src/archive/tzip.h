@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/zip_ui.h"
+#include "zipformat/zip_records.h"
 
 #include <array>
 #include <cstdint>
@@ -19,9 +20,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The bits of TZip::ExtractOptions. Update and freshen replace only files
+// older than their member (freshen writes no new ones); without either, all
+// are overwritten or the user is asked.
+enum ExtractOption : std::uint8_t {
+    ExtractUpdate = 0x01,
+    ExtractFreshen = 0x02,
+    ExtractOverwriteAll = 0x04,
+    ExtractAsk = 0x08,
+    ExtractIgnoreCase = 0x10,
+};
+
 // One member as its central-directory file header describes it.
 struct TFileInfo {
-    std::array<std::uint8_t, 46> header{};  // copied as stored
+    std::array<std::uint8_t, zip::entry::Size> header{};  // copied as stored
     std::uint8_t encrypted = 0;             // bit 0 of the general-purpose flags
     std::string name;                       // UTF-8, "/" as the separator of this system
     std::string extraField;                 // raw bytes
@@ -30,7 +42,7 @@ struct TFileInfo {
 
 // The end-of-central-directory record and where it was found (-1: nowhere).
 struct TEOCHInfo {
-    std::array<std::uint8_t, 22> record{};
+    std::array<std::uint8_t, zip::end::Size> record{};
     std::int64_t position = -1;
 };
 
@@ -56,7 +68,7 @@ public:
     std::string Password;
     std::string DllFolder;
     std::string ExtractFolder;
-    std::uint8_t ExtractOptions = 1;  // bits 0 to 4
+    std::uint8_t ExtractOptions = ExtractUpdate;  // ExtractOption bits
     std::vector<std::string> FileSpecs;
     bool ShowProgressDialog = true;
 

@@ -75,8 +75,7 @@ std::string withNameEscaped(std::string message, const std::string& name)
 // The checksum a central-directory entry holds, as stored.
 std::uint32_t entryCrc(const TFileInfo& entry)
 {
-    constexpr std::size_t CrcOffset = 16;
-    return zip::le32(entry.header.data() + CrcOffset);
+    return zip::le32(entry.header.data() + zip::entry::Crc);
 }
 
 }  // namespace

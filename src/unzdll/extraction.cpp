@@ -1,9 +1,9 @@
 #include "unzdll/extraction.h"
 
+#include "atomicfile/atomic_file.h"
 #include "unzdll/member_folders.h"
 #include "unzdll/member_path.h"
 #include "unzdll/opened_archive.h"
-#include "unzdll/pending_file.h"
 #include "unzdll/reporter.h"
 
 #include <algorithm>
@@ -78,7 +78,7 @@ private:
     std::optional<fs::path> placeOf(const Member& member, bool keepFolders) const;
     Outcome extractOne(const Member& member, const fs::path& place);
     Outcome writeMember(const Member& member, const fs::path& place);
-    Outcome copyData(const Member& member, zip_file_t* file, PendingFile& out);
+    Outcome copyData(const Member& member, zip_file_t* file, AtomicFile& out);
     std::optional<bool> mayReplace(const Member& member, const fs::path& target);
     MemberHandle openMember(const Member& member, Outcome& failure);
     bool isPasswordError() const;
@@ -250,13 +250,19 @@ Extraction::Outcome Extraction::writeMember(const Member& member, const fs::path
     MemberHandle file = openMember(member, failure);
     if (!file)
         return failure;
-    PendingFile out(root_ / place.parent_path());
+    // Mode 0666 lets the umask decide, as for any new file.
+    AtomicFile out(root_ / place.parent_path(), 0666, true);
     if (!out.isOpen())
         return fail(UNZ_SKIP_WRITE, out.error());
     Outcome copied = copyData(member, file.get(), out);
     if (copied != Outcome::Extracted)
         return copied;
-    if (!out.commit(root_ / place, member.modified))
+    if (member.modified) {
+        // A file without its archived time is still a good file: errors pass.
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {*member.modified, 0}};
+        ::futimens(out.descriptor(), times);
+    }
+    if (!out.commit(root_ / place))
         return fail(UNZ_SKIP_WRITE, out.error());
     folders.keep();
     return Outcome::Extracted;
@@ -267,7 +273,7 @@ Extraction::Outcome Extraction::writeMember(const Member& member, const fs::path
 // only when the caller says so, and then only up to the declared size: a
 // header that lies about the size cannot make a file grow past it. The
 // question comes after the last byte, so a file kept is complete.
-Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file, PendingFile& out)
+Extraction::Outcome Extraction::copyData(const Member& member, zip_file_t* file, AtomicFile& out)
 {
     std::int64_t left = member.size;
     bool damaged = false;

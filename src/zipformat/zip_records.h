@@ -63,6 +63,7 @@ constexpr std::size_t Size = 46;
 constexpr std::size_t Version = 4;     // version byte of "version made by"
 constexpr std::size_t HostSystem = 5;  // host-system byte of "version made by"
 constexpr std::size_t Flags = 8;
+constexpr std::size_t Crc = 16;
 constexpr std::size_t CompressedSize = 20;
 constexpr std::size_t UncompressedSize = 24;
 constexpr std::size_t NameLength = 28;

@@ -1,6 +1,7 @@
 #include "unzdll_fixture.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstddef>
 #include <cstring>
 #include <sys/stat.h>
@@ -238,6 +239,25 @@ INSTANTIATE_TEST_SUITE_P(
                       Cancel {"at_second_file", UNZ_ACTION_BEGIN_FILE, 2, {"a.gba"}},
                       Cancel {"at_last_progress", UNZ_ACTION_PROGRESS, 3, {"a.gba"}}),
     byLabel);
+
+class KilledExtractionDeathTest : public UnzDllTest, public ::testing::WithParamInterface<int> {};
+
+// A signal that ends the process halfway through a member leaves nothing behind.
+TEST_P(KilledExtractionDeathTest, LeavesNoTemporaryFile)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");  // forked, not re-run: the child extracts into this test's folder
+    makeGame();
+    const int signal = GetParam();
+    caller.answer = [signal](UnzCallbackInfo& info) {
+        if (info.action == UNZ_ACTION_PROGRESS)
+            ::raise(signal);
+        return UNZ_CONTINUE;
+    };
+    EXPECT_EXIT(extract({"a.gba"}), ::testing::KilledBySignal(signal), "");
+    EXPECT_EQ(everythingIn(out()), std::vector<std::string> {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, KilledExtractionDeathTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP, SIGKILL));
 
 enum class Rule { Ask, Update, Freshen, OverwriteAll };
 

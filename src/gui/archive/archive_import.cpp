@@ -12,9 +12,6 @@
 namespace kst {
 namespace {
 
-// Ask before replacing a file that is already in the temporary folder.
-constexpr std::uint8_t AskBeforeOverwriting = 1 << 3;
-
 // One level only: a temporary folder whose parent is missing is a setting to
 // correct. Says why when the folder cannot be made.
 bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
@@ -75,7 +72,8 @@ ImportResult importArchive(TZip& zip, PathClaims& claims, const std::string& tem
             dialogs().message(qformat(strings::MemberNameRepeated, {archivePath, toQt(name)}));
         zip.FileSpecs = plan.members;
         zip.ExtractFolder = plan.folder;
-        zip.ExtractOptions = AskBeforeOverwriting;
+        // Ask before replacing a file that is already in the temporary folder.
+        zip.ExtractOptions = ExtractAsk;
         result.extracted = zip.Extract();
     } catch (const std::exception& error) {
         // An unreadable archive or a missing unzip module is said, not

@@ -12,7 +12,6 @@
 
 #include <QProgressBar>
 
-#include <array>
 #include <optional>
 
 namespace kst {
@@ -34,6 +33,30 @@ std::optional<QString> pickDatFile(ProfileFile& settings)
         return std::nullopt;
     return answer->files.first();
 }
+
+// What the rows of one verification came to.
+struct VerifyCounts {
+    int verified = 0;
+    int verifiedPadded = 0;
+    int unknown = 0;
+    int unreadable = 0;
+
+    void add(verify::Verdict verdict)
+    {
+        switch (verdict) {
+        case verify::Verdict::Verified:
+            ++verified;
+            break;
+        case verify::Verdict::VerifiedPadded:
+            ++verifiedPadded;
+            break;
+        case verify::Verdict::Unknown:
+            ++unknown;
+            break;
+        }
+    }
+    int checked() const { return verified + verifiedPadded + unknown + unreadable; }
+};
 
 }  // namespace
 
@@ -59,8 +82,7 @@ void TForm1::VerifyDat1Click()
         return;
     }
 
-    // Counts by verdict, then the unreadable ones.
-    std::array<int, 4> counts{};
+    VerifyCounts counts;
     const int rows = grid_.rowCount() - 1;
     for (int row = 1; row <= rows; ++row) {
         if (grid_.isEmptyRow(row))
@@ -68,10 +90,10 @@ void TForm1::VerifyDat1Click()
         try {
             const verify::Verification result = index->verifyFile(grid_.cell(ColInput, row));
             grid_.setCell(ColVerified, row, verify::verdictText(result));
-            ++counts[static_cast<std::size_t>(result.verdict)];
+            counts.add(result.verdict);
         } catch (const FileError&) {
             grid_.setCell(ColVerified, row, kst::tr(texts::VerdictUnreadable));
-            ++counts[3];
+            ++counts.unreadable;
         }
         if (rows > RowsWithoutGauge) {
             Bar1->setRange(0, rows);
@@ -79,10 +101,10 @@ void TForm1::VerifyDat1Click()
             Bar1->repaint();  // painted now: the loop gives no event a turn
         }
     }
-    const int checked = counts[0] + counts[1] + counts[2] + counts[3];
     dialogs().message(qformat(strings::VerifyCounts,
-                              {QString::number(checked), *dat, QString::number(counts[0]),
-                               QString::number(counts[1]), QString::number(counts[2]), QString::number(counts[3])}));
+                              {QString::number(counts.checked()), *dat, QString::number(counts.verified),
+                               QString::number(counts.verifiedPadded), QString::number(counts.unknown),
+                               QString::number(counts.unreadable)}));
 }
 
 }  // namespace kst

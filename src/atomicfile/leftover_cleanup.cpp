@@ -1,4 +1,4 @@
-#include "platform/leftover_cleanup.h"
+#include "atomicfile/leftover_cleanup.h"
 
 #include <atomic>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-// Part of the atomic write (platform/files.h): a named temporary file that a
+// Part of the atomic write (atomicfile/atomic_file.h): a named temporary file that a
 // signal would otherwise leave behind is removed by the signal's handler.
 
 #include <string>
