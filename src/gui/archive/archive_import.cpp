@@ -9,6 +9,9 @@
 #include "gui/main_window/form1.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/platform.h"
+#include "platform/private_folder.h"
+#include "settings/setting_values.h"
 
 #include <string>
 #include <vector>
@@ -20,14 +23,20 @@ namespace {
 constexpr std::uint8_t AskBeforeOverwriting = 1 << 3;
 
 // One level only: a temporary folder whose parent is missing is a setting to
-// correct. Says why when the folder cannot be made.
-bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
+// correct. A folder another user could change under the unpacked files is
+// refused; a folder the user named may be a link of their own. Says why the
+// folder cannot be used.
+bool prepareFolder(const std::string& folder, const ArchiveRefusal& refuse)
 {
-    std::error_code reason;
-    if (createFolder(folder, &reason) != FolderCreation::Failed)
-        return true;
-    refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
-    return false;
+    const bool chosenByUser = folder != defaultTemporaryFolder(platform().temporaryFolder());
+    try {
+        preparePrivateFolder(folder, chosenByUser ? FolderLink::OwnFollowed : FolderLink::Refused);
+    } catch (const FileError& error) {
+        refuse(qformat(strings::TemporaryFolderUnusable, {toQt(folder), toQt(error.reason())}));
+        return false;
+    }
+    openWithoutLinksIn(folder);
+    return true;
 }
 
 std::vector<std::string> imageMemberNames(const TZip& zip)
@@ -49,7 +58,7 @@ bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, c
     TZip& zip = form.Zip1;
     UnpackPlan plan;
     int extracted = 0;
-    if (!makeFolder(temporary, refuse))
+    if (!prepareFolder(temporary, refuse))
         return true;
     try {
         zip.setArchiveName(fromQt(archivePath));
