@@ -96,10 +96,10 @@ TEST(PathClaimsTest, ClaimFilesAreReadUpToACap)
     test::TempFolder folder;
     PathClaims other(folder / "claims");
     other.claim("/a.gba");
-    other.claim("/" + std::string(20 << 20, 'b'));
+    other.claim("/" + std::string(17 << 20, 'b'));
     other.claim("/c.gba");
     PathClaims here(folder / "claims");
-    EXPECT_EQ(here.claimedElsewhere(), std::unordered_set<std::string>{"/a.gba"});
+    EXPECT_TRUE(here.claimedElsewhere() == std::unordered_set<std::string>{"/a.gba"});
 }
 
 }  // namespace
