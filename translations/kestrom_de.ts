@@ -700,6 +700,30 @@ Dieser Ordner kann nicht geöffnet werden: %s</translation>
         <translation>Keine reguläre Datei.</translation>
     </message>
     <message>
+        <source>The file is a symbolic link, which is not followed here.</source>
+        <translation>Die Datei ist eine symbolische Verknüpfung, der hier nicht gefolgt wird.</translation>
+    </message>
+    <message>
+        <source>It is not a folder.</source>
+        <translation>Es ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link.</source>
+        <translation>Es ist eine symbolische Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>It belongs to another user.</source>
+        <translation>Er gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users can write in it.</source>
+        <translation>Andere Benutzer können darin schreiben.</translation>
+    </message>
+    <message>
+        <source>There is no home folder: HOME is not set and the user has none.</source>
+        <translation>Es gibt keinen persönlichen Ordner: HOME ist nicht gesetzt, und der Benutzer hat keinen.</translation>
+    </message>
+    <message>
         <source>File access denied.</source>
         <translation>Zugriff auf die Datei verweigert.</translation>
     </message>
@@ -908,6 +932,12 @@ ist keine gültige Zip-Datei.</translation>
 The temporary folder cannot be created: %s</source>
         <translation>%s
 Der temporäre Ordner kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>%s
+The temporary folder cannot be used: %s</source>
+        <translation>%s
+Der temporäre Ordner kann nicht benutzt werden: %s</translation>
     </message>
     <message>
         <source>Type the new internal name (12 char.)</source>

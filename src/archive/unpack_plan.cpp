@@ -6,12 +6,9 @@
 #include "zipformat/member_file_name.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <unordered_set>
-
-#include <unistd.h>
 
 namespace kst {
 namespace {
@@ -65,22 +62,30 @@ UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder,
     PathClaims::Lock lock = claims.lock();
     const std::unordered_set<std::string> elsewhere = claims.claimedElsewhere();
     // Never empty-handed: a fresh folder holds nothing, unless a row lists a
-    // file in a folder of that name that was removed from under it.
-    while (anyHeld(claims, elsewhere, plan.folder, plan.members)) {
-        std::string pattern = temporaryFolder + "kestrom-XXXXXX";
-        if (!::mkdtemp(pattern.data()))
-            throw fileErrorFromErrno(pattern);
-        plan.folder = pattern + "/";
-        plan.ownFolder = true;
-    }
-    for (const std::string& name : plan.members) {
-        if (!unpackedMemberPath(plan.folder, name))
-            continue;
-        claims.claim(plan.folder + writtenName(name));
-        std::optional<std::string> missing = outermostMissingFolder(plan.folder, name);
-        if (!plan.ownFolder && missing &&
-            std::find(plan.newFolders.begin(), plan.newFolders.end(), *missing) == plan.newFolders.end())
-            plan.newFolders.push_back(*missing);
+    // file in a folder of that name that was removed from under it. When the
+    // other programs cannot be told of the claims, the shared folder would
+    // let them unpack over these files: a fresh folder then too.
+    bool fresh = anyHeld(claims, elsewhere, plan.folder, plan.members);
+    for (;;) {
+        while (fresh) {
+            plan.folder = createUniqueFolder(temporaryFolder, "kestrom-").string() + "/";
+            plan.ownFolder = true;
+            fresh = anyHeld(claims, elsewhere, plan.folder, plan.members);
+        }
+        plan.newFolders.clear();
+        bool allShown = true;
+        for (const std::string& name : plan.members) {
+            if (!unpackedMemberPath(plan.folder, name))
+                continue;
+            allShown = claims.claim(plan.folder + writtenName(name)) && allShown;
+            std::optional<std::string> missing = outermostMissingFolder(plan.folder, name);
+            if (!plan.ownFolder && missing &&
+                std::find(plan.newFolders.begin(), plan.newFolders.end(), *missing) == plan.newFolders.end())
+                plan.newFolders.push_back(*missing);
+        }
+        if (allShown || plan.ownFolder)
+            break;
+        fresh = true;
     }
     return plan;
 }

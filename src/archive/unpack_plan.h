@@ -23,7 +23,8 @@ struct UnpackPlan {
 // and every member has a file of its own. The module writes equivalent names
 // to one file, so only the first of them is unpacked. When a member's file
 // in the temporary folder is held, here or by another running program, the
-// archive goes into a fresh folder of its own inside it instead. Before the
+// archive goes into a fresh folder of its own inside it instead, and so it
+// does when the claims cannot be shown to the other programs. Before the
 // plan is returned, the members' files are claimed. Throws FileError when
 // that fresh folder cannot be made. The folder ends with the separator.
 UnpackPlan planUnpacking(PathClaims& claims, const std::string& temporaryFolder, const std::vector<std::string>& names);

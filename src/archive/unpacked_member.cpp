@@ -1,5 +1,6 @@
 #include "archive/unpacked_member.h"
 
+#include "platform/files.h"
 #include "zipformat/member_file_name.h"
 
 #include <filesystem>
@@ -15,17 +16,18 @@ std::optional<std::string> unpackedMemberPath(const std::string& folder, const s
         return std::nullopt;
     const fs::path relative(*file);
 
+    const std::optional<FileIdentity> base = fileIdentity(folder);
     std::error_code ec;
-    fs::path base = fs::canonical(folder, ec);
-    if (ec)
+    const fs::path resolved = fs::weakly_canonical(fs::path(folder) / relative, ec);
+    if (!base || ec || fileIdentity(resolved) == base)
         return std::nullopt;
-    fs::path resolved = fs::weakly_canonical(base / relative, ec);
-    if (ec)
-        return std::nullopt;
-    fs::path inside = resolved.lexically_relative(base);
-    if (inside.empty() || *inside.begin() == ".." || inside == ".")
-        return std::nullopt;
-    return folder + name;
+    // Inside when a folder on the way, links resolved, is the extraction folder itself.
+    for (fs::path up = resolved.parent_path();; up = up.parent_path()) {
+        if (fileIdentity(up) == base)
+            return folder + name;
+        if (!up.has_relative_path())
+            return std::nullopt;
+    }
 }
 
 }  // namespace kst

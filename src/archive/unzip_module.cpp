@@ -17,7 +17,8 @@ std::unique_ptr<UnzipModule> UnzipModule::load(const std::string& folder)
     } else {
         // Beside the program, or where an install put it.
         candidates.push_back(locateProgramFiles(platform()).unzipModule);
-        candidates.push_back(platform().systemFolder() / UnzipModuleFile);
+        if (const fs::path system = platform().systemFolder(); !system.empty())
+            candidates.push_back(system / UnzipModuleFile);
         candidates.push_back(UnzipModuleFile);  // no folder: the loader searches its own path
     }
     for (const fs::path& candidate : candidates) {

@@ -10,9 +10,6 @@
 #include "romops/image_file.h"
 #include "zipformat/limits.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <iostream>
 #include <optional>
 
@@ -49,17 +46,6 @@ private:
     static void say(const std::string& text) { std::cerr << escapeControls(text.substr(0, text.find('\n'))) << '\n'; }
 };
 
-// The archive component would create a missing archive as an empty one; a
-// command-line argument that names nothing is an error instead.
-void requireReadable(const std::string& path)
-{
-    // Not blocking: a FIFO named like an archive must not wait for a writer.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw fileErrorFromErrno(path);
-    ::close(fd);
-}
-
 // The component's messages break their lines where their texts do; only the
 // archive's name in them is written with its control characters escaped.
 std::string withNameEscaped(std::string message, const std::string& name)
@@ -93,7 +79,9 @@ ArchiveSources::~ArchiveSources()
 
 std::vector<Source> ArchiveSources::list(const std::string& archive, bool& failed)
 {
-    requireReadable(archive);
+    // The archive component would create a missing archive as an empty one;
+    // a command-line argument that names nothing is an error instead.
+    checkReadable(archive);
     zip_.setArchiveName(archive);
     const std::vector<int> images = imageMembers(zip_);
     if (images.empty()) {

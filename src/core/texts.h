@@ -150,10 +150,19 @@ inline constexpr TextId TagEhApplied = QT_TRANSLATE_NOOP("Kestrom", " [EH Applie
 inline constexpr TextId NotARegularFile = QT_TRANSLATE_NOOP("Kestrom", "Not a regular file.");
 inline constexpr TextId FileAccessDenied = QT_TRANSLATE_NOOP("Kestrom", "File access denied.");
 inline constexpr TextId FileLargerThan = QT_TRANSLATE_NOOP("Kestrom", "The file is larger than %s.");
+inline constexpr TextId FileIsLink = QT_TRANSLATE_NOOP("Kestrom", "The file is a symbolic link, which is not followed here.");
 inline constexpr TextId ReadBeyondEnd = QT_TRANSLATE_NOOP("Kestrom", "Read beyond end of file.");
 inline constexpr TextId SettingHoldsLineBreak = QT_TRANSLATE_NOOP("Kestrom", "A setting cannot hold a line break.");
 inline constexpr TextId SizeInMiB = QT_TRANSLATE_NOOP("Kestrom", "%d MiB");
 inline constexpr TextId SizeInBytes = QT_TRANSLATE_NOOP("Kestrom", "%d bytes");
+
+// Folders that hold the user's files where other users could reach them
+inline constexpr TextId NotAFolder = QT_TRANSLATE_NOOP("Kestrom", "It is not a folder.");
+inline constexpr TextId FolderIsLink = QT_TRANSLATE_NOOP("Kestrom", "It is a symbolic link.");
+inline constexpr TextId FolderOfOtherUser = QT_TRANSLATE_NOOP("Kestrom", "It belongs to another user.");
+inline constexpr TextId FolderWritableByOthers = QT_TRANSLATE_NOOP("Kestrom", "Other users can write in it.");
+inline constexpr TextId NoHomeFolder =
+    QT_TRANSLATE_NOOP("Kestrom", "There is no home folder: HOME is not set and the user has none.");
 
 // The ExitHack patch and its removal
 inline constexpr TextId PatchFileMissing = QT_TRANSLATE_NOOP("Kestrom", "The file 'patch.wnt' is missing.");

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <string>
+#include <utility>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,7 +31,40 @@ std::string sizeText(std::uint64_t bytes)
     return format(tr(texts::SizeInBytes), {std::to_string(bytes)});
 }
 
+std::vector<std::filesystem::path>& linklessFolders()
+{
+    static std::vector<std::filesystem::path> folders;
+    return folders;
+}
+
+std::filesystem::path absoluteNormal(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+    return (ec ? path : whole).lexically_normal();
+}
+
+bool inLinklessFolder(const std::filesystem::path& path)
+{
+    if (linklessFolders().empty())
+        return false;
+    const std::filesystem::path file = absoluteNormal(path);
+    return std::any_of(linklessFolders().begin(), linklessFolders().end(), [&](const std::filesystem::path& folder) {
+        const std::filesystem::path inside = file.lexically_relative(folder);
+        return !inside.empty() && *inside.begin() != "..";
+    });
+}
+
 }  // namespace
+
+void openWithoutLinksIn(const std::filesystem::path& folder)
+{
+    std::filesystem::path whole = absoluteNormal(folder);
+    if (whole.filename().empty())
+        whole = whole.parent_path();  // "dir/" and "dir" are one folder
+    if (std::find(linklessFolders().begin(), linklessFolders().end(), whole) == linklessFolders().end())
+        linklessFolders().push_back(whole);
+}
 
 FileError fileErrorFromErrno(const std::filesystem::path& path)
 {
@@ -50,6 +86,22 @@ void failWritesPastFileSizeLimit()
     struct sigaction caught {};
     caught.sa_handler = [](int) {};
     ::sigaction(SIGXFSZ, &caught, nullptr);
+}
+
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+void checkReadable(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw fileErrorFromErrno(path);
+    ::close(fd);
 }
 
 bool fileExists(const std::filesystem::path& path)
@@ -111,7 +163,10 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, std::
 RomFile::RomFile(const std::filesystem::path& path, Access access) : path_(path)
 {
     // Not blocking, so that a FIFO is refused below instead of waiting for a writer.
-    fd_ = ::open(path.c_str(), (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    const int noFollow = inLinklessFolder(path) ? O_NOFOLLOW : 0;
+    fd_ = ::open(path.c_str(), (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | noFollow);
+    if (fd_ < 0 && noFollow && errno == ELOOP)
+        throw FileError(path, tr(texts::FileIsLink));
     if (fd_ < 0)
         throw fileErrorFromErrno(path);
     struct stat st {};
@@ -192,6 +247,86 @@ void RomFile::close()
         ::close(fd_);
         fd_ = -1;
     }
+}
+
+SharedFile::SharedFile(const std::filesystem::path& path, Mode mode) : path_(path)
+{
+    const int flags = mode == Mode::Read ? O_RDONLY : O_RDWR | O_CREAT | O_APPEND;
+    fd_ = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (fd_ < 0)
+        throw errno == ELOOP ? FileError(path, tr(texts::FileIsLink)) : fileErrorFromErrno(path);
+}
+
+SharedFile SharedFile::createUnique(const std::filesystem::path& folder, const std::string& suffix)
+{
+    std::string pattern = (folder / ("XXXXXX" + suffix)).string();
+    int fd = ::mkostemps(pattern.data(), static_cast<int>(suffix.size()), O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        throw fileErrorFromErrno(pattern);
+    return SharedFile(pattern, fd);
+}
+
+SharedFile::~SharedFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+SharedFile::SharedFile(SharedFile&& other) noexcept : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1))
+{
+}
+
+SharedFile& SharedFile::operator=(SharedFile&& other) noexcept
+{
+    std::swap(path_, other.path_);
+    std::swap(fd_, other.fd_);
+    return *this;
+}
+
+bool SharedFile::lock(Lock kind, bool wait)
+{
+    const int operation = (kind == Lock::Shared ? LOCK_SH : LOCK_EX) | (wait ? 0 : LOCK_NB);
+    int result = 0;
+    while ((result = ::flock(fd_, operation)) != 0 && errno == EINTR) {
+    }
+    return result == 0;
+}
+
+bool SharedFile::append(std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string SharedFile::readAtMost(std::size_t limit)
+{
+    std::string text;
+    char buffer[8192];
+    while (text.size() < limit) {
+        ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, limit - text.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return text;
+}
+
+std::filesystem::path createUniqueFolder(const std::filesystem::path& folder, const std::string& prefix)
+{
+    std::string pattern = (folder / (prefix + "XXXXXX")).string();
+    if (!::mkdtemp(pattern.data()))
+        throw fileErrorFromErrno(pattern);
+    return pattern;
 }
 
 }  // namespace kst

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <system_error>
@@ -24,6 +25,20 @@ FileError fileErrorFromErrno(const std::filesystem::path& path);
 FileError outOfMemoryError(const std::filesystem::path& path);
 // "The file is larger than LIMIT.", naming the file.
 FileTooLarge fileTooLargeError(const std::filesystem::path& path, std::uint64_t limit);
+
+// A file as the system knows it: two names with one identity name one file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
+// The identity of what the path names, links followed; nothing when it names nothing.
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
+
+// Throws FileError when the file cannot be opened for reading; a FIFO does
+// not make it wait for a writer.
+void checkReadable(const std::filesystem::path& path);
 
 // Something of that name is there and is not a folder.
 bool fileExists(const std::filesystem::path& path);
@@ -87,6 +102,12 @@ void copyFileAtomically(const std::filesystem::path& from, const std::filesystem
 // stands in for a file system that has none, so that the fallback can be tested.
 void allowUnnamedTemporaryFiles(bool allowed);
 
+// From now on a file in the folder (or below it) is opened by RomFile and
+// readWholeFile without following a link in its own name: such a link in the
+// temporary folder was put there by someone else and is refused. Held for
+// the life of the process.
+void openWithoutLinksIn(const std::filesystem::path& folder);
+
 // A regular file opened for byte-wise access. By default it is opened the way
 // images are, for reading and writing: the open fails for a file the user
 // marked read-only, so a file that cannot be processed is refused before
@@ -121,5 +142,41 @@ private:
     std::filesystem::path path_;
     int fd_ = -1;
 };
+
+// A file that the running programs of one user share through an advisory
+// lock on it (the claims). A link in its name is refused, and nothing waits
+// for a writer. Every failure to open throws FileError.
+class SharedFile {
+public:
+    enum class Mode {
+        Read,    // an existing file, for reading
+        Create,  // made when missing (readable only by the user), for reading and appending
+    };
+    SharedFile(const std::filesystem::path& path, Mode mode);
+    // A new file of a name of its own in the folder (random text + suffix), for appending.
+    static SharedFile createUnique(const std::filesystem::path& folder, const std::string& suffix);
+    ~SharedFile();
+    SharedFile(SharedFile&& other) noexcept;
+    SharedFile& operator=(SharedFile&& other) noexcept;
+
+    const std::filesystem::path& path() const { return path_; }
+    enum class Lock { Shared, Exclusive };
+    // Takes the lock, waiting for it or not; false when it is held elsewhere
+    // (not waiting) or cannot be taken. It goes with the file's closing.
+    bool lock(Lock kind, bool wait);
+    // False when not every byte could be written.
+    bool append(std::string_view bytes);
+    // What the file holds, up to limit bytes.
+    std::string readAtMost(std::size_t limit);
+
+private:
+    SharedFile(std::filesystem::path path, int fd) : path_(std::move(path)), fd_(fd) {}
+    std::filesystem::path path_;
+    int fd_ = -1;
+};
+
+// Makes a new folder of a name of its own in the folder (prefix + random
+// text), readable only by the user; throws FileError.
+std::filesystem::path createUniqueFolder(const std::filesystem::path& folder, const std::string& prefix);
 
 }  // namespace kst

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -14,11 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using FileId = std::pair<dev_t, ino_t>;
-using Place = std::pair<dev_t, std::string>;
+using Place = std::pair<std::uint64_t, std::string>;  // a device and a path on it
 
 struct PathKeys {
-    std::optional<FileId> file;  // the file the path names now, if any
+    std::optional<FileIdentity> file;  // the file the path names now, if any
     Place place;                 // where a write through the path would put its file
 };
 
@@ -53,9 +51,7 @@ private:
     PathKeys of(const std::string& path)
     {
         PathKeys keys;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0)
-            keys.file = FileId(st.st_dev, st.st_ino);
+        keys.file = fileIdentity(path);
         fs::path real = path;
         try {
             real = followLinks(path);
@@ -74,7 +70,7 @@ private:
     struct Folder {
         fs::path real;      // links and ".." resolved
         fs::path existing;  // the deepest folder of it that is there
-        dev_t device = 0;   // the file system the folder is or would be made on
+        std::uint64_t device = 0;  // the file system the folder is or would be made on
     };
 
     // The outputs of a run share a folder or a few: each is resolved once.
@@ -88,23 +84,23 @@ private:
         folder.real = fs::weakly_canonical(parent, ec);
         if (ec)
             folder.real = parent.lexically_normal();
-        struct stat st {};
         folder.existing = folder.real;
-        while (::stat(folder.existing.c_str(), &st) != 0 && folder.existing.has_relative_path())
+        std::optional<FileIdentity> existing;
+        while (!(existing = fileIdentity(folder.existing)) && folder.existing.has_relative_path())
             folder.existing = folder.existing.parent_path();
-        folder.device = st.st_dev;
+        folder.device = existing ? existing->device : 0;
         return folder;
     }
 
     // Asked once per file system, of the first name inside it that has a
     // letter (the folder it is mounted on belongs to another file system).
-    void askWhetherCaseFolds(dev_t device, fs::path at)
+    void askWhetherCaseFolds(std::uint64_t device, fs::path at)
     {
         if (devices_.contains(device))
             return;
         for (; at.has_relative_path(); at = at.parent_path()) {
-            struct stat parent {};
-            if (::stat(at.parent_path().c_str(), &parent) != 0 || parent.st_dev != device)
+            const std::optional<FileIdentity> parent = fileIdentity(at.parent_path());
+            if (!parent || parent->device != device)
                 return;
             if (holdsLetter(at.filename().string())) {
                 devices_[device] = probe_(at);
@@ -115,7 +111,7 @@ private:
 
     const CaseProbe& probe_;
     std::map<fs::path, Folder> folders_;
-    std::map<dev_t, bool> devices_;
+    std::map<std::uint64_t, bool> devices_;
 };
 
 // The paths seen so far by their keys; the first path of a key keeps it.
@@ -139,7 +135,7 @@ public:
     }
 
 private:
-    std::map<FileId, std::size_t> files_;
+    std::map<FileIdentity, std::size_t> files_;
     std::map<Place, std::size_t> places_;
 };
 

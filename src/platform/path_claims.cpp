@@ -1,9 +1,10 @@
 #include "platform/path_claims.h"
 
+#include "platform/files.h"
+#include "platform/private_folder.h"
+
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <vector>
 
 namespace kst {
 namespace {
@@ -11,92 +12,77 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* ClaimExtension = ".claim";
+// The files a holder left behind because others listed them, for the last of those to delete.
+constexpr const char* LeftBehindName = "left-behind";
+// Far more than the paths of any list; a larger file is read no further.
+constexpr std::size_t MaxClaimFileSize = 16 << 20;
 
-int lockFile(int fd, int operation)
+// Keys end with a NUL, the one byte no path holds; a last key without one is
+// still being written (or was cut at the size cap).
+void addKeys(const std::string& text, std::unordered_set<std::string>& into)
 {
-    int result = 0;
-    while ((result = ::flock(fd, operation)) != 0 && errno == EINTR) {
-    }
-    return result;
-}
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-void readKeys(int fd, std::unordered_set<std::string>& into)
-{
-    std::string text;
-    char buffer[8192];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    // Keys end with a NUL, the one byte no path holds; a last key without
-    // one is still being written.
     std::size_t start = 0;
     for (std::size_t end; (end = text.find('\0', start)) != std::string::npos; start = end + 1)
         into.insert(text.substr(start, end - start));
+}
+
+// A regular file, never what a link leads to.
+void removeRegularFile(const fs::path& file)
+{
+    std::error_code ec;
+    if (fs::is_regular_file(fs::symlink_status(file, ec)))
+        fs::remove(file, ec);
 }
 
 }  // namespace
 
 PathClaims::Lock::Lock(const fs::path& file)
 {
-    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd_ >= 0 && lockFile(fd_, LOCK_EX) != 0) {
-        ::close(fd_);
-        fd_ = -1;
+    if (file.empty())
+        return;
+    try {
+        file_ = std::make_unique<SharedFile>(file, SharedFile::Mode::Create);
+        if (!file_->lock(SharedFile::Lock::Exclusive, true))
+            file_.reset();
+    } catch (const FileError&) {
+        // Nothing to lock: the claims folder cannot be used.
     }
 }
 
-PathClaims::Lock::~Lock()
-{
-    if (fd_ >= 0)
-        ::close(fd_);  // releases the lock
-}
+PathClaims::Lock::~Lock() = default;  // closing releases the lock
 
 PathClaims::PathClaims(fs::path folder) : folder_(std::move(folder))
 {
     std::error_code ec;
-    fs::create_directories(folder_, ec);
+    fs::create_directories(folder_.parent_path(), ec);
+    try {
+        // Another user's folder, or a link put in its place, could show or hide any claim.
+        preparePrivateFolder(folder_, FolderLink::Refused);
+    } catch (const FileError&) {
+        return;
+    }
+    usable_ = true;
     // Made and locked under the lock: a reader never finds it unlocked and
     // takes it for a dead program's.
     Lock guard = lock();
-    std::string pattern = (folder_ / ("XXXXXX" + std::string(ClaimExtension))).string();
-    int fd = ::mkostemps(pattern.data(), static_cast<int>(std::char_traits<char>::length(ClaimExtension)),
-                         O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    if (lockFile(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::unlink(pattern.c_str());
-        ::close(fd);
-        return;
+    try {
+        SharedFile file = SharedFile::createUnique(folder_, ClaimExtension);
+        if (!file.lock(SharedFile::Lock::Exclusive, false)) {
+            fs::remove(file.path(), ec);
+            return;
+        }
+        file_ = std::make_unique<SharedFile>(std::move(file));
+    } catch (const FileError&) {
+        // Unwritable: claims are kept here only.
     }
-    fd_ = fd;
-    file_ = pattern;
 }
 
 PathClaims::~PathClaims()
 {
-    if (fd_ < 0)
+    if (!file_)
         return;
-    ::unlink(file_.c_str());
-    ::close(fd_);
+    std::error_code ec;
+    fs::remove(file_->path(), ec);
 }
 
 std::string PathClaims::key(const fs::path& path)
@@ -109,33 +95,76 @@ std::string PathClaims::key(const fs::path& path)
     return (ec ? whole.lexically_normal() : resolved).string();
 }
 
-void PathClaims::claim(const fs::path& path)
+bool PathClaims::claim(const fs::path& path)
 {
     std::string k = key(path);
-    if (!own_.insert(k).second || fd_ < 0)
-        return;
+    if (!own_.insert(k).second)
+        return shown_.contains(k);
     k.push_back('\0');
-    writeAll(fd_, k);
+    if (!file_ || !file_->append(k))
+        return false;
+    k.pop_back();
+    shown_.insert(k);
+    return true;
 }
 
 std::unordered_set<std::string> PathClaims::claimedElsewhere() const
 {
     std::unordered_set<std::string> keys;
+    if (!usable_)
+        return keys;
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& file = it->path();
-        if (file.extension() != ClaimExtension || file == file_)
+        if (file.extension() != ClaimExtension || (file_ && file == file_->path()))
             continue;
-        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0)
-            continue;
-        if (lockFile(fd, LOCK_SH | LOCK_NB) == 0)
-            ::unlink(file.c_str());  // nobody holds it: its program has ended
-        else if (errno == EWOULDBLOCK)
-            readKeys(fd, keys);
-        ::close(fd);
+        try {
+            SharedFile claims(file, SharedFile::Mode::Read);
+            if (claims.lock(SharedFile::Lock::Shared, false))
+                fs::remove(file, ec);  // nobody holds it: its program has ended
+            else if (errno == EWOULDBLOCK)
+                addKeys(claims.readAtMost(MaxClaimFileSize), keys);
+        } catch (const FileError&) {
+            // Gone meanwhile, or a link: it claims nothing.
+        }
     }
     return keys;
+}
+
+void PathClaims::deleteUnclaimed(const std::vector<fs::path>& files)
+{
+    const std::unordered_set<std::string> elsewhere = claimedElsewhere();
+    std::unordered_set<std::string> candidates;
+    std::vector<std::string> kept;
+    const fs::path leftBehind = folder_ / LeftBehindName;
+    if (usable_) {
+        try {
+            addKeys(SharedFile(leftBehind, SharedFile::Mode::Read).readAtMost(MaxClaimFileSize), candidates);
+        } catch (const FileError&) {
+            // None left behind yet.
+        }
+    }
+    for (const fs::path& file : files)
+        candidates.insert(key(file));
+    std::string remaining;
+    for (const std::string& file : candidates) {
+        if (!elsewhere.contains(file))
+            removeRegularFile(file);
+        else
+            remaining += file + '\0';
+    }
+    if (!usable_)
+        return;
+    std::error_code ec;
+    if (remaining.empty()) {
+        fs::remove(leftBehind, ec);
+        return;
+    }
+    try {
+        writeFileAtomically(leftBehind, remaining);
+    } catch (const FileError&) {
+        // Best effort: the others then keep what they list.
+    }
 }
 
 }  // namespace kst

@@ -29,9 +29,13 @@ public:
 
     // Folder of the running executable.
     virtual std::filesystem::path programFolder() const = 0;
-    // The per-user folder that stands in for the Windows folder; created when missing.
+    // The per-user folder that stands in for the Windows folder; created when
+    // missing. These folders of the user are empty when the user has no home
+    // ($HOME unset and none in the password database): a shared folder in
+    // their place would let other users plant files the program loads.
     virtual std::filesystem::path systemFolder() const = 0;
-    // The system's folder for temporary files.
+    // The user's own folder for the program's temporary files, not created
+    // here: $XDG_RUNTIME_DIR/kestrom, else kestrom-UID in the system's one.
     virtual std::filesystem::path temporaryFolder() const = 0;
     // The user's folder for this program's settings ($XDG_CONFIG_HOME/kestrom); not created here.
     virtual std::filesystem::path configFolder() const = 0;

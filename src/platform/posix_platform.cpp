@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,17 +26,25 @@ private:
     void* handle_;
 };
 
+// HOME, else the home the password database gives the user; empty when
+// there is neither, never a shared folder in its place.
+std::filesystem::path userHome()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir == '/')
+        return user->pw_dir;
+    return {};
+}
+
 // An XDG base folder: the variable when it holds an absolute path, else its
-// usual place in the home folder.
+// usual place in the home folder; empty without a home.
 std::filesystem::path userFolder(const char* variable, const char* inHome)
 {
     if (const char* value = std::getenv(variable); value && *value == '/')
         return value;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::filesystem::path(home) / inHome;
-    std::error_code ec;
-    std::filesystem::path temporary = std::filesystem::temp_directory_path(ec);
-    return ec ? std::filesystem::path("/tmp") : temporary;
+    const std::filesystem::path home = userHome();
+    return home.empty() ? home : home / inHome;
 }
 
 std::unique_ptr<Platform>& installed()
@@ -69,7 +79,10 @@ std::filesystem::path PosixPlatform::programFolder() const
 
 std::filesystem::path PosixPlatform::systemFolder() const
 {
-    std::filesystem::path folder = userFolder("XDG_DATA_HOME", ".local/share") / "kestrom";
+    const std::filesystem::path base = userFolder("XDG_DATA_HOME", ".local/share");
+    if (base.empty())
+        return base;
+    std::filesystem::path folder = base / "kestrom";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return folder;
@@ -77,21 +90,24 @@ std::filesystem::path PosixPlatform::systemFolder() const
 
 std::filesystem::path PosixPlatform::temporaryFolder() const
 {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
+        return std::filesystem::path(runtime) / "kestrom";
     std::error_code ec;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    return ec ? std::filesystem::path("/tmp") : folder;
+    std::filesystem::path system = std::filesystem::temp_directory_path(ec);
+    if (ec)
+        system = "/tmp";
+    return system / ("kestrom-" + std::to_string(::getuid()));
 }
 
 std::filesystem::path PosixPlatform::configFolder() const
 {
-    return userFolder("XDG_CONFIG_HOME", ".config") / "kestrom";
+    const std::filesystem::path base = userFolder("XDG_CONFIG_HOME", ".config");
+    return base.empty() ? base : base / "kestrom";
 }
 
 std::filesystem::path PosixPlatform::homeFolder() const
 {
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    return temporaryFolder();
+    return userHome();
 }
 
 std::filesystem::path PosixPlatform::installedDataFolder() const

@@ -1,5 +1,6 @@
 #include "platform/program_files.h"
 
+#include "core/texts.h"
 #include "platform/files.h"
 
 namespace kst {
@@ -27,8 +28,10 @@ std::filesystem::path besideOrInstalled(const Platform& services, const std::fil
 // menu shell's patch there needs no write access to the program or the install.
 std::filesystem::path findPatchFile(const Platform& services)
 {
-    const std::filesystem::path own = services.systemFolder() / PatchName;
-    return services.fileExists(own) ? own : besideOrInstalled(services, services.installedDataFolder(), PatchName);
+    const std::filesystem::path system = services.systemFolder();
+    if (!system.empty() && services.fileExists(system / PatchName))
+        return system / PatchName;
+    return besideOrInstalled(services, services.installedDataFolder(), PatchName);
 }
 
 }  // namespace
@@ -44,9 +47,12 @@ ProgramFiles locateProgramFiles(const Platform& services)
     const std::filesystem::path shipped = services.installedDataFolder() / SettingsName;
     const bool besideExists = services.fileExists(beside);
     if (!services.folderWritable(program) || (!besideExists && services.fileExists(shipped))) {
-        files.settings = services.configFolder() / SettingsName;
+        // Without a home there is no place of the user's own for them: left empty.
+        if (const std::filesystem::path config = services.configFolder(); !config.empty())
+            files.settings = config / SettingsName;
         files.shippedSettings = besideExists ? beside : shipped;
-        files.outputFolder = services.homeFolder() / UserOutputFolderName;
+        if (const std::filesystem::path home = services.homeFolder(); !home.empty())
+            files.outputFolder = home / UserOutputFolderName;
     } else {
         files.settings = beside;
         files.outputFolder = program;
@@ -56,6 +62,8 @@ ProgramFiles locateProgramFiles(const Platform& services)
 
 bool prepareSettings(Platform& services, const ProgramFiles& files)
 {
+    if (files.settings.empty())
+        throw FileError(SettingsName, tr(texts::NoHomeFolder));
     if (services.fileExists(files.settings))
         return true;
     if (files.shippedSettings.empty() || !services.fileExists(files.shippedSettings))

@@ -12,7 +12,8 @@ namespace kst {
 // cannot be written, or holds no options.ini while the install's data folder
 // does) reads patch.wnt and unzdll.dll where the install put them and keeps
 // its settings in the user's configuration folder, made from the shipped copy.
-// A patch.wnt in the user's data folder is taken before either.
+// A patch.wnt in the user's data folder is taken before either. A user without
+// a home gets no settings path (and no output folder) there, never a shared one.
 struct ProgramFiles {
     // The options.ini that start-up reads and Options and closing write.
     std::filesystem::path settings;
@@ -31,7 +32,7 @@ ProgramFiles locateProgramFiles(const Platform& services);
 // Makes sure the settings file exists: an installed program's user copy (and
 // its folder) is made from the shipped one when missing; an existing copy is
 // never replaced. False when there is no settings file and nothing to make
-// one from; FileError when making it fails.
+// one from; FileError when making it fails or there is no place for it.
 bool prepareSettings(Platform& services, const ProgramFiles& files);
 
 enum class ModuleCopy {

@@ -61,9 +61,9 @@ std::string defaultOutputFolder(const std::filesystem::path& folder)
     return withTrailingSeparator(folder.string());
 }
 
-std::string defaultTemporaryFolder(const std::filesystem::path& systemTemporaryFolder)
+std::string defaultTemporaryFolder(const std::filesystem::path& userTemporaryFolder)
 {
-    return withTrailingSeparator((systemTemporaryFolder / "kestrom").string());
+    return withTrailingSeparator(userTemporaryFolder.string());
 }
 
 }  // namespace kst

@@ -69,7 +69,7 @@ inline std::string_view settingText(bool on)
 // The output folder when the file names none (the program's folder, or the
 // user's for an installed program), ending in the separator.
 std::string defaultOutputFolder(const std::filesystem::path& folder);
-// The temporary folder when the file names none: "kestrom/" in the system's temporary folder.
-std::string defaultTemporaryFolder(const std::filesystem::path& systemTemporaryFolder);
+// The temporary folder when the file names none: the user's own (Platform::temporaryFolder), ending in the separator.
+std::string defaultTemporaryFolder(const std::filesystem::path& userTemporaryFolder);
 
 }  // namespace kst

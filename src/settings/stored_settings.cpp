@@ -5,7 +5,7 @@
 namespace kst {
 
 StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& outputFolder,
-                                  const std::filesystem::path& systemTemporaryFolder)
+                                  const std::filesystem::path& userTemporaryFolder)
 {
     namespace key = options::key;
     namespace defaults = options::defaults;
@@ -20,7 +20,7 @@ StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem
     StoredSettings s;
     s.emulatorPath = text(key::EmulatorPath, defaults::EmulatorPath);
     s.outputFolder = text(key::OutputFolder, defaultOutputFolder(outputFolder));
-    s.temporaryFolder = text(key::TemporaryFolder, defaultTemporaryFolder(systemTemporaryFolder));
+    s.temporaryFolder = text(key::TemporaryFolder, defaultTemporaryFolder(userTemporaryFolder));
     s.prefix = text(key::Prefix, defaults::Prefix);
     s.suffix = text(key::Suffix, defaults::Suffix);
     s.left = integer(key::WindowLeft, defaults::WindowLeft);

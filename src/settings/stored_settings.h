@@ -34,9 +34,9 @@ struct StoredSettings : OptionsKeys, MainWindowKeys {};
 
 // Reads every key of the settings file. The two folders fall back on the
 // given output folder (the program's own unless it is installed) and on
-// "kestrom/" in the system's temporary folder.
+// the user's own temporary folder.
 StoredSettings readStoredSettings(const ProfileFile& file, const std::filesystem::path& outputFolder,
-                                  const std::filesystem::path& systemTemporaryFolder);
+                                  const std::filesystem::path& userTemporaryFolder);
 
 // Writes "vbpath", "aontop", "deltmp", "outdir" and "temp", in that order, each
 // reaching the file at once. A refused write throws FileError at that key; the

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -102,6 +106,45 @@ TEST(ProgramFiles, UserSettingsAreMadeOnceFromTheShippedCopy)
     EXPECT_TRUE(prepareSettings(services, files));
     EXPECT_EQ(readBytes(files.settings), (Bytes{'u'}));
     EXPECT_EQ(services.copies, 1);
+
+    // No home: no settings of the user's anywhere else, and making them is refused.
+    services.config.clear(), services.home.clear(), services.system.clear();
+    const ProgramFiles homeless = locateProgramFiles(services);
+    EXPECT_EQ(homeless.settings, std::filesystem::path());
+    EXPECT_THROW(prepareSettings(services, homeless), FileError);
+    EXPECT_EQ(services.copies, 1);
+}
+
+// The user's own folders never fall back on a folder other users share.
+TEST(ProgramFiles, UserFoldersAreTheUsersOwn)
+{
+    struct Row {
+        const char* home;     // nullptr: unset
+        const char* runtime;  // XDG_RUNTIME_DIR; nullptr: unset
+        std::filesystem::path expectedHome;
+        std::filesystem::path expectedTemporary;
+    };
+    const std::string uid = std::to_string(::getuid());
+    const std::filesystem::path passwdHome = ::getpwuid(::getuid())->pw_dir;
+    const std::filesystem::path systemTemporary = std::filesystem::temp_directory_path();
+    const Row rows[] = {
+        {"/home/u", "/run/user/7", "/home/u", "/run/user/7/kestrom"},
+        {nullptr, nullptr, passwdHome, systemTemporary / ("kestrom-" + uid)},
+        {"", "relative", passwdHome, systemTemporary / ("kestrom-" + uid)},
+    };
+    const char* savedHome = std::getenv("HOME");
+    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string home = savedHome ? savedHome : "", runtime = savedRuntime ? savedRuntime : "";
+    auto put = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
+    for (const Row& row : rows) {
+        put("HOME", row.home);
+        put("XDG_RUNTIME_DIR", row.runtime);
+        PosixPlatform services;
+        EXPECT_EQ(services.homeFolder(), row.expectedHome);
+        EXPECT_EQ(services.temporaryFolder(), row.expectedTemporary);
+    }
+    put("HOME", savedHome ? home.c_str() : nullptr);
+    put("XDG_RUNTIME_DIR", savedRuntime ? runtime.c_str() : nullptr);
 }
 
 // The user's copy of the unzip module follows the program's own: an upgrade

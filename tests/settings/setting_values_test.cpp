@@ -47,8 +47,8 @@ TEST(ReadingRules, DefaultFoldersEndInOneSeparator)
 {
     EXPECT_EQ(defaultOutputFolder("/opt/kestrom"), "/opt/kestrom/");
     EXPECT_EQ(defaultOutputFolder("/opt/kestrom/"), "/opt/kestrom/");
-    EXPECT_EQ(defaultTemporaryFolder("/tmp"), "/tmp/kestrom/");
-    EXPECT_EQ(defaultTemporaryFolder("/tmp/"), "/tmp/kestrom/");
+    EXPECT_EQ(defaultTemporaryFolder("/run/user/1000/kestrom"), "/run/user/1000/kestrom/");
+    EXPECT_EQ(defaultTemporaryFolder("/tmp/kestrom-1000/"), "/tmp/kestrom-1000/");
 }
 
 }  // namespace

@@ -8,19 +8,28 @@
 #include "gui/common/strings.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/platform.h"
+#include "platform/private_folder.h"
+#include "settings/setting_values.h"
 
 namespace kst {
 namespace {
 
 // One level only: a temporary folder whose parent is missing is a setting to
-// correct. Says why when the folder cannot be made.
-bool makeFolder(const std::string& folder, const ArchiveRefusal& refuse)
+// correct. A folder another user could change under the unpacked files is
+// refused; a folder the user named may be a link of their own. Says why the
+// folder cannot be used.
+bool prepareFolder(const std::string& folder, const ArchiveRefusal& refuse)
 {
-    std::error_code reason;
-    if (createFolder(folder, &reason) != FolderCreation::Failed)
-        return true;
-    refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(folder), toQt(reason.message())}));
-    return false;
+    const bool chosenByUser = folder != defaultTemporaryFolder(platform().temporaryFolder());
+    try {
+        preparePrivateFolder(folder, chosenByUser ? FolderLink::OwnFollowed : FolderLink::Refused);
+    } catch (const FileError& error) {
+        refuse(qformat(strings::TemporaryFolderUnusable, {toQt(folder), toQt(error.reason())}));
+        return false;
+    }
+    openWithoutLinksIn(folder);
+    return true;
 }
 
 std::vector<std::string> imageMemberNames(const TZip& zip)
@@ -46,7 +55,7 @@ ImportResult importArchive(TZip& zip, PathClaims& claims, const std::string& tem
 {
     const ArchiveRefusal refuse = refusal ? refusal : [](const QString& reason) { dialogs().message(reason); };
     ImportResult result;
-    if (!makeFolder(temporaryFolder, refuse))
+    if (!prepareFolder(temporaryFolder, refuse))
         return result;
     UnpackPlan plan;
     try {

@@ -119,6 +119,8 @@ inline constexpr TextId IoError =
 inline constexpr TextId ProgressCancel = QT_TRANSLATE_NOOP("Kestrom", "&Cancel");
 inline constexpr TextId TemporaryFolderNotCreated =
     QT_TRANSLATE_NOOP("Kestrom", "%s\nThe temporary folder cannot be created: %s");
+inline constexpr TextId TemporaryFolderUnusable =
+    QT_TRANSLATE_NOOP("Kestrom", "%s\nThe temporary folder cannot be used: %s");
 // A member the unzip module left out: archive, member and the module's reason.
 inline constexpr TextId MemberLeftOut = QT_TRANSLATE_NOOP("Kestrom", "%s:%s\n%s");
 inline constexpr TextId ExtractionCancelled =

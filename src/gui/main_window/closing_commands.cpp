@@ -19,7 +19,7 @@
 #include <QLineEdit>
 
 #include <filesystem>
-#include <unordered_set>
+#include <vector>
 
 namespace kst {
 
@@ -43,16 +43,15 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCloseQuery()
 {
-    if (Form3 && Form3->deleteUnpacked) {
+    // A file that another running program lists or will delete is left to
+    // it; files left so by others before are deleted once nobody lists them.
+    std::vector<std::filesystem::path> files;
+    if (Form3 && Form3->deleteUnpacked)
+        for (const QString& path : TempFiles)
+            files.push_back(fromQt(path));
+    {
         PathClaims::Lock lock = claims_->lock();
-        // A file that another running program lists or will delete is left to it.
-        const std::unordered_set<std::string> elsewhere = claims_->claimedElsewhere();
-        for (const QString& path : TempFiles) {
-            std::error_code ec;
-            std::filesystem::path file = fromQt(path);
-            if (!elsewhere.contains(PathClaims::key(file)) && std::filesystem::is_regular_file(file, ec))
-                std::filesystem::remove(file, ec);
-        }
+        claims_->deleteUnclaimed(files);
     }
     for (const std::string& folder : unpackFolders)
         removeUnpackFolder(folder);

@@ -212,6 +212,11 @@ void TForm1::FormCreate()
     Platform& services = platform();
     const ProgramFiles files = locateProgramFiles(services);
     windowsFolder = services.systemFolder().string();
+    if (windowsFolder.empty()) {
+        dialogs().error(qtr(texts::NoHomeFolder));
+        requestTermination();
+        return;
+    }
     std::filesystem::path installed = std::filesystem::path(windowsFolder) / UnzipModule;
     const bool hadCopy = services.fileExists(installed);
     try {

@@ -182,7 +182,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"no_temporary_folder",
                 [](TForm1& f, const fs::path&, const std::string& zip) {
                     f.temporaryFolder = (fs::path(zip).parent_path() / "missing" / "tmp").string() + "/";
-                    return f.temporaryFolder + "\nThe temporary folder cannot be created: No such file or directory";
+                    return f.temporaryFolder + "\nThe temporary folder cannot be used: No such file or directory";
+                },
+                {rom("x.gba")}},
+        Refusal{"shared_temporary_folder",
+                [](TForm1& f, const fs::path&, const std::string&) {
+                    fs::permissions(f.temporaryFolder, fs::perms::all | fs::perms::sticky_bit);
+                    return f.temporaryFolder + "\nThe temporary folder cannot be used: Other users can write in it.";
                 },
                 {rom("x.gba")}}),
     byLabel);

@@ -54,7 +54,7 @@ TEST_F(OptionsTest, AFileWithOnlyTheSectionGivesEveryDefault)
     EXPECT_EQ(form().emulatorPath, "");
     EXPECT_EQ(options().Edit3->text().toStdString(), platform->program.string() + "/");
     EXPECT_EQ(form().outputFolder, platform->program.string() + "/");
-    EXPECT_EQ(form().temporaryFolder, platform->temporary.string() + "/kestrom/");
+    EXPECT_EQ(form().temporaryFolder, platform->temporary.string() + "/");
     EXPECT_EQ(options().Edit2->text().toStdString(), form().temporaryFolder);
     EXPECT_EQ(form().Edit2->text(), "KSZ-");
     EXPECT_EQ(form().Edit3->text(), "");
