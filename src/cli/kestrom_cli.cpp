@@ -6,6 +6,7 @@
 #include "cli/command_table.h"
 #include "core/printable.h"
 #include "core/texts.h"
+#include "core/version.h"
 #include "platform/files.h"
 
 #include <exception>
@@ -38,7 +39,7 @@ int run(const std::vector<std::string>& args)
         return Success;
     }
     if (asksFor(args, "--version")) {
-        std::cout << "kestrom-cli " KESTROM_VERSION "\n";
+        std::cout << "kestrom-cli " << ProgramVersion << "\n";
         return Success;
     }
     try {
