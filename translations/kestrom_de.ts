@@ -1206,17 +1206,51 @@ Dieser Ordner existiert nicht.</translation>
         <translation>ungültiges %s &quot;%s&quot;</translation>
     </message>
     <message>
-        <source>Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...
-  or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...
-  or:  kestrom-cli info FILE...
-  or:  kestrom-cli rename --name TEXT FILE...
-  or:  kestrom-cli check FILE...
-  or:  kestrom-cli fix-header FILE...
-  or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...
-  or:  kestrom-cli verify --dat FILE.dat FILE...
-  or:  kestrom-cli --help
-  or:  kestrom-cli --version
-Runs Kestrom&apos;s image operations without windows, on many files at once.
+        <source>Usage: kestrom-cli %s
+</source>
+        <translation>Aufruf: kestrom-cli %s
+</translation>
+    </message>
+    <message>
+        <source>  or:  kestrom-cli %s
+</source>
+        <translation>  oder: kestrom-cli %s
+</translation>
+    </message>
+    <message>
+        <source>process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...</source>
+        <translation>process AKTION... [--patch DATEI] [--prefix P] [--suffix S] --output VERZ DATEI...</translation>
+    </message>
+    <message>
+        <source>remove-eh [--prefix P] [--suffix S] --output DIR FILE...</source>
+        <translation>remove-eh [--prefix P] [--suffix S] --output VERZ DATEI...</translation>
+    </message>
+    <message>
+        <source>info FILE...</source>
+        <translation>info DATEI...</translation>
+    </message>
+    <message>
+        <source>rename --name TEXT FILE...</source>
+        <translation>rename --name TEXT DATEI...</translation>
+    </message>
+    <message>
+        <source>check FILE...</source>
+        <translation>check DATEI...</translation>
+    </message>
+    <message>
+        <source>fix-header FILE...</source>
+        <translation>fix-header DATEI...</translation>
+    </message>
+    <message>
+        <source>pad [--fill 00|FF] --output DIR FILE...</source>
+        <translation>pad [--fill 00|FF] --output VERZ DATEI...</translation>
+    </message>
+    <message>
+        <source>verify --dat FILE.dat FILE...</source>
+        <translation>verify --dat DATEI.dat DATEI...</translation>
+    </message>
+    <message>
+        <source>Runs Kestrom&apos;s image operations without windows, on many files at once.
 
 Commands:
   process         writes a processed copy of each FILE to DIR/&lt;P&gt;&lt;name&gt;&lt;S&gt;.gba,
@@ -1280,19 +1314,10 @@ Exit status:
   0               every file succeeded
   1               a file failed, or was left unpatched or unprocessed, or
                   (check) has a wrong complement, or (verify) is unknown
-  2               a usage error, or (verify) a DAT that cannot be read
+  2               a usage error, (verify) a DAT that cannot be read, or an
+                  unexpected error that stopped the run
 </source>
-        <translation>Aufruf: kestrom-cli process AKTION... [--patch DATEI] [--prefix P] [--suffix S] --output VERZ DATEI...
-  oder: kestrom-cli remove-eh [--prefix P] [--suffix S] --output VERZ DATEI...
-  oder: kestrom-cli info DATEI...
-  oder: kestrom-cli rename --name TEXT DATEI...
-  oder: kestrom-cli check DATEI...
-  oder: kestrom-cli fix-header DATEI...
-  oder: kestrom-cli pad [--fill 00|FF] --output VERZ DATEI...
-  oder: kestrom-cli verify --dat DATEI.dat DATEI...
-  oder: kestrom-cli --help
-  oder: kestrom-cli --version
-Führt die Image-Operationen von Kestrom ohne Fenster aus, auf vielen Dateien zugleich.
+        <translation>Führt die Image-Operationen von Kestrom ohne Fenster aus, auf vielen Dateien zugleich.
 
 Befehle:
   process         schreibt eine bearbeitete Kopie jeder DATEI nach VERZ/&lt;P&gt;&lt;Name&gt;&lt;S&gt;.gba,
@@ -1358,9 +1383,17 @@ Exit-Status:
   1               eine Datei ist misslungen oder blieb ungepatcht oder
                   unbearbeitet, oder (check) hat ein falsches Komplement, oder
                   (verify) ist unbekannt
-  2               ein Aufruffehler, oder (verify) eine DAT, die sich nicht
-                  lesen lässt
+  2               ein Aufruffehler, (verify) eine DAT, die sich nicht lesen
+                  lässt, oder ein unerwarteter Fehler, der den Lauf beendet hat
 </translation>
+    </message>
+    <message>
+        <source>kestrom-cli: stopped by an unexpected error: %s</source>
+        <translation>kestrom-cli: durch einen unerwarteten Fehler beendet: %s</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>ohne Angabe eines Grundes</translation>
     </message>
     <message>
         <source>verify needs --dat FILE.dat.</source>

@@ -25,6 +25,29 @@ void reportFailure(const std::string& shown, const std::string& path, const std:
         std::cerr << format(tr(texts::CliFileMessage), {escapeControls(shown), escapeControls(error.what())}) << '\n';
 }
 
+int eachSource(const std::vector<Source>& sources, const std::function<bool(const Source&)>& work)
+{
+    int status = Success;
+    for (const Source& source : sources) {
+        try {
+            if (!work(source))
+                status = SomeFileFailed;
+        } catch (const std::exception& error) {
+            reportFailure(source, error);
+            status = SomeFileFailed;
+        }
+    }
+    return status;
+}
+
+std::vector<Source> namedFiles(const std::vector<std::string>& files)
+{
+    std::vector<Source> sources;
+    for (const std::string& file : files)
+        sources.push_back({file, file, std::nullopt});
+    return sources;
+}
+
 bool refuseUnlessImage(const std::string& file)
 {
     if (hasExtension(file, GbaExtension))

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kst {
 
@@ -40,6 +42,14 @@ inline void reportFailure(const Source& source, const std::exception& error)
 {
     reportFailure(source.shown, source.path, error);
 }
+
+// The loop of every command over its files: runs work on each source in
+// turn; one whose work throws is reported and the run goes on with the next.
+// SomeFileFailed when any work threw or returned false.
+int eachSource(const std::vector<Source>& sources, const std::function<bool(const Source&)>& work);
+
+// The files as they were named, for the commands that change them in place.
+std::vector<Source> namedFiles(const std::vector<std::string>& files);
 
 // Commands that change a file in place take only images: an archive or any
 // other file named by mistake is refused, with the reason printed, and left as

@@ -1,6 +1,7 @@
 #include "cli/header_tools.h"
 
 #include "cli/cli_report.h"
+#include "cli/image_run.h"
 #include "core/printable.h"
 #include "core/texts.h"
 #include "platform/files.h"
@@ -45,49 +46,35 @@ std::string checkLine(const std::string& file, const ops::ImageCheck& check)
 
 }  // namespace
 
-int runCheck(const std::vector<Source>& images, ArchiveSources& archives)
+int runCheck(const Options& options)
 {
-    int status = Success;
-    for (const Source& source : images) {
-        try {
-            const ops::ImageCheck check = ops::checkImage(withHeader(archives.image(source), source.shown));
-            std::cout << checkLine(escapeControls(source.shown), check) << '\n';
-            if (!check.complementCorrect())
-                status = SomeFileFailed;
-        } catch (const std::exception& error) {
-            reportFailure(source, error);
-            status = SomeFileFailed;
-        }
-    }
-    return status;
+    ImageRun run(options);
+    return run.each([&](const Source& source) {
+        const ops::ImageCheck check = ops::checkImage(withHeader(run.archives().image(source), source.shown));
+        std::cout << checkLine(escapeControls(source.shown), check) << '\n';
+        return check.complementCorrect();
+    });
 }
 
-int runFixHeader(const std::vector<std::string>& files)
+int runFixHeader(const Options& options)
 {
-    int status = Success;
-    for (const std::string& file : files) {
-        if (refuseUnlessImage(file)) {
-            status = SomeFileFailed;
-            continue;
+    return eachSource(namedFiles(options.files), [](const Source& source) {
+        const std::string& file = source.path;
+        if (refuseUnlessImage(file))
+            return false;
+        std::vector<std::uint8_t> image = withHeader(readWholeFile(file, zip::kMaxImageBytes), file);
+        const std::uint8_t stored = image[header::ComplementOffset];
+        const std::uint8_t correct = headerComplement(image);
+        if (stored == correct) {
+            std::cout << escapeControls(file) << '\t' << tr(texts::FixComplementKept) << '\n';
+            return true;
         }
-        try {
-            std::vector<std::uint8_t> image = withHeader(readWholeFile(file, zip::kMaxImageBytes), file);
-            const std::uint8_t stored = image[header::ComplementOffset];
-            const std::uint8_t correct = headerComplement(image);
-            if (stored == correct) {
-                std::cout << escapeControls(file) << '\t' << tr(texts::FixComplementKept) << '\n';
-                continue;
-            }
-            image[header::ComplementOffset] = correct;
-            writeFileAtomically(file, image);
-            std::cout << escapeControls(file) << '\t' << format(tr(texts::FixComplementFixed), {hexByte(correct), hexByte(stored)})
-                      << '\n';
-        } catch (const std::exception& error) {
-            reportFailure(file, error);
-            status = SomeFileFailed;
-        }
-    }
-    return status;
+        image[header::ComplementOffset] = correct;
+        writeFileAtomically(file, image);
+        std::cout << escapeControls(file) << '\t' << format(tr(texts::FixComplementFixed), {hexByte(correct), hexByte(stored)})
+                  << '\n';
+        return true;
+    });
 }
 
 std::string padOutputPath(const std::string& outputFolder, const std::string& file)
@@ -95,27 +82,21 @@ std::string padOutputPath(const std::string& outputFolder, const std::string& fi
     return (std::filesystem::path(outputFolder) / std::filesystem::path(file).filename()).string();
 }
 
-int runPad(const std::vector<Source>& images, std::optional<std::uint8_t> fill, const std::string& outputFolder,
-           ArchiveSources& archives)
+int runPad(const Options& options)
 {
-    if (!makeOutputFolder(outputFolder))
+    ImageRun run(options);
+    if (run.refused() || !makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
-    int status = Success;
-    for (const Source& source : images) {
-        try {
-            const std::string output = padOutputPath(outputFolder, source.path);
-            refuseControlsInOutput(output);
-            std::vector<std::uint8_t> image = archives.image(source);
-            if (image.empty())
-                throw FileError(source.shown, tr(texts::FileIsEmpty));
-            const std::uint8_t padding = fill.value_or(ops::paddingOf(image));
-            writeFileAtomically(output, ops::padImage(std::move(image), padding));
-        } catch (const std::exception& error) {
-            reportFailure(source, error);
-            status = SomeFileFailed;
-        }
-    }
-    return status;
+    return run.each([&](const Source& source) {
+        const std::string output = padOutputPath(*options.outputFolder, source.path);
+        refuseControlsInOutput(output);
+        std::vector<std::uint8_t> image = run.archives().image(source);
+        if (image.empty())
+            throw FileError(source.shown, tr(texts::FileIsEmpty));
+        const std::uint8_t padding = options.fill.value_or(ops::paddingOf(image));
+        writeFileAtomically(output, ops::padImage(std::move(image), padding));
+        return true;
+    });
 }
 
 }  // namespace kst::cli

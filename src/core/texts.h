@@ -214,17 +214,20 @@ inline constexpr TextId SkippedArchiveRefused =
 inline constexpr TextId SkippedMore = QT_TRANSLATE_NOOP("Kestrom", "... and %d more.");
 
 // The command-line tool
-inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
-         "Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...\n"
-         "  or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...\n"
-         "  or:  kestrom-cli info FILE...\n"
-         "  or:  kestrom-cli rename --name TEXT FILE...\n"
-         "  or:  kestrom-cli check FILE...\n"
-         "  or:  kestrom-cli fix-header FILE...\n"
-         "  or:  kestrom-cli pad [--fill 00|FF] --output DIR FILE...\n"
-         "  or:  kestrom-cli verify --dat FILE.dat FILE...\n"
-         "  or:  kestrom-cli --help\n"
-         "  or:  kestrom-cli --version\n"
+// --help: a usage line per command (each after "kestrom-cli "), then what they do.
+inline constexpr TextId CliUsageFirst = QT_TRANSLATE_NOOP("Kestrom", "Usage: kestrom-cli %s\n");
+inline constexpr TextId CliUsageMore = QT_TRANSLATE_NOOP("Kestrom", "  or:  kestrom-cli %s\n");
+inline constexpr TextId CliUsageProcess =
+    QT_TRANSLATE_NOOP("Kestrom", "process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...");
+inline constexpr TextId CliUsageRemoveEH =
+    QT_TRANSLATE_NOOP("Kestrom", "remove-eh [--prefix P] [--suffix S] --output DIR FILE...");
+inline constexpr TextId CliUsageInfo = QT_TRANSLATE_NOOP("Kestrom", "info FILE...");
+inline constexpr TextId CliUsageRename = QT_TRANSLATE_NOOP("Kestrom", "rename --name TEXT FILE...");
+inline constexpr TextId CliUsageCheck = QT_TRANSLATE_NOOP("Kestrom", "check FILE...");
+inline constexpr TextId CliUsageFixHeader = QT_TRANSLATE_NOOP("Kestrom", "fix-header FILE...");
+inline constexpr TextId CliUsagePad = QT_TRANSLATE_NOOP("Kestrom", "pad [--fill 00|FF] --output DIR FILE...");
+inline constexpr TextId CliUsageVerify = QT_TRANSLATE_NOOP("Kestrom", "verify --dat FILE.dat FILE...");
+inline constexpr TextId CliHelp = QT_TRANSLATE_NOOP("Kestrom",
          "Runs Kestrom's image operations without windows, on many files at once.\n"
          "\n"
          "Commands:\n"
@@ -289,7 +292,8 @@ inline constexpr TextId CliUsage = QT_TRANSLATE_NOOP("Kestrom",
          "  0               every file succeeded\n"
          "  1               a file failed, or was left unpatched or unprocessed, or\n"
          "                  (check) has a wrong complement, or (verify) is unknown\n"
-         "  2               a usage error, or (verify) a DAT that cannot be read\n");
+         "  2               a usage error, (verify) a DAT that cannot be read, or an\n"
+         "                  unexpected error that stopped the run\n");
 inline constexpr TextId CliFileMessage = QT_TRANSLATE_NOOP("Kestrom", "%s: %s");
 inline constexpr TextId CliUnknownCommand = QT_TRANSLATE_NOOP("Kestrom", "Unknown command: %s");
 inline constexpr TextId CliUnknownOption = QT_TRANSLATE_NOOP("Kestrom", "Unknown option: %s");
@@ -303,6 +307,8 @@ inline constexpr TextId CliNoAction =
 inline constexpr TextId CliSameOutput = QT_TRANSLATE_NOOP("Kestrom", "%s and %s would both be written to %s.");
 inline constexpr TextId CliSeparatorInAffix =
     QT_TRANSLATE_NOOP("Kestrom", "--prefix and --suffix cannot hold \"/\": every output goes into the --output folder.");
+inline constexpr TextId CliUnexpectedError = QT_TRANSLATE_NOOP("Kestrom", "kestrom-cli: stopped by an unexpected error: %s");
+inline constexpr TextId CliUnknownReason = QT_TRANSLATE_NOOP("Kestrom", "no reason given");
 inline constexpr TextId CliStandardOutputFailed =
     QT_TRANSLATE_NOOP("Kestrom", "kestrom-cli: what it printed could not all be written to standard output.");
 inline constexpr TextId CliNoOutputFolder = QT_TRANSLATE_NOOP("Kestrom", "%s: the output folder cannot be created: %s");

@@ -71,7 +71,7 @@ TForm1::TForm1()
     const ToolbarImages images;
     buildMenus(images);
     buildToolBar(images);
-    buildPopupMenu();
+    buildPopupMenu(images);
     FormCreate();
 }
 

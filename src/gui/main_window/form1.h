@@ -272,9 +272,10 @@ private:
     void FormCloseQuery();
     void FormClose();
     void buildControls();
+    // The menus and the toolbar, built from the command tables that callrs() re-translates.
     void buildMenus(const ToolbarImages& images);
     void buildToolBar(const ToolbarImages& images);
-    void buildPopupMenu();
+    void buildPopupMenu(const ToolbarImages& images);
     // Adds picked or dropped paths in order, folders with everything in them;
     // one message at the end lists what the folders held that was not added.
     // False when a path stopped the add.
