@@ -59,7 +59,7 @@ public:
             throw DatError(format(tr(texts::DatNotDatafile), {name_}));
     }
 
-    std::vector<DatRom> take() { return std::move(roms_); }
+    DatFile take() { return std::move(dat_); }
 
 private:
     std::string at(std::string_view reason) const
@@ -88,6 +88,7 @@ private:
             sawDatafile_ = true;
         } else if (depth_ == 2 && (element == "game" || element == "machine")) {
             game_ = std::string(attribute(attributes, "name").value_or(""));
+            gameListed_ = false;
         } else if (depth_ == 3 && element == "rom") {
             addRom(attributes);
         }
@@ -99,7 +100,7 @@ private:
         if (!size || attribute(attributes, "status") == "nodump")
             return;
         DatRom rom;
-        rom.game = game_;
+        rom.name = attribute(attributes, "name").value_or("");
         if (std::from_chars(size->data(), size->data() + size->size(), rom.size).ptr != size->data() + size->size() ||
             size->empty())
             return badValue("size", *size);
@@ -117,7 +118,12 @@ private:
             if (!parseHex(*sha1, rom.sha1.emplace()))
                 return badValue("sha1", *sha1);
         }
-        roms_.push_back(std::move(rom));
+        if (!gameListed_) {
+            dat_.games.push_back(game_);
+            gameListed_ = true;
+        }
+        rom.game = static_cast<std::uint32_t>(dat_.games.size() - 1);
+        dat_.roms.push_back(std::move(rom));
     }
 
     static void XMLCALL start(void* self, const XML_Char* element, const XML_Char** attributes)
@@ -128,8 +134,9 @@ private:
 
     std::string name_;
     std::unique_ptr<XML_ParserStruct, ParserFree> parser_;
-    std::vector<DatRom> roms_;
+    DatFile dat_;
     std::string game_;
+    bool gameListed_ = false;
     std::string problem_;
     int depth_ = 0;
     bool sawDatafile_ = false;
@@ -137,7 +144,7 @@ private:
 
 }  // namespace
 
-std::vector<DatRom> readDat(const std::filesystem::path& path)
+DatFile readDat(const std::filesystem::path& path)
 {
     DatReader reader(path.string());
     try {
@@ -155,7 +162,7 @@ std::vector<DatRom> readDat(const std::filesystem::path& path)
     return reader.take();
 }
 
-std::vector<DatRom> parseDat(std::string_view xml)
+DatFile parseDat(std::string_view xml)
 {
     DatReader reader("DAT");
     reader.feed(xml.data(), xml.size(), true);

@@ -111,14 +111,17 @@ TEST(DatFileTest, ReadsEntriesAndRefusesWhatIsNoDat)
         const std::string xml = dat({{"Caf&#233; &amp; Co", AlphaFull}});
         return Bytes(xml.begin(), xml.end());
     }());
-    const std::vector<DatRom> roms = readDat(path);
+    const DatFile read = readDat(path);
+    const std::vector<DatRom>& roms = read.roms;
     ASSERT_EQ(roms.size(), 1u);
-    EXPECT_EQ(roms[0].game, "Caf\xC3\xA9 & Co");
+    EXPECT_EQ(read.games, std::vector<std::string>{"Caf\xC3\xA9 & Co"});
+    EXPECT_EQ(roms[0].game, 0u);
+    EXPECT_EQ(roms[0].name, "g.gba");
     EXPECT_EQ(roms[0].size, 4096u);
     EXPECT_EQ(roms[0].crc, 0x3e1914fbu);
 
-    EXPECT_TRUE(parseDat("<datafile/>").empty());
-    EXPECT_TRUE(parseDat(R"(<datafile><game name="A"><rom name="a" status="nodump"/></game></datafile>)").empty());
+    EXPECT_TRUE(parseDat("<datafile/>").roms.empty());
+    EXPECT_TRUE(parseDat(R"(<datafile><game name="A"><rom name="a" status="nodump"/></game></datafile>)").roms.empty());
 
     const std::pair<std::string, std::string> bad[] = {  // the DAT, the message
         {"", "DAT, line 1: no element found"},
