@@ -20,7 +20,7 @@ bool digestsAgree(const DatRom& rom, const Digests& digests)
 
 }  // namespace
 
-DatIndex::DatIndex(std::vector<DatRom> roms) : roms_(std::move(roms))
+DatIndex::DatIndex(DatFile dat) : games_(std::move(dat.games)), roms_(std::move(dat.roms))
 {
     for (const DatRom& rom : roms_)
         bySize_.emplace(rom.size, &rom);
@@ -48,7 +48,7 @@ Verification DatIndex::verify(std::span<const std::uint8_t> image) const
                 if (!digests && (rom.md5 || rom.sha1))
                     digests = digestsOf(image, fill, added);
                 if (!digests || digestsAgree(rom, *digests))
-                    return {added == 0 ? Verdict::Verified : Verdict::VerifiedPadded, rom.game};
+                    return {added == 0 ? Verdict::Verified : Verdict::VerifiedPadded, games_[rom.game]};
             }
             if (added == 0)
                 break;  // nothing is added, so the other fill gives the same stream

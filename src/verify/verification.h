@@ -26,7 +26,7 @@ struct Verification {
 // The entries of a DAT by size, to check many images against.
 class DatIndex {
 public:
-    explicit DatIndex(std::vector<DatRom> roms);
+    explicit DatIndex(DatFile dat);
     // The index points into the entries: a copy would point into the original's.
     DatIndex(const DatIndex&) = delete;
     DatIndex& operator=(const DatIndex&) = delete;
@@ -34,6 +34,8 @@ public:
     DatIndex& operator=(DatIndex&&) = default;
 
     std::size_t size() const { return roms_.size(); }
+    // The DAT's games that have an entry, in file order; DatRom::game indexes it.
+    const std::vector<std::string>& games() const { return games_; }
 
     // An entry matches when its size and every checksum it gives agree. The
     // padded stream is only hashed when its CRC-32, joined from the image's
@@ -44,6 +46,7 @@ public:
     Verification verifyFile(const std::filesystem::path& path) const;
 
 private:
+    std::vector<std::string> games_;
     std::vector<DatRom> roms_;
     std::multimap<std::uint64_t, const DatRom*> bySize_;
 };
