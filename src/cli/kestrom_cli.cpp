@@ -21,6 +21,7 @@
 #include "romops/internal_name.h"
 #include "romops/pipeline.h"
 #include "romops/save_type.h"
+#include "verify/verification.h"
 
 #include <cstdint>
 #include <exception>
@@ -49,6 +50,8 @@ struct Options {
     std::optional<std::string> outputFolder;
     std::optional<std::string> name;
     std::optional<std::uint8_t> fill;
+    std::optional<std::string> dat;
+    bool datNames = false;
     std::vector<std::string> files;
 };
 
@@ -110,6 +113,10 @@ Options parse(const std::vector<std::string>& args)
             options.actions.applyExitHack = true;
         } else if (process && arg == "--all") {
             options.actions.all = true;
+        } else if (process && arg == "--dat-names") {
+            options.datNames = true;
+        } else if (auto value = process ? optionValue("--dat", args, i) : std::nullopt) {
+            options.dat = *value;
         } else if (auto value = process ? optionValue("--patch", args, i) : std::nullopt) {
             options.patchFile = *value;
         } else if (auto value = named ? optionValue("--prefix", args, i) : std::nullopt) {
@@ -138,25 +145,56 @@ Options parse(const std::vector<std::string>& args)
         throw UsageProblem{tr(texts::CliNoFiles)};
     if (process && !options.actions.any())
         throw UsageProblem{tr(texts::CliNoAction)};
+    if (options.datNames != options.dat.has_value())
+        throw UsageProblem{tr(texts::CliDatNamesNeedDat)};
     return options;
 }
 
-// DIR + "/" + prefix + Name + suffix + ".gba", the output name of the list.
-std::string outputPath(const Options& options, const std::string& file)
+// DIR + "/" + prefix + Name + suffix + ".gba", the output name of the list;
+// Name is the file's own unless the DAT gave one.
+std::string outputPath(const Options& options, const std::string& file, const std::string& datName = {})
 {
     if (options.command == "pad")
         return padOutputPath(*options.outputFolder, file);
     std::string path = *options.outputFolder;
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
-    return outputName(path, options.prefix, nameOf(file), options.suffix);
+    return outputName(path, options.prefix, datName.empty() ? nameOf(file) : datName, options.suffix);
 }
 
-std::vector<std::string> outputPaths(const Options& options, const std::vector<Source>& sources)
+// With --dat-names, the name each source takes from the DAT: empty for an
+// image the DAT does not know or that cannot be read (which then fails as it
+// would have anyway).
+std::vector<std::string> datNames(const Options& options, const std::vector<Source>& sources,
+                                  ArchiveSources& archives)
+{
+    std::vector<std::string> names(sources.size());
+    if (!options.dat)
+        return names;
+    std::optional<verify::DatIndex> index;
+    try {
+        index.emplace(verify::readDat(*options.dat));
+    } catch (const verify::DatError& error) {
+        throw UsageProblem{error.what()};
+    }
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        try {
+            const verify::Verification found = index->verify(archives.image(sources[i]));
+            if (found.verdict != verify::Verdict::Unknown)
+                names[i] = verify::nameFromDat(found.romName);
+        } catch (const std::exception&) {
+            // Reported when the image is processed.
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> outputPaths(const Options& options, const std::vector<Source>& sources,
+                                     const std::vector<std::string>& names)
 {
     std::vector<std::string> outputs;
-    for (const Source& source : sources)
-        outputs.push_back(outputPath(options, source.path));
+    for (std::size_t i = 0; i < sources.size(); ++i)
+        outputs.push_back(outputPath(options, sources[i].path, names[i]));
     return outputs;
 }
 
@@ -190,7 +228,8 @@ bool refuseOutputOntoSource(const std::vector<std::string>& outputs, const std::
     return clash.has_value();
 }
 
-int runProcess(const Options& options, const std::vector<Source>& sources, ArchiveSources& archives)
+int runProcess(const Options& options, const std::vector<Source>& sources, const std::vector<std::string>& outputs,
+               ArchiveSources& archives)
 {
     if (!makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
@@ -204,9 +243,10 @@ int runProcess(const Options& options, const std::vector<Source>& sources, Archi
     };
 
     int status = Success;
-    for (const Source& source : sources) {
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const Source& source = sources[i];
         try {
-            const std::string output = outputPath(options, source.path);
+            const std::string& output = outputs[i];
             refuseControlsInOutput(output);
             // Sources are only read: a file (even a read-only one) or a member,
             // into memory, logged by its shown name.
@@ -357,15 +397,16 @@ int run(const std::vector<std::string>& args)
         ArchiveSources archives;
         bool archiveFailed = false;
         const std::vector<Source> sources = archives.expand(options.files, archiveFailed);
+        std::vector<std::string> outputs;
         if (options.outputFolder) {
-            const std::vector<std::string> outputs = outputPaths(options, sources);
+            outputs = outputPaths(options, sources, datNames(options, sources, archives));
             refuseSharedOutputs(outputs, sources);
             if (refuseOutputOntoSource(outputs, sources))
                 return SomeFileFailed;
         }
         int status = Success;
         if (options.command == "process")
-            status = runProcess(options, sources, archives);
+            status = runProcess(options, sources, outputs, archives);
         else if (options.command == "remove-eh")
             status = runRemoveEH(options, sources, archives);
         else if (options.command == "check")

@@ -74,6 +74,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
     otalSizeLost1->setIcon(images[ToolbarImage::TotalLostSize]);
     Edit1->addSeparator();
     VerifyDat1 = item(Edit1, "VerifyDat1", strings::VerifyDat1, QKeySequence(Qt::Key_F7));
+    NamesFromDat1 = item(Edit1, "NamesFromDat1", strings::NamesFromDat1);
 
     Action1 = bar->addMenu(QString());
     Action1->setObjectName(QStringLiteral("Action1"));
@@ -127,6 +128,7 @@ void TForm1::buildMenus(const ToolbarImages& images)
     connect(SizeLost1, &QAction::triggered, this, &TForm1::SizeLost1Click);
     connect(otalSizeLost1, &QAction::triggered, this, &TForm1::otalSizeLost1Click);
     connect(VerifyDat1, &QAction::triggered, this, &TForm1::VerifyDat1Click);
+    connect(NamesFromDat1, &QAction::triggered, this, &TForm1::NamesFromDat1Click);
     bindCheck(Truncate1, &TForm1::Truncate1Click);
     bindCheck(Removeintro1, &TForm1::Removeintro1Click);
     bindCheck(ApplyExitHack1, &TForm1::ApplyExitHack1Click);
@@ -154,6 +156,7 @@ void TForm1::callrs()
     SizeLost1->setText(qtr(strings::SizeLost1));
     otalSizeLost1->setText(qtr(strings::otalSizeLost1));
     VerifyDat1->setText(qtr(strings::VerifyDat1));
+    NamesFromDat1->setText(qtr(strings::NamesFromDat1));
     Action1->setTitle(qtr(strings::Action1));
     Truncate1->setText(qtr(strings::Truncate1));
     Removeintro1->setText(qtr(strings::Removeintro1));
