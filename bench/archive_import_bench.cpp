@@ -150,7 +150,7 @@ void importInto(const fs::path& archive, bool window)
     kst::TForm1& form = mainWindow();
     form.Zip1.ShowProgressDialog = window;
     form.UnselectAll1Click();
-    kst::importArchive(form, QString::fromStdString(archive.string()), kst::AddOrigin::Dropped);
+    form.addArchive(QString::fromStdString(archive.string()), kst::AddOrigin::Dropped);
 }
 
 void BM_UnzipBig(benchmark::State& state)

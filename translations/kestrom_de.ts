@@ -12,8 +12,8 @@
         <translation>Kestrom %s</translation>
     </message>
     <message>
-        <source>- v1.1 Public</source>
-        <translation>- v1.1 Public</translation>
+        <source>- v%s Public</source>
+        <translation>- v%s Public</translation>
     </message>
     <message>
         <source>Kestrom - By Dravek</source>
@@ -1002,8 +1002,8 @@ Die Einstellungen konnten nicht aus %s angelegt werden: %s</translation>
         <translation>Kestrom </translation>
     </message>
     <message>
-        <source>1.1 Public</source>
-        <translation>1.1 Public</translation>
+        <source>%s Public</source>
+        <translation>%s Public</translation>
     </message>
     <message>
         <source>By Dravek</source>
@@ -1503,6 +1503,10 @@ ist beschädigt: die Daten ihrer Dateien überlappen sich.</translation>
     <message>
         <source>%s: the archive cannot be imported: %s</source>
         <translation>%s: Das Archiv kann nicht importiert werden: %s</translation>
+    </message>
+    <message>
+        <source>The extraction of the %s Zip Archive was cancelled.</source>
+        <translation>Das Entpacken des Zip-Archivs %s wurde abgebrochen.</translation>
     </message>
     <message>
         <source>%s

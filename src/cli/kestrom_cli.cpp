@@ -11,6 +11,7 @@
 #include "core/paths.h"
 #include "core/printable.h"
 #include "core/texts.h"
+#include "core/version.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "platform/output_clash.h"
@@ -381,7 +382,7 @@ int run(const std::vector<std::string>& args)
         return Success;
     }
     if (asksFor(args, "--version")) {
-        std::cout << "kestrom-cli " KESTROM_VERSION "\n";
+        std::cout << "kestrom-cli " << ProgramVersion << "\n";
         return Success;
     }
     try {

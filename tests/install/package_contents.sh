@@ -3,20 +3,19 @@
 # the install is in it at its place under /usr, then unpacks it into a
 # temporary root and starts the unpacked program the way a user would.
 #
-# package_contents.sh BUILD MODULEDIR (the module folder relative to /usr)
+# package_contents.sh BUILD MODULEDIR VERSION (the module folder relative to /usr,
+# the project's version)
 set -euo pipefail
-build=$1 moduledir=$2
+build=$1 moduledir=$2 version=$3
 id=org.kestrom.Kestrom
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
 cmake --build "$build" --target package >/dev/null
-cli_version=$("$build/bin/kestrom-cli" --version)
-version=${cli_version#kestrom-cli }
 deb=$build/kestrom_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no package $deb"
 
 [ "$(dpkg-deb -f "$deb" Package)" = kestrom ] || fail "the package is not named kestrom"
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package and kestrom-cli --version differ"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 [ -n "$(dpkg-deb -f "$deb" Homepage)" ] || fail "the package names no Homepage"
 # The dependencies come from the binaries (Qt for the program, libzip for the
 # module), but for Qt's window-system plugins, which are loaded at run time.

@@ -1,4 +1,5 @@
 #include "platform/output_clash.h"
+#include "support/table_rows.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,10 @@ namespace kst {
 namespace {
 
 namespace fs = std::filesystem;
+using test::PrintTo;
 
 struct ClashCase {
-    const char* name;
+    const char* label;
     std::vector<std::pair<std::string, std::string>> links;  // path, target; "=" before the target: a hard link
     std::vector<std::string> outputs, sources;
     int output, source;               // the clash expected, -1 for none
@@ -94,8 +96,7 @@ TEST_P(OutputClashTest, FindsTheFirstOutputThatIsASource)
     EXPECT_EQ(shared ? std::pair(int(shared->first), int(shared->second)) : std::pair(0, 0), c.shared);
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, OutputClashTest, ::testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Variants, OutputClashTest, ::testing::ValuesIn(Cases), test::byLabel);
 
 }  // namespace
 }  // namespace kst

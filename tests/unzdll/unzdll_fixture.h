@@ -8,6 +8,7 @@
 #include "unzdll/unzdll.h"
 
 #include "support/synthetic_image.h"
+#include "support/table_rows.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -97,16 +98,6 @@ inline const Bytes kBig = makeImage(100 * 1024, "BIG");  // two progress reports
 inline const Bytes kSmall = makeImage(4096, "SMALL");
 inline const Bytes kSub = makeImage(4096, "SUB");
 inline const Bytes kOld = {'o', 'l', 'd'};
-
-// Table rows print as their label.
-template <typename Row>
-    requires requires(const Row& row) { row.label; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.label;
-}
-
-inline const auto byLabel = [](const auto& info) { return std::string(info.param.label); };
 
 class UnzDllTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "gui/about/form4.h"
 
+#include "core/version.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/strings.h"
 #include "gui/common/widgets.h"
@@ -147,7 +148,7 @@ void TForm4::fitTexts()
 
 void TForm4::FormCreate()
 {
-    Label1->setText(Label1->text() + qtr(strings::AboutVersion));
+    Label1->setText(Label1->text() + qformat(strings::AboutVersion, {toQt(ProgramVersion)}));
     Label1->adjustSize();
 }
 

@@ -26,25 +26,6 @@ bool KestromApplication::notify(QObject* receiver, QEvent* event)
     }
     return false;
 }
-namespace {
-bool terminating = false;
-}
-
-void requestTermination()
-{
-    terminating = true;
-}
-
-bool terminationRequested()
-{
-    return terminating;
-}
-
-void clearTerminationRequest()
-{
-    terminating = false;
-}
-
 Windows createWindows()
 {
     // No display name: the platform would add it to every window's caption,
@@ -56,7 +37,7 @@ Windows createWindows()
     Windows windows;
     windows.form1 = new TForm1();
     windows.form2 = new TForm2();
-    windows.form3 = new TForm3();
+    windows.form3 = new TForm3(*windows.form1, windows.form1);
     windows.form4 = new TForm4();
     return windows;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/termination.h"
+
 #include <QApplication>
 
 namespace kst {
@@ -30,11 +32,5 @@ struct Windows {
 // The caller owns them through the returned pointers (delete form4 first).
 Windows createWindows();
 void destroyWindows(Windows& windows);
-
-// A start-up step that found the program unable to run asks for termination;
-// it takes effect when start-up reaches the event loop.
-void requestTermination();
-bool terminationRequested();
-void clearTerminationRequest();
 
 }  // namespace kst

@@ -6,12 +6,8 @@
 #include "archive/unpacked_member.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/strings.h"
-#include "gui/main_window/form1.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
-
-#include <string>
-#include <vector>
 
 namespace kst {
 namespace {
@@ -38,19 +34,24 @@ std::vector<std::string> imageMemberNames(const TZip& zip)
     return names;
 }
 
+std::vector<ImportedMember> importedMembers(const TZip& zip, const UnpackPlan& plan)
+{
+    std::vector<ImportedMember> members;
+    for (const std::string& name : plan.members)
+        members.push_back({name, unpackedMemberPath(plan.folder, name), zip.refusal(name)});
+    return members;
+}
+
 }  // namespace
 
-bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refusal)
+ImportResult importArchive(TZip& zip, PathClaims& claims, const std::string& temporaryFolder,
+                           const QString& archivePath, const ArchiveRefusal& refusal)
 {
     const ArchiveRefusal refuse = refusal ? refusal : [](const QString& reason) { dialogs().message(reason); };
-    // Taken once: the Options window can change the setting while the
-    // extraction lets events through, and the rows must name where the files went.
-    const std::string temporary = form.temporaryFolder;
-    TZip& zip = form.Zip1;
+    ImportResult result;
+    if (!makeFolder(temporaryFolder, refuse))
+        return result;
     UnpackPlan plan;
-    int extracted = 0;
-    if (!makeFolder(temporary, refuse))
-        return true;
     try {
         zip.setArchiveName(fromQt(archivePath));
         // A failed extraction leaves its names behind; they are not this archive's.
@@ -58,62 +59,34 @@ bool importArchive(TForm1& form, const QString& archivePath, AddOrigin origin, c
         std::vector<std::string> images = imageMemberNames(zip);
         if (images.empty()) {
             refuse(qformat(texts::NoGbaImages, {archivePath}));
-            return true;
+            return result;
         }
         try {
-            plan = planUnpacking(form.claims(), temporary, images);
+            plan = planUnpacking(claims, temporaryFolder, images);
         } catch (const FileError& error) {
             refuse(qformat(strings::TemporaryFolderNotCreated, {toQt(error.path().string()), toQt(error.reason())}));
-            return true;
+            return result;
         }
         if (plan.ownFolder)
-            form.unpackFolders.push_back(plan.folder);
+            result.unpackFolders.push_back(plan.folder);
         // Member folders the unpacking makes go again on close, when empty.
-        form.unpackFolders.insert(form.unpackFolders.end(), plan.newFolders.begin(), plan.newFolders.end());
+        result.unpackFolders.insert(result.unpackFolders.end(), plan.newFolders.begin(), plan.newFolders.end());
         for (const std::string& name : plan.leftOut)
             dialogs().message(qformat(strings::MemberNameRepeated, {archivePath, toQt(name)}));
         zip.FileSpecs = plan.members;
         zip.ExtractFolder = plan.folder;
         zip.ExtractOptions = AskBeforeOverwriting;
-        extracted = zip.Extract();
+        result.extracted = zip.Extract();
     } catch (const std::exception& error) {
         // An unreadable archive or a missing unzip module is said, not
         // swallowed; the files after it are still added.
         zip.FileSpecs.clear();
         refuse(toQt(error.what()));
-        return true;
+        return result;
     }
-
-    const std::string& folder = plan.folder;
-    if (form.closePending()) {
-        // The user is leaving: no report, no rows, but what was unpacked is
-        // left to the close's clean-up.
-        for (const std::string& name : plan.members)
-            if (std::optional<std::string> path = unpackedMemberPath(folder, name))
-                form.TempFiles.append(toQt(*path));
-        return false;
-    }
-
-    dialogs().message(qformat(texts::GbaImagesFound, {QString::number(extracted), archivePath}));
-    for (const std::string& name : plan.members) {
-        // The module left this member out and said why: say so, naming it.
-        if (std::optional<std::string> why = zip.refusal(name)) {
-            dialogs().error(qformat(strings::MemberLeftOut, {archivePath, toQt(name), toQt(*why)}));
-            continue;
-        }
-        // A name leading out of the folder was not unpacked: what lies there is not this member.
-        std::optional<std::string> path = unpackedMemberPath(folder, name);
-        if (!path) {
-            reportUnreadableImage(origin, archivePath);
-            continue;
-        }
-        try {
-            form.addImage(*path, true);
-        } catch (const FileError&) {
-            reportUnreadableImage(origin, archivePath);
-        }
-    }
-    return true;
+    result.outcome = zip.cancelled() ? ImportResult::Outcome::Cancelled : ImportResult::Outcome::Extracted;
+    result.members = importedMembers(zip, plan);
+    return result;
 }
 
 }  // namespace kst

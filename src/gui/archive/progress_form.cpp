@@ -4,6 +4,7 @@
 #include "gui/common/strings.h"
 #include "gui/common/widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -64,7 +65,18 @@ TProgressForm::TProgressForm(TZip& component, QWidget* mainWindow)
     text_ = StatusLabel->text();
     refreshTimer_.setSingleShot(true);
     connect(&refreshTimer_, &QTimer::timeout, this, &TProgressForm::refresh);
-    // The title bar's close button (and Escape) reject the dialog, which only hides it.
+    // The title bar's close button rejects the dialog, which only hides it.
+}
+
+void TProgressForm::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would reject the dialog too, hiding it with the extraction still
+    // running and nothing left to stop it with: it cancels, as the button does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TProgressForm::setStatusText(const QString& text)

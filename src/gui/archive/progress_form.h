@@ -45,6 +45,9 @@ public:
     QProgressBar* ProgressBar = nullptr;
     QPushButton* CancelButton = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private slots:
     void CancelButtonClick();
 

@@ -21,7 +21,7 @@ namespace strings {
 
 inline constexpr TextId ApplicationTitle = QT_TRANSLATE_NOOP("Kestrom", "Kestrom");
 inline constexpr TextId CaptionFormat = QT_TRANSLATE_NOOP("Kestrom", "Kestrom %s");
-inline constexpr TextId Version = QT_TRANSLATE_NOOP("Kestrom", "- v1.1 Public");
+inline constexpr TextId Version = QT_TRANSLATE_NOOP("Kestrom", "- v%s Public");
 inline constexpr TextId InitialStatus = QT_TRANSLATE_NOOP("Kestrom", "Kestrom - By Dravek");
 
 // Dialog captions
@@ -122,6 +122,8 @@ inline constexpr TextId TemporaryFolderNotCreated =
     QT_TRANSLATE_NOOP("Kestrom", "%s\nThe temporary folder cannot be created: %s");
 // A member the unzip module left out: archive, member and the module's reason.
 inline constexpr TextId MemberLeftOut = QT_TRANSLATE_NOOP("Kestrom", "%s:%s\n%s");
+inline constexpr TextId ExtractionCancelled =
+    QT_TRANSLATE_NOOP("Kestrom", "The extraction of the %s Zip Archive was cancelled.");
 inline constexpr TextId MemberNameRepeated = QT_TRANSLATE_NOOP(
     "Kestrom", "%s\n%s names the same file as an earlier member of this archive and was left out.");
 
@@ -227,7 +229,7 @@ inline constexpr TextId WrongOutputDirectory =
 // About window
 inline constexpr TextId AboutCaption = QT_TRANSLATE_NOOP("Kestrom", "About");
 inline constexpr TextId AboutProduct = QT_TRANSLATE_NOOP("Kestrom", "Kestrom ");
-inline constexpr TextId AboutVersion = QT_TRANSLATE_NOOP("Kestrom", "1.1 Public");
+inline constexpr TextId AboutVersion = QT_TRANSLATE_NOOP("Kestrom", "%s Public");
 inline constexpr TextId AboutAuthor = QT_TRANSLATE_NOOP("Kestrom", "By Dravek");
 inline constexpr TextId AboutOrigin = QT_TRANSLATE_NOOP("Kestrom", "From original NorvikShell tools");
 inline constexpr TextId AboutException = QT_TRANSLATE_NOOP("Kestrom", "* Except ExitHack remover");

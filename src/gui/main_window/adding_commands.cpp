@@ -103,6 +103,55 @@ void TForm1::addImage(const std::string& path, bool unpackedMember)
         TempFiles.append(toQt(path));
 }
 
+bool TForm1::addArchive(const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refuse)
+{
+    // Taken once: the Options window can change the setting while the
+    // extraction lets events through, and the rows must name where the files went.
+    const std::string temporary = temporaryFolder;
+    const ImportResult result = importArchive(Zip1, claims(), temporary, archivePath, refuse);
+    unpackFolders.insert(unpackFolders.end(), result.unpackFolders.begin(), result.unpackFolders.end());
+    if (result.outcome == ImportResult::Outcome::Refused)
+        return true;
+    if (closePending_) {
+        // The user is leaving: no report, no rows, but what was unpacked is
+        // left to the close's clean-up.
+        for (const ImportedMember& member : result.members)
+            if (member.path)
+                TempFiles.append(toQt(*member.path));
+        return false;
+    }
+    if (result.outcome == ImportResult::Outcome::Cancelled) {
+        // The user knows why the other members are missing: one word, and
+        // the rows of what was unpacked before.
+        dialogs().message(qformat(strings::ExtractionCancelled, {archivePath}));
+        for (const ImportedMember& member : result.members)
+            if (!member.refusal && member.path && fileExists(*member.path))
+                addMember(*member.path, origin, archivePath);
+        return true;
+    }
+    dialogs().message(qformat(texts::GbaImagesFound, {QString::number(result.extracted), archivePath}));
+    for (const ImportedMember& member : result.members) {
+        // The module left this member out and said why: say so, naming it.
+        if (member.refusal)
+            dialogs().error(qformat(strings::MemberLeftOut, {archivePath, toQt(member.name), toQt(*member.refusal)}));
+        // A name leading out of the folder was not unpacked: what lies there is not this member.
+        else if (!member.path)
+            reportUnreadableImage(origin, archivePath);
+        else
+            addMember(*member.path, origin, archivePath);
+    }
+    return true;
+}
+
+void TForm1::addMember(const std::string& path, AddOrigin origin, const QString& archivePath)
+{
+    try {
+        addImage(path, true);
+    } catch (const FileError&) {
+        reportUnreadableImage(origin, archivePath);
+    }
+}
+
 bool TForm1::addPaths(const QStringList& paths, AddOrigin origin)
 {
     std::vector<SkippedEntry> skipped;
@@ -132,7 +181,7 @@ bool TForm1::addFolder(const std::string& folder, AddOrigin origin, std::vector<
             const auto refuse = [&](const QString& reason) {
                 skipped.push_back({file, SkipReason::ArchiveRefused, fromQt(reason)});
             };
-            if (!importArchive(*this, toQt(local), origin, refuse))
+            if (!addArchive(toQt(local), origin, refuse))
                 return false;
             continue;
         }
@@ -152,7 +201,7 @@ bool TForm1::addPath(const QString& path, AddOrigin origin)
         return false;
     std::string local = fromQt(path);
     if (hasExtension(local, ZipExtension))
-        return importArchive(*this, path, origin);
+        return addArchive(path, origin);
     if (!hasExtension(local, GbaExtension)) {
         dialogs().message(qformat(strings::ExtensionMismatch, {path}));
         return false;

@@ -1,10 +1,11 @@
 #include "gui/main_window/form1.h"
 
 #include "core/kilobytes.h"
+#include "core/version.h"
 #include "gui/about/form4.h"
-#include "gui/app/application.h"
 #include "gui/archive/qt_zip_ui.h"
 #include "gui/common/strings.h"
+#include "gui/common/termination.h"
 #include "gui/common/toolbar_images.h"
 #include "gui/common/widgets.h"
 #include "gui/list/rom_list_model.h"
@@ -224,7 +225,7 @@ void TForm1::FormCreate()
     Zip1.setUi(zipUi_.get());
 
     setAcceptDrops(true);
-    setWindowTitle(qformat(strings::CaptionFormat, {qtr(strings::Version)}));
+    setWindowTitle(qformat(strings::CaptionFormat, {qformat(strings::Version, {toQt(ProgramVersion)})}));
     patchFilePath = files.patch.string();
     operationLog.clear();
     renamecols(grid_);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "archive/tzip.h"
+#include "gui/archive/archive_import.h"
 #include "gui/common/dialogs.h"
+#include "gui/settings/settings_owner.h"
 #include "romlist/apply_files.h"
 #include "romlist/rom_grid.h"
 #include "romops/actions.h"
@@ -57,7 +59,7 @@ void reportUnreadableImage(AddOrigin origin, const QString& pickedPath);
 
 // The main window: the ROM list, its commands and the state shared with the
 // other windows. Member definitions are spread over the subsystem folders.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public SettingsOwner {
     Q_OBJECT
 
 public:
@@ -78,11 +80,12 @@ public:
 
     // Takes the stored settings at start-up: the three strings above, the
     // prefix and suffix boxes, the window's bounds and the chosen actions.
-    void applySettings(const StoredSettings& stored);
+    void applySettings(const StoredSettings& stored) override;
     // What the Options window decides; each takes effect here at once.
-    void setEmulatorPath(std::string path) { emulatorPath = std::move(path); }
-    void setOutputFolder(std::string folder) { outputFolder = std::move(folder); }
-    void setTemporaryFolder(std::string folder) { temporaryFolder = std::move(folder); }
+    void setEmulatorPath(std::string path) override { emulatorPath = std::move(path); }
+    void setOutputFolder(std::string folder) override { outputFolder = std::move(folder); }
+    void setTemporaryFolder(std::string folder) override { temporaryFolder = std::move(folder); }
+    std::string patchFile() const override { return patchFilePath; }
 
     RomGrid& grid() { return grid_; }
     const RomGrid& grid() const { return grid_; }
@@ -112,6 +115,10 @@ public:
     // Adds one image as a row; throws FileError when it cannot be read. The
     // path of an unpacked archive member is also appended to TempFiles.
     void addImage(const std::string& path, bool unpackedMember);
+    // Imports one archive and adds a row for each image member unpacked, in
+    // directory order; false when the add must stop (the user closed the
+    // window meanwhile). refuse takes the reason an archive gives no rows.
+    bool addArchive(const QString& archivePath, AddOrigin origin, const ArchiveRefusal& refuse = {});
     // What this window holds against other running programs: every file its
     // rows list or its close deletes.
     PathClaims& claims() { return *claims_; }
@@ -271,6 +278,8 @@ private:
     // one message at the end lists what the folders held that was not added.
     // False when a path stopped the add.
     bool addPaths(const QStringList& paths, AddOrigin origin);
+    // Adds an unpacked member's copy as a row, saying as the archive's add does when it cannot be read.
+    void addMember(const std::string& path, AddOrigin origin, const QString& archivePath);
     // Adds one picked or dropped path (image or archive); false when the add must stop.
     bool addPath(const QString& path, AddOrigin origin);
     // Starts the emulator on one file; an error dialog says why when it cannot start.

@@ -1,9 +1,8 @@
 #include "gui/settings/form3.h"
 
-#include "gui/app/application.h"
 #include "gui/common/strings.h"
+#include "gui/common/termination.h"
 #include "gui/common/widgets.h"
-#include "gui/main_window/form1.h"
 #include "gui/settings/form2.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -44,12 +43,14 @@ void setStayOnTop(QWidget* window, bool onTop)
 
 void setWindowsStayOnTop(bool onTop)
 {
-    setStayOnTop(Form1, onTop);
+    if (Form3)
+        setStayOnTop(Form3->ownerWindow(), onTop);
     setStayOnTop(Form2, onTop);
     setStayOnTop(Form3, onTop);
 }
 
-TForm3::TForm3() : QWidget(nullptr, Qt::Tool)
+TForm3::TForm3(SettingsOwner& owner, QWidget* ownerWindow)
+    : QWidget(nullptr, Qt::Tool), owner_(owner), ownerWindow_(ownerWindow)
 {
     Form3 = this;
     buildControls();
@@ -178,7 +179,7 @@ void TForm3::FormCreate()
     chooseTemporaryFolder = false;
     Platform& services = platform();
     const ProgramFiles files = locateProgramFiles(services);
-    showPatchFile(Form1->patchFilePath);
+    showPatchFile(owner_.patchFile());
     try {
         if (!prepareSettings(services, files)) {
             dialogs().message(qtr(strings::OptionsFileMissing));
@@ -206,7 +207,7 @@ void TForm3::FormCreate()
     Edit1->setText(toQt(stored.emulatorPath));
     Edit3->setText(toQt(stored.outputFolder));
     Edit2->setText(toQt(stored.temporaryFolder));
-    Form1->applySettings(stored);
+    owner_.applySettings(stored);
     CheckBox1->setChecked(stored.alwaysOnTop);
     CheckBox2->setChecked(stored.deleteUnpacked);
     deleteUnpacked = CheckBox2->isChecked();
@@ -238,7 +239,7 @@ void TForm3::BitBtn2Click()
         box->setText(toQt(trimmedBoxText(fromQt(box->text()))));
     Edit3->setText(toQt(folderBoxText(fromQt(Edit3->text()))));
     Edit2->setText(toQt(folderBoxText(fromQt(Edit2->text()))));
-    Form1->setEmulatorPath(fromQt(Edit1->text()));
+    owner_.setEmulatorPath(fromQt(Edit1->text()));
 
     ProfileFile settings(locateProgramFiles(platform()).settings);
     try {
@@ -250,7 +251,7 @@ void TForm3::BitBtn2Click()
         return;
     }
 
-    Form1->setTemporaryFolder(fromQt(Edit2->text()));
+    owner_.setTemporaryFolder(fromQt(Edit2->text()));
     switch (createFolder(fromQt(Edit2->text()))) {
     case FolderCreation::Existed:
         break;
@@ -312,8 +313,7 @@ bool TForm3::folderChosen(const std::optional<QString>& folder)
 
 void TForm3::Edit3Change()
 {
-    if (Form1)
-        Form1->setOutputFolder(fromQt(Edit3->text()));
+    owner_.setOutputFolder(fromQt(Edit3->text()));
 }
 
 }  // namespace kst

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/common/dialogs.h"
+#include "gui/settings/settings_owner.h"
 
 #include <QWidget>
 
@@ -17,12 +18,12 @@ namespace kst {
 
 // The Options window: the emulator program, the temporary and output folders
 // and the two switches. Creating it loads the settings file and pushes the
-// settings into the main window; OK applies and saves, Cancel only hides.
+// settings into its owner, the main window; OK applies and saves, Cancel only hides.
 class TForm3 : public QWidget {
     Q_OBJECT
 
 public:
-    TForm3();
+    TForm3(SettingsOwner& owner, QWidget* ownerWindow);
     ~TForm3() override;
 
     // Delete the unpacked archive members when the main window closes. Follows
@@ -60,6 +61,9 @@ public:
     // is applied and saved with the rest of the window, as OK does.
     void acceptEmulatorPath(const QString& path);
 
+    // The main window, which takes the stay-on-top style with this one.
+    QWidget* ownerWindow() const { return ownerWindow_; }
+
 public slots:
     void BitBtn1Click();
     void BitBtn2Click();
@@ -73,6 +77,9 @@ private:
     void fitCaptions();
     void showPatchFile(const std::string& path);
     void FormCreate();
+
+    SettingsOwner& owner_;
+    QWidget* ownerWindow_;
 };
 
 // Gives the main window, the folder chooser and the Options window the

@@ -33,7 +33,7 @@ TEST_F(AboutTest, ShownTwiceItIsOneWindowWhosePictureAnswersHoverAndDoubleClick)
         aboutWindows += qobject_cast<TForm4*>(window) != nullptr;
     EXPECT_EQ(aboutWindows, 1);
     EXPECT_TRUE(about().isVisible());
-    EXPECT_EQ(about().Label1->text(), "Kestrom 1.1 Public");
+    EXPECT_EQ(about().Label1->text(), "Kestrom " KESTROM_PROJECT_VERSION " Public");
     EXPECT_EQ(about().windowTitle(), "About");
     ASSERT_TRUE(hasPicture());
 

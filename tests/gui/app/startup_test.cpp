@@ -38,7 +38,7 @@ TEST_F(StartupTest, CreatesTheFourWindowsInOrderShowingNone)
     QApplication::setApplicationName("probe");
     EXPECT_EQ(QApplication::applicationDisplayName(), "probe");
     QApplication::setApplicationName("Kestrom");
-    EXPECT_EQ(form().windowTitle(), "Kestrom - v1.1 Public");
+    EXPECT_EQ(form().windowTitle(), "Kestrom - v" KESTROM_PROJECT_VERSION " Public");
     EXPECT_EQ(form().statusText(), "Kestrom - By Dravek");
     EXPECT_FALSE(windows.form2->isVisible());
     EXPECT_FALSE(windows.form3->isVisible());

@@ -3,6 +3,7 @@
 #include "gui/settings/form3.h"
 #include "gui/support/gui_fixture.h"
 #include "support/synthetic_image.h"
+#include "support/table_rows.h"
 #include "support/zip_writer.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ namespace kst::test {
 namespace {
 
 using Kind = ShownDialog::Kind;
+using kst::test::PrintTo;
 namespace fs = std::filesystem;
 
 ZipEntry rom(const std::string& name, const std::string& internalName = "GAME", std::size_t size = 0x400)
@@ -183,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                     return f.temporaryFolder + "\nThe temporary folder cannot be created: No such file or directory";
                 },
                 {rom("x.gba")}}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.label); });
+    byLabel);
 
 TEST_F(ArchiveImportTest, AMemberThatCannotBeReadIsReportedAsItsPathReportsIt)
 {
@@ -277,7 +279,7 @@ TEST_F(ArchiveImportTest, FilesLeftOverAreAskedAboutOneByOne)
     EXPECT_FALSE(windowAtBegin.isEmpty());
     EXPECT_EQ(windowAtBegin.count(false), 0);  // shown again after Yes and No
     EXPECT_EQ(windowAfterCancel, std::optional<bool>(false));
-    EXPECT_EQ(dialogs->texts().last(), "1 gba images found in the " + q(zip) + " Zip Archive.");
+    EXPECT_EQ(dialogs->texts().last(), "The extraction of the " + q(zip) + " Zip Archive was cancelled.");
     EXPECT_EQ(readBytes(tmp + "one.gba"), makeImage(0x400, "NEW1"));
     EXPECT_EQ(readBytes(tmp + "two.gba"), makeImage(0x400, "OLD2"));
     EXPECT_EQ(readBytes(tmp + "three.gba"), makeImage(0x400, "GAME"));
@@ -341,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
                    return QStringList{};
                },
                0}),
-    [](const testing::TestParamInfo<Holder>& info) { return std::string(info.param.label); });
+    byLabel);
 
 TEST_F(ArchiveImportTest, EquivalentMemberNamesAreUnpackedOnceAndTheOthersNamedAndLeftOut)
 {
@@ -448,7 +450,25 @@ INSTANTIATE_TEST_SUITE_P(
                     f.Removeselection1Click();
                 },
                 false, {"g1", "g2"}}),
-    [](const testing::TestParamInfo<Command>& info) { return std::string(info.param.label); });
+    byLabel);
+
+// Escape in the progress window cancels: the members unpacked before become
+// rows, and one message says so, with no word about the others.
+TEST_F(ArchiveImportTest, EscapeCancelsTheExtractionAndAddsWhatWasUnpacked)
+{
+    const std::size_t size = 300000;  // several progress reports each
+    std::string zip =
+        archive("games.zip", {rom("g1.gba", "G1", size), rom("g2.gba", "G2", size), rom("g3.gba", "G3", size)});
+    form().Zip1.OnZEDBeginFileEvent = [&](TZip&, const std::string& file, auto...) {
+        if (file == "g2.gba")
+            QTimer::singleShot(0, &form(), [&] { QTest::keyClick(form().findChild<TProgressForm*>(), Qt::Key_Escape); });
+    };
+    add({q(zip)}, {Kind::Message});
+    EXPECT_EQ(dialogs->texts().mid(1), QStringList({"The extraction of the " + q(zip) + " Zip Archive was cancelled."}));
+    EXPECT_EQ(names(), QStringList({"g1"}));
+    EXPECT_EQ(form().TempFiles, QStringList({q(tmp + "g1.gba")}));
+    EXPECT_EQ(unpacked(), QStringList({"g1.gba"}));
+}
 
 TEST_F(ArchiveImportTest, ClosingDuringAnExtractionCancelsItAndClosesAfterwards)
 {
