@@ -1180,6 +1180,38 @@ Dieser Ordner existiert nicht.</translation>
         <translation>ungültiges %s &quot;%s&quot;</translation>
     </message>
     <message>
+        <source>a name longer than %d bytes</source>
+        <translation>ein Name länger als %d Byte</translation>
+    </message>
+    <message>
+        <source>a value longer than %d bytes</source>
+        <translation>ein Wert länger als %d Byte</translation>
+    </message>
+    <message>
+        <source>more than %d entries</source>
+        <translation>mehr als %d Einträge</translation>
+    </message>
+    <message>
+        <source>a quote that is not closed</source>
+        <translation>ein Anführungszeichen, das nicht geschlossen wird</translation>
+    </message>
+    <message>
+        <source>the block from line %d is not closed</source>
+        <translation>der Block aus Zeile %d wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>&quot;(&quot; expected after %s</source>
+        <translation>&quot;(&quot; erwartet nach %s</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%s&quot;</source>
+        <translation>unerwartetes &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s: not enough memory to read this DAT file.</source>
+        <translation>%s: nicht genug Speicher, um diese DAT-Datei zu lesen.</translation>
+    </message>
+    <message>
         <source>Usage: kestrom-cli process ACTION... [--patch FILE] [--prefix P] [--suffix S]
                           [--dat FILE.dat --dat-names] --output DIR FILE...
   or:  kestrom-cli remove-eh [--prefix P] [--suffix S] --output DIR FILE...

@@ -120,6 +120,14 @@ inline constexpr TextId DatNotDatafile =
     QT_TRANSLATE_NOOP("Kestrom", "%s is not a DAT file: it has no <datafile> element.");
 inline constexpr TextId DatProblem = QT_TRANSLATE_NOOP("Kestrom", "%s, line %d: %s");
 inline constexpr TextId DatBadValue = QT_TRANSLATE_NOOP("Kestrom", "bad %s \"%s\"");
+inline constexpr TextId DatNameTooLong = QT_TRANSLATE_NOOP("Kestrom", "a name longer than %d bytes");
+inline constexpr TextId DatValueTooLong = QT_TRANSLATE_NOOP("Kestrom", "a value longer than %d bytes");
+inline constexpr TextId DatTooManyEntries = QT_TRANSLATE_NOOP("Kestrom", "more than %d entries");
+inline constexpr TextId DatUnclosedQuote = QT_TRANSLATE_NOOP("Kestrom", "a quote that is not closed");
+inline constexpr TextId DatUnclosedBlock = QT_TRANSLATE_NOOP("Kestrom", "the block from line %d is not closed");
+inline constexpr TextId DatExpectedOpen = QT_TRANSLATE_NOOP("Kestrom", "\"(\" expected after %s");
+inline constexpr TextId DatUnexpected = QT_TRANSLATE_NOOP("Kestrom", "unexpected \"%s\"");
+inline constexpr TextId DatNoMemory = QT_TRANSLATE_NOOP("Kestrom", "%s: not enough memory to read this DAT file.");
 
 // The selection mark of the Go column
 inline constexpr TextId SelectionMark = QT_TRANSLATE_NOOP("Kestrom", "@");

@@ -2,6 +2,7 @@
 
 #include "verify/checksums.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -37,10 +38,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The ROM entries of a Logiqx XML DAT (<datafile>, <game> or <machine> with
-// name, <rom> with size and crc, md5, sha1), in file order. A <rom> without a
-// size, or one marked as not dumped, is left out. Throws DatError.
-DatFile readDat(const std::filesystem::path& path);
-DatFile parseDat(std::string_view xml);
+// Caps that keep a hostile DAT from taking the machine's memory; real DATs
+// stay far below them.
+struct DatLimits {
+    std::size_t maxNameBytes = 4096;      // of a game's or an entry's name
+    std::size_t maxEntries = 4'000'000;  // entries kept
+};
+
+// The ROM entries of a DAT, Logiqx XML or clrmamepro text, told apart by
+// content. A game, machine or resource gives the name; an entry without a
+// size, one marked as not or badly dumped, and one outside a game are left
+// out. Throws DatError, also when memory runs out.
+DatFile readDat(const std::filesystem::path& path, const DatLimits& limits = {});
+DatFile parseDat(std::string_view text, const DatLimits& limits = {});
 
 }  // namespace kst::verify

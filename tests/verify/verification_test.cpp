@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 namespace kst::verify {
@@ -39,13 +40,24 @@ const std::string AlphaDouble =  // 8 KiB with 0xFF
 const std::string GammaFull =  // 4 KiB with 0xFF, the standard entry in its first three bytes
     R"(size="4096" crc="ccb09ba9" md5="e76fad8510f67e41bd4bb9b96d458263" sha1="7be319bd7ddac66aeef0745703017d71365c75a7")";
 
-std::string dat(const std::vector<std::pair<std::string, std::string>>& games)
+enum class Format { Xml, Clrmamepro };
+const Format BothFormats[] = {Format::Xml, Format::Clrmamepro};
+
+// The same games in either format; a rom's fields are given as XML attributes.
+std::string dat(const std::vector<std::pair<std::string, std::string>>& games, Format format = Format::Xml)
 {
-    std::string xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE datafile SYSTEM \"datafile.dtd\">\n<datafile>\n"
-                      "<header><name>Test</name></header>\n";
+    std::string text = format == Format::Xml
+                           ? "<?xml version=\"1.0\"?>\n<!DOCTYPE datafile SYSTEM \"datafile.dtd\">\n<datafile>\n"
+                             "<header><name>Test</name></header>\n"
+                           : "clrmamepro (\n\tname \"Test\"\n\tcomment \"a (b)\"\n)\n";
     for (const auto& [name, rom] : games)
-        xml += "<game name=\"" + name + "\"><description>x</description><rom name=\"g.gba\" " + rom + "/></game>\n";
-    return xml + "</datafile>\n";
+        text += format == Format::Xml
+                    ? "<game name=\"" + name + "\"><description>x</description><rom name=\"g.gba\" " + rom + "/></game>\n"
+                    // The name last, the values bare.
+                    : "game (\n\tdescription x\n\trom ( name g.gba " +
+                          std::regex_replace(rom, std::regex("(\\w+)=\"([^\"]*)\""), "$1 $2") + " )\n\tname \"" + name +
+                          "\"\n)\n";
+    return format == Format::Xml ? text + "</datafile>\n" : text;
 }
 
 TEST(ChecksumsTest, AgreeWithTheToolsOfRecord)
@@ -78,28 +90,29 @@ struct VerifyCase {
 // matched by the smallest size that agrees once padded.
 TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
 {
-    const DatIndex index(
-        parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha", AlphaFull}, {"Beta", BetaFull}, {"Gamma", GammaFull}})));
-    const VerifyCase cases[] = {
-        {"full", datGameImage(4096), Verdict::Verified, "Alpha"},
-        {"full, other fill", datGameImage(4096, 0x00), Verdict::Verified, "Beta"},
-        {"full, larger size", datGameImage(8192), Verdict::Verified, "Alpha 8K"},
-        {"trimmed FF", datGameImage(3001), Verdict::VerifiedPadded, "Alpha"},
-        {"trimmed 00", datGameImage(3001, 0x00), Verdict::VerifiedPadded, "Beta"},
-        {"cut into the data", datGameImage(2999), Verdict::Unknown, ""},
-        {"full, one byte changed", changed(datGameImage(4096)), Verdict::Unknown, ""},
-        {"trimmed, one byte changed", changed(datGameImage(3001)), Verdict::Unknown, ""},
-        {"longer than every entry", datGameImage(16384), Verdict::Unknown, ""},
-        {"empty", Bytes{}, Verdict::Unknown, ""},
-        {"full, patched", patched(datGameImage(4096)), Verdict::VerifiedRestored, "Gamma"},
-        {"trimmed, patched", patched(datGameImage(3001)), Verdict::VerifiedRestored, "Gamma"},
-        {"patched, a byte of the data changed", changed(patched(datGameImage(3001))), Verdict::Unknown, ""},
-        {"patched, no signature", changed(patched(datGameImage(3001)), 3006), Verdict::Unknown, ""},
-    };
-    for (const VerifyCase& c : cases) {
-        const Verification v = index.verify(c.image);
-        EXPECT_EQ(v.verdict, c.verdict) << c.what;
-        EXPECT_EQ(v.game, c.game) << c.what;
+    for (const Format format : BothFormats) {
+        const DatIndex index(parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha", AlphaFull}, {"Beta", BetaFull}, {"Gamma", GammaFull}}, format)));
+        const VerifyCase cases[] = {
+            {"full", datGameImage(4096), Verdict::Verified, "Alpha"},
+            {"full, other fill", datGameImage(4096, 0x00), Verdict::Verified, "Beta"},
+            {"full, larger size", datGameImage(8192), Verdict::Verified, "Alpha 8K"},
+            {"trimmed FF", datGameImage(3001), Verdict::VerifiedPadded, "Alpha"},
+            {"trimmed 00", datGameImage(3001, 0x00), Verdict::VerifiedPadded, "Beta"},
+            {"cut into the data", datGameImage(2999), Verdict::Unknown, ""},
+            {"full, one byte changed", changed(datGameImage(4096)), Verdict::Unknown, ""},
+            {"trimmed, one byte changed", changed(datGameImage(3001)), Verdict::Unknown, ""},
+            {"longer than every entry", datGameImage(16384), Verdict::Unknown, ""},
+            {"empty", Bytes{}, Verdict::Unknown, ""},
+            {"full, patched", patched(datGameImage(4096)), Verdict::VerifiedRestored, "Gamma"},
+            {"trimmed, patched", patched(datGameImage(3001)), Verdict::VerifiedRestored, "Gamma"},
+            {"patched, a byte of the data changed", changed(patched(datGameImage(3001))), Verdict::Unknown, ""},
+            {"patched, no signature", changed(patched(datGameImage(3001)), 3006), Verdict::Unknown, ""},
+        };
+        for (const VerifyCase& c : cases) {
+            const Verification v = index.verify(c.image);
+            EXPECT_EQ(v.verdict, c.verdict) << c.what;
+            EXPECT_EQ(v.game, c.game) << c.what;
+        }
     }
 }
 
@@ -121,44 +134,92 @@ TEST(VerificationTest, EveryChecksumAnEntryGivesMustAgree)
          R"(sha1="198dcdf6e11f7dcd31b9d6ada0d83a351171d8cf")",
          Verdict::VerifiedPadded},
     };
-    for (const auto& [rom, verdict] : cases) {
-        const DatIndex index(parseDat(dat({{"Alpha", rom}})));
-        EXPECT_EQ(index.verify(datGameImage(3001)).verdict, verdict) << rom;
-    }
+    for (const auto& [rom, verdict] : cases)
+        for (const Format format : BothFormats) {
+            const DatIndex index(parseDat(dat({{"Alpha", rom}}, format)));
+            EXPECT_EQ(index.verify(datGameImage(3001)).verdict, verdict) << rom;
+        }
 }
 
 TEST(DatFileTest, ReadsEntriesAndRefusesWhatIsNoDat)
 {
     test::TempFolder folder;
-    const auto path = folder / "games.dat";
-    test::writeBytes(path, [] {
-        const std::string xml = dat({{"Caf&#233; &amp; Co", AlphaFull}});
-        return Bytes(xml.begin(), xml.end());
-    }());
-    const DatFile read = readDat(path);
-    const std::vector<DatRom>& roms = read.roms;
-    ASSERT_EQ(roms.size(), 1u);
-    EXPECT_EQ(read.games, std::vector<std::string>{"Caf\xC3\xA9 & Co"});
-    EXPECT_EQ(roms[0].game, 0u);
-    EXPECT_EQ(roms[0].name, "g.gba");
-    EXPECT_EQ(roms[0].size, 4096u);
-    EXPECT_EQ(roms[0].crc, 0x3e1914fbu);
+    const std::string twins[] = {dat({{"Caf&#233; &amp; Co", AlphaFull}}),
+                                 "\xEF\xBB\xBF" + dat({{"Caf\xC3\xA9 & Co", AlphaFull}}, Format::Clrmamepro)};
+    for (const std::string& text : twins) {
+        test::writeBytes(folder / "games.dat", Bytes(text.begin(), text.end()));
+        const DatFile read = readDat(folder / "games.dat");
+        const std::vector<DatRom>& roms = read.roms;
+        ASSERT_EQ(roms.size(), 1u);
+        EXPECT_EQ(read.games, std::vector<std::string>{"Caf\xC3\xA9 & Co"});
+        EXPECT_EQ(roms[0].game, 0u);
+        EXPECT_EQ(roms[0].name, "g.gba");
+        EXPECT_EQ(roms[0].size, 4096u);
+        EXPECT_EQ(roms[0].crc, 0x3e1914fbu);
+    }
 
-    EXPECT_TRUE(parseDat("<datafile/>").roms.empty());
-    EXPECT_TRUE(parseDat(R"(<datafile><game name="A"><rom name="a" status="nodump"/></game></datafile>)").roms.empty());
+    const std::string longValue(70000, 'x');
+    const std::pair<std::string, std::string> kept[] = {  // the DAT; its games, then each entry's game and name
+        {"<datafile/>", ""},
+        {R"(<datafile><game name="A"><rom name="a" size="4" crc="00000000" status="nodump"/></game></datafile>)", ""},
+        {R"(<datafile><game name="A"><rom name="a" size="4" crc="00000000" status="baddump"/></game></datafile>)", ""},
+        {R"(<datafile><machine name="M"><rom name="m" size="4"/></machine><resource name="R"><rom size="4"/></resource></datafile>)",
+         "M|R: 0 m, 1 "},
+        {R"(<datafile><game name="A"><rom name="a" size="4"/></game><header><rom name="h" size="4"/></header></datafile>)",
+         "A: 0 a"},
+        {"clrmamepro ( name x )\ngame ( rom ( size 4 name a ) name \"A B\" rom ( name \"b c\" size 4 ) )", "A B: 0 a, 0 b c"},
+        {"machine ( name M rom ( name m size 4 ) )\r\nresource ( name R rom ( size 4 flags baddump ) rom ( size 4 name r ) )",
+         "M|R: 0 m, 1 r"},
+        {"game ( name A rom ( size 4 status nodump ) rom ( size 4 nodump ) )\ngame ( name B )", ""},
+        {"clrmamepro ( rom ( size 4 ) )\nrom ( size 4 )\ngame ( name A sample ( x ( y ) ) rom ( size 4 name a dir ( z ) ) )",
+         "A: 0 a"},
+        {"game ( name A description \"" + longValue.substr(0, 65536) + "\" comment " + longValue.substr(0, 65536) +
+             " description \"" + longValue.substr(0, 65536) + "\" rom ( size 4 name a ) )",
+         "A: 0 a"},  // values across the reader's blocks
+    };
+    for (const auto& [text, expected] : kept) {
+        const DatFile read = parseDat(text);
+        std::string shown;
+        for (const std::string& game : read.games)
+            shown += (shown.empty() ? "" : "|") + game;
+        for (std::size_t i = 0; i < read.roms.size(); ++i)
+            shown += (i ? ", " : ": ") + std::to_string(read.roms[i].game) + " " + read.roms[i].name;
+        EXPECT_EQ(shown, expected) << text.substr(0, 100);
+    }
 
-    const std::pair<std::string, std::string> bad[] = {  // the DAT, the message
+    struct Bad {
+        std::string text;
+        std::string message;
+        DatLimits limits{};
+    };
+    const Bad bad[] = {
         {"", "DAT, line 1: no element found"},
         {"<datafile>\n<game name=\"A\">\n</datafile>", "DAT, line 3: mismatched tag"},
         {"<html></html>", "DAT is not a DAT file: it has no <datafile> element."},
         {"<datafile><game name=\"A\">\n<rom size=\"12\" crc=\"xyz\"/></game></datafile>", "DAT, line 2: bad crc \"xyz\""},
         {"<datafile><game><rom size=\"-1\"/></game></datafile>", "DAT, line 1: bad size \"-1\""},
+        {"<datafile><game><rom size=\"18446744073709551616\"/></game></datafile>",
+         "DAT, line 1: bad size \"18446744073709551616\""},
         {"<datafile><game><rom size=\"1\" sha1=\"abc\"/></game></datafile>", "DAT, line 1: bad sha1 \"abc\""},
+        {"<datafile><game name=\"" + longValue.substr(0, 65536) + "\"><rom size=\"1\"/></game></datafile>",
+         "DAT, line 1: a name longer than 4096 bytes"},
+        {"<datafile><game><rom size=\"1\"/>\n<rom size=\"2\"/><rom size=\"3\"/></game></datafile>",
+         "DAT, line 2: more than 2 entries", {4096, 2}},
+        {"game ( name \"A\n rom ( size 4 ) )", "DAT, line 1: a quote that is not closed"},
+        {"game ( name A\n rom ( size 4 )\n", "DAT, line 3: the block from line 1 is not closed"},
+        {"game ( name A rom ( size 12x ) )", "DAT, line 1: bad size \"12x\""},
+        {"game ( rom ( size 18446744073709551616 ) )", "DAT, line 1: bad size \"18446744073709551616\""},
+        {"game (\nrom ( name abcde size 4 ) )", "DAT, line 2: a name longer than 4 bytes", {4, 10}},
+        {"game ( rom ( size 1 ) rom ( size 2 )\nrom ( size 3 ) )", "DAT, line 2: more than 2 entries", {4096, 2}},
+        {"game ( description " + longValue + " )", "DAT, line 1: a value longer than 65536 bytes"},
+        {"game name A", "DAT, line 1: \"(\" expected after game"},
+        {"game ( ( ) )", "DAT, line 1: unexpected \"(\""},
+        {"game ( name A ) )", "DAT, line 1: unexpected \")\""},
     };
-    for (const auto& [xml, message] : bad) {
+    for (const auto& [text, message, limits] : bad) {
         try {
-            parseDat(xml);
-            ADD_FAILURE() << "accepted: " << xml;
+            parseDat(text, limits);
+            ADD_FAILURE() << "accepted: " << text.substr(0, 100);
         } catch (const DatError& error) {
             EXPECT_EQ(error.what(), message);
         }
