@@ -1190,6 +1190,10 @@ Dieser Ordner existiert nicht.</translation>
         <translation>Verifiziert, aufgefüllt: %s</translation>
     </message>
     <message>
+        <source>Verified when restored: %s</source>
+        <translation>Verifiziert, wiederhergestellt: %s</translation>
+    </message>
+    <message>
         <source>Unreadable</source>
         <translation>Nicht lesbar</translation>
     </message>
@@ -1250,8 +1254,10 @@ Dieser Ordner existiert nicht.</translation>
 </translation>
     </message>
     <message>
-        <source>process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...</source>
-        <translation>process AKTION... [--patch DATEI] [--prefix P] [--suffix S] --output VERZ DATEI...</translation>
+        <source>process ACTION... [--patch FILE] [--prefix P] [--suffix S] [--dat FILE.dat --dat-names]
+                          --output DIR FILE...</source>
+        <translation>process AKTION... [--patch DATEI] [--prefix P] [--suffix S] [--dat DATEI.dat --dat-names]
+                          --output VERZ DATEI...</translation>
     </message>
     <message>
         <source>remove-eh [--prefix P] [--suffix S] --output DIR FILE...</source>
@@ -1278,8 +1284,8 @@ Dieser Ordner existiert nicht.</translation>
         <translation>pad [--fill 00|FF] --output VERZ DATEI...</translation>
     </message>
     <message>
-        <source>verify --dat FILE.dat FILE...</source>
-        <translation>verify --dat DATEI.dat DATEI...</translation>
+        <source>verify --dat FILE.dat [--missing] FILE...</source>
+        <translation>verify --dat DATEI.dat [--missing] DATEI...</translation>
     </message>
     <message>
         <source>Runs Kestrom&apos;s image operations without windows, on many files at once.
@@ -1287,7 +1293,9 @@ Dieser Ordner existiert nicht.</translation>
 Commands:
   process         writes a processed copy of each FILE to DIR/&lt;P&gt;&lt;name&gt;&lt;S&gt;.gba,
                   &lt;name&gt; being the file name without its last four characters,
-                  and prints one log line per file.
+                  and prints one log line per file. With --dat-names, &lt;name&gt;
+                  is the DAT&apos;s rom name of each FILE the DAT knows (without
+                  .gba, a / made _, control characters left out).
   remove-eh       writes a copy of each FILE without its ExitHack patch, named
                   the same way.
   info            prints one line per FILE, separated by tabs: its path, size,
@@ -1310,11 +1318,18 @@ Commands:
                   trimming: trimming the copy gives FILE back.
   verify          checks each FILE against a Logiqx XML DAT of good dumps and
                   prints one line per FILE, separated by tabs: its path, the
-                  verdict, and the DAT&apos;s game name when one matches. verified:
-                  an entry matches the image as it is (size and every checksum
-                  the entry gives); verified-padded: the image matches an entry
+                  verdict, and the DAT&apos;s game name when one matches, in the
+                  order of the FILEs (checked on every core). verified: an
+                  entry matches the image as it is (size, CRC-32 and the
+                  strongest digest the entry gives: SHA-1, else MD5);
+                  verified-padded: the image matches an entry
                   once padded up to its size with FF or 00 (a trimmed good
-                  dump); unknown: no entry matches.
+                  dump); verified-restored: it matches, as it is or padded,
+                  once its ExitHack patch is taken off as remove-eh does
+                  (nothing is written); unknown: no entry matches. With
+                  --missing, then one line per game of the DAT that no FILE
+                  matched (missing, a tab, its name), and a last line with
+                  the counts (have N of M).
 
 A FILE ending in .zip stands for the .gba images it holds (except for rename
 and fix-header, which change only .gba files): they are read from the archive
@@ -1340,7 +1355,8 @@ Options:
   --output DIR    the folder for the copies, created when missing
   --fill 00|FF    the padding byte of pad; by default the one trimming would
                   cut (00 when the last byte is 00, else FF)
-  --dat FILE.dat  the DAT file verify checks against
+  --dat FILE.dat  the DAT file verify checks against, or that --dat-names
+                  takes names from
 
 Exit status:
   0               every file succeeded
@@ -1354,7 +1370,9 @@ Exit status:
 Befehle:
   process         schreibt eine bearbeitete Kopie jeder DATEI nach VERZ/&lt;P&gt;&lt;Name&gt;&lt;S&gt;.gba,
                   wobei &lt;Name&gt; der Dateiname ohne seine letzten vier Zeichen ist,
-                  und gibt je Datei eine Protokollzeile aus.
+                  und gibt je Datei eine Protokollzeile aus. Mit --dat-names ist
+                  &lt;Name&gt; der Rom-Name der DAT für jede DATEI, die sie kennt
+                  (ohne .gba, ein / wird _, Steuerzeichen fallen weg).
   remove-eh       schreibt eine Kopie jeder DATEI ohne ihren ExitHack-Patch,
                   ebenso benannt.
   info            gibt je DATEI eine durch Tabulatoren getrennte Zeile aus: ihren
@@ -1377,12 +1395,19 @@ Befehle:
                   die Umkehrung des Kürzens: Kürzen der Kopie ergibt wieder DATEI.
   verify          prüft jede DATEI gegen eine Logiqx-XML-DAT guter Dumps und gibt
                   je DATEI eine durch Tabulatoren getrennte Zeile aus: ihren Pfad,
-                  das Urteil und den Spielnamen der DAT, wenn einer passt.
-                  verified: ein Eintrag passt auf das Image, wie es ist (Größe
-                  und jede Prüfsumme, die der Eintrag angibt); verified-padded:
-                  das Image passt auf einen Eintrag, wenn es mit FF oder 00 bis
-                  zu dessen Größe aufgefüllt wird (ein gekürzter guter Dump);
-                  unknown: kein Eintrag passt.
+                  das Urteil und den Spielnamen der DAT, wenn einer passt, in
+                  der Reihenfolge der DATEIen (auf allen Kernen geprüft).
+                  verified: ein Eintrag passt auf das Image, wie es ist (Größe,
+                  CRC-32 und der stärkste Hashwert, den der Eintrag angibt:
+                  SHA-1, sonst MD5); verified-padded: das Image passt auf einen
+                  Eintrag, wenn es mit FF oder 00 bis zu dessen Größe aufgefüllt
+                  wird (ein gekürzter guter Dump); verified-restored: es passt,
+                  wie es ist oder aufgefüllt, ohne seinen ExitHack-Patch, so
+                  entfernt wie von remove-eh (es wird nichts geschrieben);
+                  unknown: kein Eintrag passt. Mit --missing folgt je Spiel der
+                  DAT, auf das keine DATEI passte, eine Zeile (missing, ein
+                  Tabulator, sein Name) und eine letzte Zeile mit den Zahlen
+                  (have N of M).
 
 Eine DATEI, die auf .zip endet, steht für die .gba-Images darin (außer bei
 rename und fix-header, die nur .gba-Dateien ändern): Sie werden aus dem Archiv in
@@ -1408,7 +1433,8 @@ Optionen:
   --output VERZ   der Ordner für die Kopien, angelegt, wenn er fehlt
   --fill 00|FF    das Füllbyte von pad; ohne Angabe das, welches das Kürzen
                   abschneiden würde (00, wenn das letzte Byte 00 ist, sonst FF)
-  --dat DATEI.dat die DAT-Datei, gegen die verify prüft
+  --dat DATEI.dat die DAT-Datei, gegen die verify prüft oder aus der
+                  --dat-names die Namen nimmt
 
 Exit-Status:
   0               jede Datei ist gelungen
@@ -1432,8 +1458,16 @@ Exit-Status:
         <translation>verify braucht --dat DATEI.dat.</translation>
     </message>
     <message>
+        <source>--dat-names and --dat FILE.dat go together.</source>
+        <translation>--dat-names und --dat DATEI.dat gehören zusammen.</translation>
+    </message>
+    <message>
         <source>Verify with DAT file...</source>
         <translation>Mit DAT-Datei verifizieren...</translation>
+    </message>
+    <message>
+        <source>Names from DAT</source>
+        <translation>Namen aus DAT</translation>
     </message>
     <message>
         <source>Verify with DAT file</source>
@@ -1451,13 +1485,25 @@ Exit-Status:
         <source>%d images checked against %s:
 %d verified
 %d verified when padded
+%d verified when restored
 %d unknown
-%d unreadable</source>
+%d unreadable
+The list holds %d of the DAT&apos;s %d games.</source>
         <translation>%d Images gegen %s geprüft:
 %d verifiziert
 %d verifiziert, aufgefüllt
+%d verifiziert, wiederhergestellt
 %d unbekannt
-%d nicht lesbar</translation>
+%d nicht lesbar
+Die Liste enthält %d der %d Spiele der DAT.</translation>
+    </message>
+    <message>
+        <source>No DAT file has been picked yet: verify the list with one first.</source>
+        <translation>Es wurde noch keine DAT-Datei gewählt: Verifizieren Sie die Liste zuerst mit einer.</translation>
+    </message>
+    <message>
+        <source>%d of %d images named from %s.</source>
+        <translation>%d von %d Images nach %s benannt.</translation>
     </message>
     <message>
         <source>%s would replace the source file %s; nothing was written.</source>

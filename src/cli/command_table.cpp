@@ -41,6 +41,8 @@ const std::vector<CommandRow>& commandTable()
            nullptr, true},
           {"--all", Takes::Nothing, [](Options& o, const std::string&) { o.actions.all = true; }, nullptr, true},
           {"--patch", Takes::Value, [](Options& o, const std::string& v) { o.patchFile = v; }},
+          {"--dat", Takes::Value, [](Options& o, const std::string& v) { o.dat = v; }},
+          {"--dat-names", Takes::Nothing, [](Options& o, const std::string&) { o.datNames = true; }},
           Prefix, Suffix, Output},
          texts::CliUsageProcess, runProcess},
         {"remove-eh", {Prefix, Suffix, Output}, texts::CliUsageRemoveEH, runRemoveEH},
@@ -54,7 +56,8 @@ const std::vector<CommandRow>& commandTable()
          {{"--fill", Takes::Value, [](Options& o, const std::string& v) { o.fill = fillValue(v); }}, Output},
          texts::CliUsagePad, runPad},
         {"verify",
-         {{"--dat", Takes::Value, [](Options& o, const std::string& v) { o.dat = v; }, texts::CliNoDat}},
+         {{"--dat", Takes::Value, [](Options& o, const std::string& v) { o.dat = v; }, texts::CliNoDat},
+          {"--missing", Takes::Nothing, [](Options& o, const std::string&) { o.missing = true; }}},
          texts::CliUsageVerify, runVerify},
     };
     return table;
@@ -113,6 +116,8 @@ Options parse(const CommandRow& command, const std::vector<std::string>& args)
         throw UsageProblem{tr(texts::CliSeparatorInAffix)};
     if (options.files.empty())
         throw UsageProblem{tr(texts::CliNoFiles)};
+    if (options.command == "process" && options.datNames != options.dat.has_value())
+        throw UsageProblem{tr(texts::CliDatNamesNeedDat)};
     const bool hasActions = std::any_of(command.options.begin(), command.options.end(),
                                         [](const OptionRow& option) { return option.isAction; });
     if (hasActions && !options.actions.any())

@@ -29,6 +29,8 @@ struct Options {
     std::optional<std::string> name;
     std::optional<std::uint8_t> fill;
     std::optional<std::string> dat;
+    bool datNames = false;  // process names verified images after the DAT
+    bool missing = false;   // verify lists the DAT's games no image matched
     std::vector<std::string> files;
 };
 

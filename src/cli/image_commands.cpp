@@ -108,7 +108,7 @@ int runProcess(const Options& options)
         patchReported = true;
     };
     return run.each([&](const Source& source) {
-        const std::string output = outputPath(options, source.path);
+        const std::string& output = run.outputOf(source);
         refuseControlsInOutput(output);
         // Sources are only read: a file (even a read-only one) or a member,
         // into memory, logged by its shown name.
@@ -129,7 +129,7 @@ int runRemoveEH(const Options& options)
     if (run.refused() || !makeOutputFolder(*options.outputFolder))
         return SomeFileFailed;
     return run.each([&](const Source& source) {
-        const std::string output = outputPath(options, source.path);
+        const std::string& output = run.outputOf(source);
         refuseControlsInOutput(output);
         switch (ops::RemoveEH(run.archives().image(source), source.shown, output)) {
         case ops::RemoveEHOutcome::Written:

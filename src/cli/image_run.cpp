@@ -5,6 +5,7 @@
 #include "core/printable.h"
 #include "core/texts.h"
 #include "platform/output_clash.h"
+#include "verify/verification.h"
 
 #include <iostream>
 #include <optional>
@@ -12,11 +13,39 @@
 namespace kst::cli {
 namespace {
 
-std::vector<std::string> outputPaths(const Options& options, const std::vector<Source>& sources)
+// With --dat-names, the name each source takes from the DAT: empty for an
+// image the DAT does not know or that cannot be read (which then fails as it
+// would have anyway).
+std::vector<std::string> datNames(const Options& options, const std::vector<Source>& sources,
+                                  ArchiveSources& archives)
+{
+    std::vector<std::string> names(sources.size());
+    if (!options.datNames)
+        return names;
+    std::optional<verify::DatIndex> index;
+    try {
+        index.emplace(verify::readDat(*options.dat));
+    } catch (const verify::DatError& error) {
+        throw UsageProblem{error.what()};
+    }
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        try {
+            const verify::Verification found = index->verify(archives.image(sources[i]));
+            if (found.verdict != verify::Verdict::Unknown)
+                names[i] = verify::nameFromDat(found.romName);
+        } catch (const std::exception&) {
+            // Reported when the image is processed.
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> outputPaths(const Options& options, const std::vector<Source>& sources,
+                                     const std::vector<std::string>& names)
 {
     std::vector<std::string> outputs;
-    for (const Source& source : sources)
-        outputs.push_back(outputPath(options, source.path));
+    for (std::size_t i = 0; i < sources.size(); ++i)
+        outputs.push_back(outputPath(options, sources[i].path, names[i]));
     return outputs;
 }
 
@@ -56,9 +85,9 @@ ImageRun::ImageRun(const Options& options) : sources_(archives_.expand(options.f
 {
     if (!options.outputFolder)
         return;
-    const std::vector<std::string> outputs = outputPaths(options, sources_);
-    refuseSharedOutputs(outputs, sources_);
-    refused_ = refuseOutputOntoSource(outputs, sources_);
+    outputs_ = outputPaths(options, sources_, datNames(options, sources_, archives_));
+    refuseSharedOutputs(outputs_, sources_);
+    refused_ = refuseOutputOntoSource(outputs_, sources_);
 }
 
 int ImageRun::each(const std::function<bool(const Source&)>& work)
@@ -67,14 +96,14 @@ int ImageRun::each(const std::function<bool(const Source&)>& work)
     return archiveFailed_ ? SomeFileFailed : status;
 }
 
-std::string outputPath(const Options& options, const std::string& file)
+std::string outputPath(const Options& options, const std::string& file, const std::string& datName)
 {
     if (options.command == "pad")
         return padOutputPath(*options.outputFolder, file);
     std::string path = *options.outputFolder;
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
-    return outputName(path, options.prefix, nameOf(file), options.suffix);
+    return outputName(path, options.prefix, datName.empty() ? nameOf(file) : datName, options.suffix);
 }
 
 }  // namespace kst::cli

@@ -111,6 +111,7 @@ inline constexpr TextId SaveNone = QT_TRANSLATE_NOOP("Kestrom", "none");
 // Verdicts against a DAT file, in the Verified column
 inline constexpr TextId VerdictVerified = QT_TRANSLATE_NOOP("Kestrom", "Verified: %s");
 inline constexpr TextId VerdictPadded = QT_TRANSLATE_NOOP("Kestrom", "Verified when padded: %s");
+inline constexpr TextId VerdictRestored = QT_TRANSLATE_NOOP("Kestrom", "Verified when restored: %s");
 inline constexpr TextId VerdictUnknown = QT_TRANSLATE_NOOP("Kestrom", "Unknown");
 inline constexpr TextId VerdictUnreadable = QT_TRANSLATE_NOOP("Kestrom", "Unreadable");
 
@@ -226,7 +227,8 @@ inline constexpr TextId SkippedMore = QT_TRANSLATE_NOOP("Kestrom", "... and %d m
 inline constexpr TextId CliUsageFirst = QT_TRANSLATE_NOOP("Kestrom", "Usage: kestrom-cli %s\n");
 inline constexpr TextId CliUsageMore = QT_TRANSLATE_NOOP("Kestrom", "  or:  kestrom-cli %s\n");
 inline constexpr TextId CliUsageProcess =
-    QT_TRANSLATE_NOOP("Kestrom", "process ACTION... [--patch FILE] [--prefix P] [--suffix S] --output DIR FILE...");
+    QT_TRANSLATE_NOOP("Kestrom", "process ACTION... [--patch FILE] [--prefix P] [--suffix S] [--dat FILE.dat --dat-names]\n"
+                      "                          --output DIR FILE...");
 inline constexpr TextId CliUsageRemoveEH =
     QT_TRANSLATE_NOOP("Kestrom", "remove-eh [--prefix P] [--suffix S] --output DIR FILE...");
 inline constexpr TextId CliUsageInfo = QT_TRANSLATE_NOOP("Kestrom", "info FILE...");
@@ -234,14 +236,16 @@ inline constexpr TextId CliUsageRename = QT_TRANSLATE_NOOP("Kestrom", "rename --
 inline constexpr TextId CliUsageCheck = QT_TRANSLATE_NOOP("Kestrom", "check FILE...");
 inline constexpr TextId CliUsageFixHeader = QT_TRANSLATE_NOOP("Kestrom", "fix-header FILE...");
 inline constexpr TextId CliUsagePad = QT_TRANSLATE_NOOP("Kestrom", "pad [--fill 00|FF] --output DIR FILE...");
-inline constexpr TextId CliUsageVerify = QT_TRANSLATE_NOOP("Kestrom", "verify --dat FILE.dat FILE...");
+inline constexpr TextId CliUsageVerify = QT_TRANSLATE_NOOP("Kestrom", "verify --dat FILE.dat [--missing] FILE...");
 inline constexpr TextId CliHelp = QT_TRANSLATE_NOOP("Kestrom",
          "Runs Kestrom's image operations without windows, on many files at once.\n"
          "\n"
          "Commands:\n"
          "  process         writes a processed copy of each FILE to DIR/<P><name><S>.gba,\n"
          "                  <name> being the file name without its last four characters,\n"
-         "                  and prints one log line per file.\n"
+         "                  and prints one log line per file. With --dat-names, <name>\n"
+         "                  is the DAT's rom name of each FILE the DAT knows (without\n"
+         "                  .gba, a / made _, control characters left out).\n"
          "  remove-eh       writes a copy of each FILE without its ExitHack patch, named\n"
          "                  the same way.\n"
          "  info            prints one line per FILE, separated by tabs: its path, size,\n"
@@ -264,11 +268,18 @@ inline constexpr TextId CliHelp = QT_TRANSLATE_NOOP("Kestrom",
          "                  trimming: trimming the copy gives FILE back.\n"
          "  verify          checks each FILE against a Logiqx XML DAT of good dumps and\n"
          "                  prints one line per FILE, separated by tabs: its path, the\n"
-         "                  verdict, and the DAT's game name when one matches. verified:\n"
-         "                  an entry matches the image as it is (size and every checksum\n"
-         "                  the entry gives); verified-padded: the image matches an entry\n"
+         "                  verdict, and the DAT's game name when one matches, in the\n"
+         "                  order of the FILEs (checked on every core). verified: an\n"
+         "                  entry matches the image as it is (size, CRC-32 and the\n"
+         "                  strongest digest the entry gives: SHA-1, else MD5);\n"
+         "                  verified-padded: the image matches an entry\n"
          "                  once padded up to its size with FF or 00 (a trimmed good\n"
-         "                  dump); unknown: no entry matches.\n"
+         "                  dump); verified-restored: it matches, as it is or padded,\n"
+         "                  once its ExitHack patch is taken off as remove-eh does\n"
+         "                  (nothing is written); unknown: no entry matches. With\n"
+         "                  --missing, then one line per game of the DAT that no FILE\n"
+         "                  matched (missing, a tab, its name), and a last line with\n"
+         "                  the counts (have N of M).\n"
          "\n"
          "A FILE ending in .zip stands for the .gba images it holds (except for rename\n"
          "and fix-header, which change only .gba files): they are read from the archive\n"
@@ -294,7 +305,8 @@ inline constexpr TextId CliHelp = QT_TRANSLATE_NOOP("Kestrom",
          "  --output DIR    the folder for the copies, created when missing\n"
          "  --fill 00|FF    the padding byte of pad; by default the one trimming would\n"
          "                  cut (00 when the last byte is 00, else FF)\n"
-         "  --dat FILE.dat  the DAT file verify checks against\n"
+         "  --dat FILE.dat  the DAT file verify checks against, or that --dat-names\n"
+         "                  takes names from\n"
          "\n"
          "Exit status:\n"
          "  0               every file succeeded\n"
@@ -309,6 +321,8 @@ inline constexpr TextId CliMissingValue = QT_TRANSLATE_NOOP("Kestrom", "The opti
 inline constexpr TextId CliNoOutput = QT_TRANSLATE_NOOP("Kestrom", "No output folder given (--output DIR).");
 inline constexpr TextId CliNoFiles = QT_TRANSLATE_NOOP("Kestrom", "No file given.");
 inline constexpr TextId CliNoDat = QT_TRANSLATE_NOOP("Kestrom", "verify needs --dat FILE.dat.");
+inline constexpr TextId CliDatNamesNeedDat =
+    QT_TRANSLATE_NOOP("Kestrom", "--dat-names and --dat FILE.dat go together.");
 inline constexpr TextId CliNoName = QT_TRANSLATE_NOOP("Kestrom", "No internal name given (--name TEXT).");
 inline constexpr TextId CliNoAction =
     QT_TRANSLATE_NOOP("Kestrom", "No action chosen: give --remove-intro, --truncate, --exithack or --all.");

@@ -69,21 +69,40 @@ std::optional<std::size_t> findExitHackSignature(std::span<const std::uint8_t> i
 
 namespace {
 
-// Writes image, whose entry is not the standard one, without its patch.
-RemoveEHOutcome removePatch(std::vector<std::uint8_t> image, const std::filesystem::path& output)
+// Cuts image, whose entry is not the standard one, before its patch; false
+// when no signature is there.
+bool cutPatch(std::vector<std::uint8_t>& image)
 {
     // A file cut short since its entry was read may hold fewer than 3 bytes now.
     std::copy_n(StandardEntry.begin(), std::min(image.size(), StandardEntry.size()), image.begin());
 
     std::optional<std::size_t> patchStart = findExitHackSignature(image);
     if (!patchStart)
-        return RemoveEHOutcome::SignatureNotFound;
+        return false;
     image.resize(*patchStart);
+    return true;
+}
+
+// Writes image, whose entry is not the standard one, without its patch.
+RemoveEHOutcome removePatch(std::vector<std::uint8_t> image, const std::filesystem::path& output)
+{
+    if (!cutPatch(image))
+        return RemoveEHOutcome::SignatureNotFound;
     writeFileAtomically(output, image);
     return RemoveEHOutcome::Written;
 }
 
 }  // namespace
+
+std::optional<std::vector<std::uint8_t>> imageWithoutExitHack(std::span<const std::uint8_t> image)
+{
+    if (image.size() < StandardEntry.size() || entryOf(image) == StandardEntry)
+        return std::nullopt;
+    std::vector<std::uint8_t> cut(image.begin(), image.end());
+    if (!cutPatch(cut))
+        return std::nullopt;
+    return cut;
+}
 
 RemoveEHOutcome RemoveEH(const std::filesystem::path& input, const std::filesystem::path& output,
                          const RomOpHooks& hooks)

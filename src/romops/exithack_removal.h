@@ -23,6 +23,12 @@ inline constexpr std::array<std::uint8_t, 18> ExitHackSignature{
 // Offset of the first occurrence of the signature in the image.
 std::optional<std::size_t> findExitHackSignature(std::span<const std::uint8_t> image);
 
+// The image without its ExitHack patch, as Remove ExitHack writes it: the
+// entry branch set back to the standard one, cut before the first signature
+// (searched with the standard entry in place). Nothing when the entry is the
+// standard one already or no signature is there.
+std::optional<std::vector<std::uint8_t>> imageWithoutExitHack(std::span<const std::uint8_t> image);
+
 enum class RemoveEHOutcome {
     Written,            // the output file holds the image without its patch
     NotPatched,         // the entry is the standard one; nothing written

@@ -55,6 +55,7 @@ TEST_F(CliFixture, UsageErrorsExitWithTwo)
         {"process", "--all", "--output", out, game, (folder / "Game.GBA").string()},  // same output name
         {"process", "--all", "--output", out, "--prefix", "../", game},  // a separator in the name
         {"remove-eh", "--output", out, "--suffix=/x", game},
+        {"process", "--all", "--dat-names", "--output", out, game},  // names from no DAT
     };
     // The message, then one line pointing at the help, never the help itself.
     const std::string tryHelp = "Try 'kestrom-cli --help'.\n";

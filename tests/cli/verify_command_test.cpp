@@ -1,3 +1,5 @@
+#include "romops/entry.h"
+#include "romops/exithack_removal.h"
 #include "support/program_run.h"
 #include "support/synthetic_image.h"
 #include "support/temp_folder.h"
@@ -12,7 +14,9 @@ using test::Bytes;
 using test::datGameImage;
 
 const std::string Dat = "<?xml version=\"1.0\"?>\n<datafile>\n  <game name=\"Alpha (Europe)\">\n"
-                        "    <rom name=\"alpha.gba\" " + test::AlphaRom + "/>\n  </game>\n</datafile>\n";
+                        "    <rom name=\"Alpha/Beta&#9;(E).GBA\" " + test::AlphaRom + "/>\n  </game>\n"
+                        "  <game name=\"Gamma\"><rom name=\"Gamma (World).gba\" size=\"4096\" crc=\"ccb09ba9\"/></game>\n"
+                        "  <game name=\"Delta\"><rom name=\"d.gba\" size=\"8\" crc=\"00000000\"/></game>\n</datafile>\n";
 
 struct VerifyCli : ::testing::Test {
     test::TempFolder folder;
@@ -52,6 +56,35 @@ TEST_F(VerifyCli, PrintsAVerdictPerImageAndMember)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, full + "\tverified\tAlpha (Europe)\n");
     EXPECT_NE(missing.err.find("missing.gba"), std::string::npos);
+}
+
+TEST_F(VerifyCli, ProcessedImagesMissingGamesAndNamesFromTheDat)
+{
+    const std::string gamma = (folder / "gamma.gba").string(), patch = (folder / "patch.wnt").string();
+    Bytes image = datGameImage(4096);
+    std::copy(ops::StandardEntry.begin(), ops::StandardEntry.end(), image.begin());
+    test::writeBytes(gamma, image);
+    test::writeBytes(patch, Bytes(ops::ExitHackSignature.begin(), ops::ExitHackSignature.end()));
+    const std::string out = (folder / "out").string();
+    auto process = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"process", "--truncate", "--dat", dat, "--dat-names", "--prefix=p-", "--output", out});
+        return test::runProgram(KESTROM_CLI_PATH, folder, args);
+    };
+    // An unknown image (b.gba) keeps its own name.
+    test::ProgramRun named = process({"--exithack", "--patch", patch, gamma, zip});
+    EXPECT_EQ(named.status, 0) << named.err;
+    const std::string restored = out + "/p-Gamma (World).gba";
+    EXPECT_TRUE(std::filesystem::exists(out + "/p-Alpha_Beta(E).gba"));
+    EXPECT_TRUE(std::filesystem::exists(out + "/p-b.gba"));
+
+    test::ProgramRun missing = run({"--dat", dat, "--missing", restored});
+    EXPECT_EQ(missing.status, 0) << missing.err;
+    EXPECT_EQ(missing.out, restored + "\tverified-restored\tGamma\nmissing\tAlpha (Europe)\nmissing\tDelta\nhave 1 of 3\n");
+
+    // Two images of one game would take one name: nothing is written.
+    test::ProgramRun twice = process({full, trimmed});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("would both be written to"), std::string::npos) << twice.err;
 }
 
 TEST_F(VerifyCli, UsageErrorsAndUnreadableDatsExitWithTwo)

@@ -1,3 +1,5 @@
+#include "romops/exithack.h"
+#include "romops/exithack_removal.h"
 #include "support/synthetic_image.h"
 #include "support/temp_folder.h"
 #include "verify/checksums.h"
@@ -15,10 +17,18 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 using test::datGameImage;
-Bytes changed(Bytes image)
+Bytes changed(Bytes image, std::size_t at = 100)
 {
-    image[100] ^= 1;
+    image[at] ^= 1;
     return image;
+}
+// The image as the ExitHack action leaves it, from one with the standard entry.
+Bytes patched(Bytes image)
+{
+    std::copy(ops::StandardEntry.begin(), ops::StandardEntry.end(), image.begin());
+    Bytes patch(ops::ExitHackSignature.begin(), ops::ExitHackSignature.end());
+    patch.resize(200, 0xE1);
+    return ops::Exithack(image, patch, ops::newEntryBytesLsbFirst(image.size()));
 }
 
 // The checksums come from sha1sum, md5sum and Python's zlib.crc32.
@@ -27,6 +37,8 @@ const std::string BetaFull =  // 4 KiB with 0x00
     R"(size="4096" crc="42E9AA06" md5="b6902cc5efd760b2a70c3640a192921c" sha1="103ce00ff5c07f3b186440df559153ba5fb95a4f")";
 const std::string AlphaDouble =  // 8 KiB with 0xFF
     R"(size="8192" crc="7f43d495" md5="6ab28bc9af34ba0c83004d32cee5af7f" sha1="198dcdf6e11f7dcd31b9d6ada0d83a351171d8cf")";
+const std::string GammaFull =  // 4 KiB with 0xFF, the standard entry in its first three bytes
+    R"(size="4096" crc="ccb09ba9" md5="e76fad8510f67e41bd4bb9b96d458263" sha1="7be319bd7ddac66aeef0745703017d71365c75a7")";
 
 enum class Format { Xml, Clrmamepro };
 const Format BothFormats[] = {Format::Xml, Format::Clrmamepro};
@@ -79,7 +91,7 @@ struct VerifyCase {
 TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
 {
     for (const Format format : BothFormats) {
-        const DatIndex index(parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha", AlphaFull}, {"Beta", BetaFull}}, format)));
+        const DatIndex index(parseDat(dat({{"Alpha 8K", AlphaDouble}, {"Alpha", AlphaFull}, {"Beta", BetaFull}, {"Gamma", GammaFull}}, format)));
         const VerifyCase cases[] = {
             {"full", datGameImage(4096), Verdict::Verified, "Alpha"},
             {"full, other fill", datGameImage(4096, 0x00), Verdict::Verified, "Beta"},
@@ -91,6 +103,10 @@ TEST(VerificationTest, MatchesAsItIsOrPaddedWithEitherFill)
             {"trimmed, one byte changed", changed(datGameImage(3001)), Verdict::Unknown, ""},
             {"longer than every entry", datGameImage(16384), Verdict::Unknown, ""},
             {"empty", Bytes{}, Verdict::Unknown, ""},
+            {"full, patched", patched(datGameImage(4096)), Verdict::VerifiedRestored, "Gamma"},
+            {"trimmed, patched", patched(datGameImage(3001)), Verdict::VerifiedRestored, "Gamma"},
+            {"patched, a byte of the data changed", changed(patched(datGameImage(3001))), Verdict::Unknown, ""},
+            {"patched, no signature", changed(patched(datGameImage(3001)), 3006), Verdict::Unknown, ""},
         };
         for (const VerifyCase& c : cases) {
             const Verification v = index.verify(c.image);
@@ -108,8 +124,15 @@ TEST(VerificationTest, EveryChecksumAnEntryGivesMustAgree)
         {R"(size="4096" crc="3e1914fb" sha1="0000000000000000000000000000000000000000")", Verdict::Unknown},
         {R"(size="4096" crc="3e1914fb" md5="00000000000000000000000000000000")", Verdict::Unknown},
         {R"(size="4096")", Verdict::Unknown},
-        // Right for the image padded with 0xFF past 1 GiB, which is not tried.
-        {R"(size="1073745824" crc="a234540c")", Verdict::Unknown},
+        {R"(size="4096" md5="f48efffbe4c692f11eab078e2e9930b0")", Verdict::VerifiedPadded},
+        // Right for the image padded with 0xFF to the largest cartridge, and past it.
+        {R"(size="33554432" crc="0da5d099")", Verdict::VerifiedPadded},
+        {R"(size="33554432" sha1="09831c1244bfceb3bfba5195e22dfa569dbc5184")", Verdict::VerifiedPadded},
+        {R"(size="33554436" crc="1fff50f0")", Verdict::Unknown},
+        // Digests without a CRC at two sizes, from one stream: the first is wrong.
+        {R"(size="4096" sha1="958dc7b68056e0c70e2f910dcdc0f4b9a723358e"/><rom size="8192" )"
+         R"(sha1="198dcdf6e11f7dcd31b9d6ada0d83a351171d8cf")",
+         Verdict::VerifiedPadded},
     };
     for (const auto& [rom, verdict] : cases)
         for (const Format format : BothFormats) {

@@ -43,6 +43,7 @@ inline constexpr TextId EditInternalName2 = QT_TRANSLATE_NOOP("Kestrom", "Edit I
 inline constexpr TextId SizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Lost size");
 inline constexpr TextId otalSizeLost1 = QT_TRANSLATE_NOOP("Kestrom", "Total Lost Size");
 inline constexpr TextId VerifyDat1 = QT_TRANSLATE_NOOP("Kestrom", "Verify with DAT file...");
+inline constexpr TextId NamesFromDat1 = QT_TRANSLATE_NOOP("Kestrom", "Names from DAT");
 inline constexpr TextId Action1 = QT_TRANSLATE_NOOP("Kestrom", "Action");
 inline constexpr TextId Truncate1 = QT_TRANSLATE_NOOP("Kestrom", "Truncate");
 inline constexpr TextId Removeintro1 = QT_TRANSLATE_NOOP("Kestrom", "Remove Intro");
@@ -252,7 +253,11 @@ inline constexpr TextId VerifyDatTitle = QT_TRANSLATE_NOOP("Kestrom", "Verify wi
 inline constexpr TextId DatFilter = QT_TRANSLATE_NOOP("Kestrom", "DAT files (*.dat, *.xml)");
 inline constexpr TextId AllFilesFilter = QT_TRANSLATE_NOOP("Kestrom", "All files (*.*)");
 inline constexpr TextId VerifyCounts = QT_TRANSLATE_NOOP("Kestrom",
-    "%d images checked against %s:\n%d verified\n%d verified when padded\n%d unknown\n%d unreadable");
+    "%d images checked against %s:\n%d verified\n%d verified when padded\n%d verified when restored\n"
+    "%d unknown\n%d unreadable\nThe list holds %d of the DAT's %d games.");
+inline constexpr TextId NoDatPicked =
+    QT_TRANSLATE_NOOP("Kestrom", "No DAT file has been picked yet: verify the list with one first.");
+inline constexpr TextId NamedFromDat = QT_TRANSLATE_NOOP("Kestrom", "%d of %d images named from %s.");
 
 }  // namespace strings
 }  // namespace kst

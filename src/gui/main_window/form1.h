@@ -176,6 +176,7 @@ public:
     QAction* SizeLost1 = nullptr;
     QAction* otalSizeLost1 = nullptr;
     QAction* VerifyDat1 = nullptr;
+    QAction* NamesFromDat1 = nullptr;
     QMenu* Action1 = nullptr;
     QAction* Truncate1 = nullptr;
     QAction* Removeintro1 = nullptr;
@@ -253,6 +254,7 @@ public slots:
     void otalSizeLost1Click();
     void ToolButton23Click();
     void VerifyDat1Click();
+    void NamesFromDat1Click();
 
     void EditInternalname1Click();
     void Play1Click();

@@ -7,6 +7,9 @@
 #include "romheader/header.h"
 #include "romops/internal_name.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace kst {
 
 void TForm1::EditInternalname1Click()
@@ -44,6 +47,13 @@ void TForm1::EditInternalname1Click()
         return;
     }
     dialogs().message(qformat(strings::ImageModified, {toQt(input)}));
+    // The bytes changed: no row that lists this file keeps a verdict on the old ones.
+    for (int other = 1; other < grid_.rowCount(); ++other) {
+        std::error_code ignored;
+        const std::string listed = grid_.cell(ColInput, other);
+        if (!grid_.isEmptyRow(other) && (listed == input || std::filesystem::equivalent(listed, input, ignored)))
+            grid_.setCell(ColVerified, other, "");
+    }
 
     // The row is built again from the file, like any newly added image.
     OpenDialog1.files.clear();

@@ -106,7 +106,7 @@ TEST_F(StartupTest, MenusFollowTheCommandTables)
     EXPECT_EQ(items(form().File1), QStringList({"Options...@Ctrl+O", "-", "Exit@Ctrl+X"}));
     EXPECT_EQ(items(form().Edit1), QStringList({"Add roms...@Ctrl+A", "Add folder...@Ctrl+Shift+A", "Remove selection@",
                                                 "-", "Clear List@F10", "-", "Edit Name...@F2", "Edit Internal Name...@Shift+F2", "Lost size@Ctrl+S",
-                                                "Total Lost Size@Ctrl+Alt+S", "-", "Verify with DAT file...@F7"}));
+                                                "Total Lost Size@Ctrl+Alt+S", "-", "Verify with DAT file...@F7", "Names from DAT@"}));
     EXPECT_EQ(items(form().Action1), QStringList({"Truncate@Ctrl+1", "Remove Intro@Ctrl+2", "Apply ExitHack Patch@Ctrl+3",
                                                   "-", "All@Ctrl+4"}));
     EXPECT_EQ(items(form().Extra1), QStringList({"Remove ExitHack patch@"}));

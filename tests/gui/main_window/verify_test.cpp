@@ -11,7 +11,8 @@ namespace {
 
 using Kind = ShownDialog::Kind;
 
-const std::string Dat = "<datafile><game name=\"Alpha (Europe)\">\n<rom name=\"a.gba\" " + AlphaRom + "/></game></datafile>";
+const std::string Dat = "<datafile><game name=\"Alpha (Europe)\">\n<rom name=\"Alpha/1.gba\" " + AlphaRom +
+                        "/></game><game name=\"Beta\"><rom name=\"b.gba\" size=\"8\" crc=\"00000000\"/></game></datafile>";
 
 class VerifyTest : public StartedGuiTest {
 protected:
@@ -59,12 +60,41 @@ TEST_F(VerifyTest, FillsTheSaveAndVerifiedColumnsCountsAndRemembersTheDat)
     EXPECT_EQ(cell(ColVerified, 3), "Unknown");
     EXPECT_EQ(cell(ColVerified, 4), "Unreadable");
     EXPECT_EQ(dialogs->shown().back().text,
-              q("4 images checked against " + dat + ":\n1 verified\n1 verified when padded\n1 unknown\n1 unreadable"));
+              q("4 images checked against " + dat +
+                ":\n1 verified\n1 verified when padded\n0 verified when restored\n1 unknown\n1 unreadable\n"
+                "The list holds 1 of the DAT's 2 games."));
     EXPECT_NE(readText(platform->program / "options.ini").find("datfile=" + dat), std::string::npos);
     EXPECT_EQ(form().Bar1->value(), 0);  // a short list leaves the gauge alone
 
     verify(dat, {Kind::Message});
     EXPECT_EQ(dialogs->lastOpenFile.selectedFile, q(dat));
+
+    // Names from the DAT picked last, for the verified rows only.
+    dialogs->expect(Kind::Message);
+    form().NamesFromDat1Click();
+    EXPECT_EQ(dialogs->shown().back().text, q("2 of 4 images named from " + dat + "."));
+    EXPECT_EQ(cell(ColName, 1), "Alpha_1");
+    EXPECT_EQ(cell(ColName, 2), "Alpha_1");
+    EXPECT_EQ(cell(ColName, 3), "changed");
+}
+
+TEST_F(VerifyTest, EditingAnImageClearsTheVerdictOfEveryRowThatListsIt)
+{
+    const std::string image = write("full.gba", datGameImage(4096));
+    add({q(image), q(write("other.gba", datGameImage(4096))), q(image)});
+    verify(datFile(Dat), {Kind::Message});
+    ASSERT_EQ(cell(ColVerified, 3), "Verified: Alpha (Europe)");
+    form().selectRows(3, 3);
+    dialogs->expectInput(QStringLiteral("NEW"));
+    dialogs->expect(Kind::Message);
+    form().EditInternalname1Click();
+    // The edited row is built again; the other row of that file says nothing either.
+    int listing = 0;
+    for (int row = 1; row <= 3; ++row) {
+        listing += cell(ColInput, row) == image;
+        EXPECT_EQ(cell(ColVerified, row), cell(ColInput, row) == image ? "" : "Verified: Alpha (Europe)") << row;
+    }
+    EXPECT_EQ(listing, 2);
 }
 
 TEST_F(VerifyTest, ALongListShowsItsProgressInTheGauge)
