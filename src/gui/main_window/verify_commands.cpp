@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -73,6 +74,10 @@ std::optional<verify::DatIndex> readIndex(const QString& dat)
         return verify::DatIndex(verify::readDat(fromQt(dat)));
     } catch (const verify::DatError& error) {
         dialogs().error(toQt(error.what()));
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        // Indexing a DAT that was read still needs memory of its own.
+        dialogs().error(toQt(format(kst::tr(texts::DatNoMemory), {fromQt(dat)})));
         return std::nullopt;
     }
 }
