@@ -9,7 +9,7 @@
 //
 // Runs with a private data folder; needs `unzip` on the PATH.
 
-#include "gui/app/application.h"
+#include "window_bench_start.h"
 #include "gui/archive/archive_import.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/strings.h"
@@ -209,12 +209,7 @@ BENCHMARK(BM_ImportThousand)->ArgName("window")->Arg(1)->Arg(0)->Unit(benchmark:
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    const WindowBenchStart start(argc, argv);
     kst::installDialogs(std::make_unique<SilentDialogs>());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -5,7 +5,7 @@
 //
 // Runs on Qt's offscreen platform with a private data folder.
 
-#include "gui/app/application.h"
+#include "window_bench_start.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
 #include "romheader/header.h"
@@ -107,12 +107,7 @@ BENCHMARK(BM_DuplicateCheckOnThousandRows)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    const WindowBenchStart start(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

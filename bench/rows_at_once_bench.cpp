@@ -9,7 +9,7 @@
 //
 // usage: rows_at_once_bench [runs]
 
-#include "gui/app/application.h"
+#include "window_bench_start.h"
 #include "gui/common/strings.h"
 #include "gui/main_window/form1.h"
 #include "gui/main_window/save_scan.h"
@@ -106,12 +106,7 @@ void addToWindow(kst::TForm1& form, const QStringList& paths)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    kst::setTranslator([](kst::TextId text) { return kst::fromQt(kst::qtr(text)); });
+    const WindowBenchStart start(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
     kst::Windows windows = kst::createWindows();
